@@ -1,0 +1,55 @@
+# Helpers that keep the layering of the source tree honest.
+#
+# A core folder (plain C++20, no Qt, no curl) is declared with
+#   brisalta_core_library(<folder> SOURCES ... DEPENDS <other core targets>)
+# which creates the static library brisalta_<folder>. At the end of the
+# configuration brisalta_check_core_targets() walks the link closure of every
+# core library and stops with an error when Qt or curl shows up in it.
+
+define_property(GLOBAL PROPERTY BRISALTA_CORE_TARGETS
+    BRIEF_DOCS "Core libraries that must not link Qt or curl"
+    FULL_DOCS "Filled by brisalta_core_library().")
+
+function(brisalta_core_library folder)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+    set(target brisalta_${folder})
+    add_library(${target} STATIC ${ARG_SOURCES})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
+    set_property(GLOBAL APPEND PROPERTY BRISALTA_CORE_TARGETS ${target})
+endfunction()
+
+function(_brisalta_link_closure target out)
+    set(seen ${${out}})
+    if(target IN_LIST seen)
+        return()
+    endif()
+    list(APPEND seen ${target})
+    if(TARGET ${target})
+        get_target_property(type ${target} TYPE)
+        if(type STREQUAL "INTERFACE_LIBRARY")
+            get_target_property(libs ${target} INTERFACE_LINK_LIBRARIES)
+        else()
+            get_target_property(libs ${target} LINK_LIBRARIES)
+        endif()
+        if(libs)
+            foreach(lib IN LISTS libs)
+                _brisalta_link_closure(${lib} seen)
+            endforeach()
+        endif()
+    endif()
+    set(${out} ${seen} PARENT_SCOPE)
+endfunction()
+
+function(brisalta_check_core_targets)
+    get_property(core GLOBAL PROPERTY BRISALTA_CORE_TARGETS)
+    foreach(target IN LISTS core)
+        set(closure "")
+        _brisalta_link_closure(${target} closure)
+        foreach(lib IN LISTS closure)
+            if(lib MATCHES "^(Qt[0-9]*::|CURL::|.*libcurl|.*Qt[0-9]*(Core|Gui|Widgets))")
+                message(FATAL_ERROR "Core library ${target} links ${lib}: the core must not depend on Qt or curl")
+            endif()
+        endforeach()
+    endforeach()
+endfunction()

@@ -1,0 +1,59 @@
+// brisalta-cli: the program's work without a window, for batch use and checks.
+#include "cli/output.h"
+#include "cli/subcommands.h"
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using brisalta::cli::Subcommand;
+
+constexpr std::array kSubcommands = {
+    Subcommand{"metar", "descodifica partes METAR y escribe el informe en español",
+               &brisalta::cli::runMetar},
+};
+
+void printHelp() {
+    std::string text =
+        "Uso: brisalta-cli ORDEN [OPCIONES] [ARGUMENTOS]\n"
+        "\n"
+        "Brisalta sin ventana: gráficas de 24 horas, sondeos y descodificación de\n"
+        "partes METAR para usar en guiones y comprobaciones.\n"
+        "\n"
+        "Órdenes:\n";
+    for (const Subcommand& sub : kSubcommands) {
+        text += "  ";
+        text += sub.name;
+        text += std::string(10 - std::string(sub.name).size(), ' ');
+        text += sub.summary;
+        text += '\n';
+    }
+    text +=
+        "\n"
+        "Opciones generales:\n"
+        "  -h, --help  muestra esta ayuda\n"
+        "\n"
+        "«brisalta-cli ORDEN --help» explica las opciones de cada orden.\n";
+    std::fputs(text.c_str(), stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "-h" || args[0] == "--help" || args[0] == "ayuda") {
+        printHelp();
+        return args.empty() ? brisalta::cli::kExitUsage : brisalta::cli::kExitOk;
+    }
+    for (const Subcommand& sub : kSubcommands) {
+        if (args[0] == sub.name) {
+            return sub.run(std::span<const std::string>(args).subspan(1));
+        }
+    }
+    brisalta::cli::writeLine(stderr, "brisalta-cli: orden desconocida «" + args[0] +
+                                         "». Use «brisalta-cli --help».");
+    return brisalta::cli::kExitUsage;
+}

@@ -1,0 +1,163 @@
+// brisalta-cli metar: decodes METAR reports, from the command line or one per
+// line of standard input.
+#include "cli/arguments.h"
+#include "cli/output.h"
+#include "cli/subcommands.h"
+
+#include "surface/metardecoder.h"
+#include "text/codepage.h"
+#include "text/format.h"
+
+#include <QJsonObject>
+
+#include <array>
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace brisalta::cli {
+namespace {
+
+constexpr const char* kHelp =
+    "Uso: brisalta-cli metar [--desde N] [--json] [PALABRA...]\n"
+    "\n"
+    "Descodifica un parte METAR y escribe el informe del cielo y de los fenómenos\n"
+    "en español, tal como lo muestra Brisalta tras dibujar la gráfica, seguido de\n"
+    "una línea con el viento, la temperatura, el punto de rocío y el QNH.\n"
+    "\n"
+    "Las palabras del parte se dan como argumentos: primero el indicativo de la\n"
+    "estación y el grupo día-hora-minuto. Sin palabras, se lee un parte por cada\n"
+    "línea de la entrada estándar.\n"
+    "\n"
+    "Opciones:\n"
+    "  --desde N   índice (desde 0) de la primera palabra que se descodifica,\n"
+    "              la que sigue al grupo día-hora-minuto; por omisión, 2\n"
+    "  --json      un objeto JSON por parte, en una línea, con los campos del\n"
+    "              resultado (visibilityText, skyText, windSpeedKmh, report...)\n"
+    "  -h, --help  muestra esta ayuda\n"
+    "\n"
+    "Ejemplo:\n"
+    "  brisalta-cli metar LEMD 291800Z 22010KT CAVOK 35/07 Q1012 NOSIG\n";
+
+QJsonObject toJson(const MetarResult& r) {
+    QJsonObject o;
+    o.insert("visibilityText", toQString(r.visibilityText));
+    o.insert("variableWindText", toQString(r.variableWindText));
+    o.insert("skyText", toQString(r.skyText));
+    o.insert("weatherText", toQString(r.weatherText));
+    o.insert("trendVisibilityText", toQString(r.trendVisibilityText));
+    o.insert("trendText", toQString(r.trendText));
+    o.insert("trendWindText", toQString(r.trendWindText));
+    o.insert("hasTrend", r.hasTrend);
+    o.insert("hasWind", r.hasWind);
+    o.insert("windDirectionCode", toQString(r.windDirectionCode.str()));
+    o.insert("windSpeedKmh", r.windSpeedKmh);
+    o.insert("hasGust", r.hasGust);
+    o.insert("gustKmh", r.gustKmh);
+    o.insert("hasTrendWind", r.hasTrendWind);
+    o.insert("trendWindSpeedKmh", r.trendWindSpeedKmh);
+    o.insert("trendHasGust", r.trendHasGust);
+    o.insert("trendGustKmh", r.trendGustKmh);
+    o.insert("hasTemperature", r.hasTemperature);
+    o.insert("temperature", r.temperature);
+    o.insert("dewPoint", r.dewPoint);
+    o.insert("hasPressure", r.hasPressure);
+    o.insert("qnhHpa", r.qnhHpa);
+    o.insert("report", toQString(r.report));
+    return o;
+}
+
+// One line with the values the graph takes for its latest hour.
+std::string summaryLine(const MetarResult& r) {
+    std::string wind = "-";
+    if (r.hasWind) {
+        wind = r.windDirectionCode.str() + " " + std::to_string(r.windSpeedKmh) + " km/h";
+        if (r.hasGust) {
+            wind += " (ráfagas de " + std::to_string(r.gustKmh) + " km/h)";
+        }
+    }
+    const auto degrees = [&](int value) {
+        return r.hasTemperature ? std::to_string(value) + " ºC" : std::string("-");
+    };
+    const std::string qnh = r.hasPressure ? std::to_string(r.qnhHpa) + " hPa" : std::string("-");
+    return "Viento: " + wind + ". Temperatura: " + degrees(r.temperature) +
+           ". Punto de rocío: " + degrees(r.dewPoint) + ". QNH: " + qnh + ".";
+}
+
+void printResult(const MetarResult& r, bool json, bool separate) {
+    if (json) {
+        writeJson(stdout, toJson(r));
+        return;
+    }
+    if (separate) {
+        std::fputc('\n', stdout);
+    }
+    writeText(stdout, r.report);
+    if (!r.report.empty() && r.report.back() != '\n') {
+        std::fputc('\n', stdout);
+    }
+    writeLine(stdout, summaryLine(r));
+}
+
+std::vector<std::string> splitWords(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    std::string word;
+    while (in >> word) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+} // namespace
+
+int runMetar(std::span<const std::string> args) {
+    static const std::array<OptionSpec, 4> specs = {{
+        {"--desde", 1}, {"--json", 0}, {"-h", 0}, {"--help", 0}}};
+    const Arguments parsed(args, specs);
+    if (!parsed.error().empty()) {
+        writeLine(stderr, "brisalta-cli metar: " + parsed.error());
+        return kExitUsage;
+    }
+    if (parsed.has("-h") || parsed.has("--help")) {
+        std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    int firstWord = 2;
+    if (parsed.has("--desde") && (!parseInt(parsed.value("--desde"), firstWord) || firstWord < 0)) {
+        writeLine(stderr, "brisalta-cli metar: --desde necesita un número entero no negativo");
+        return kExitUsage;
+    }
+    const bool json = parsed.has("--json");
+    const auto decode = [&](const std::vector<std::string>& words) {
+        // Reports reach the tool as UTF-8; the decoder works on the code page.
+        std::vector<std::string> converted;
+        converted.reserve(words.size());
+        for (const std::string& word : words) {
+            converted.push_back(text::toCp1252(word));
+        }
+        return MetarDecoder::decodeGroups(converted, converted.size(),
+                                          static_cast<std::size_t>(firstWord));
+    };
+
+    if (!parsed.positional().empty()) {
+        printResult(decode(parsed.positional()), json, false);
+        return kExitOk;
+    }
+    std::ios::sync_with_stdio(false);
+    std::string line;
+    bool first = true;
+    while (std::getline(std::cin, line)) {
+        const std::vector<std::string> words = splitWords(line);
+        if (words.empty()) {
+            continue;
+        }
+        printResult(decode(words), json, !first);
+        first = false;
+    }
+    return kExitOk;
+}
+
+} // namespace brisalta::cli
