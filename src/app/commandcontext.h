@@ -1,0 +1,23 @@
+// What every command needs to reach: the session, the four ports and the
+// service addresses. The window and the command-line tool each build one.
+#pragma once
+
+#include "app/ports/clock.h"
+#include "app/ports/places.h"
+#include "app/ports/transport.h"
+#include "app/ports/ui.h"
+#include "session/sessionstate.h"
+#include "settings/services.h"
+
+namespace brisalta {
+
+struct CommandContext {
+    SessionState& session;
+    Ui& ui;
+    Transport& transport;
+    Places& places;
+    Clock& clock;
+    const ServiceTable& services;
+};
+
+} // namespace brisalta
