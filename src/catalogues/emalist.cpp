@@ -1,0 +1,1 @@
+// Automatic-station list (to be written).

@@ -1,0 +1,1 @@
+// Sounding station catalogue (to be written).

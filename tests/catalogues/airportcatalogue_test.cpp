@@ -1,0 +1,1 @@
+// Tests of the airportcatalogue (to be written).

@@ -1,0 +1,1 @@
+// Tests of the emalist (to be written).
