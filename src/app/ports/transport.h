@@ -10,11 +10,21 @@
 
 namespace brisalta {
 
+// Why a transfer failed, for the callers that word their own message.
+enum class TransferFailure {
+    None,
+    NoSession,  // the internet layer could not start at all
+    Connection, // no answer: unknown host, refused connection, log-in refused, time-out
+    NotFound,   // the server answered but has no such directory or file (or nothing is recorded)
+    Other,      // anything else: a malformed address, a local file that cannot be written...
+};
+
 // Outcome of one transfer as the platform's internet layer reports it.
 struct TransferResult {
     bool ok = false;
     int status = 0;    // HTTP status code when known, else 0
     std::string error; // the platform's error text when !ok (UTF-8)
+    TransferFailure failure = TransferFailure::None; // set when !ok
 };
 
 class Transport {
@@ -22,7 +32,8 @@ public:
     virtual ~Transport() = default;
 
     // Receives one read of an HTTP body: a line with its line feed, or at most
-    // 1022 bytes of a longer line. Returning false stops the transfer.
+    // 1022 bytes of a longer line. Returning false stops the transfer; a transfer
+    // stopped that way still reports ok.
     using ReadSink = std::function<bool(std::string_view read)>;
 
     // HTTP or HTTPS GET of an absolute address, reloaded from the server (no
@@ -32,10 +43,13 @@ public:
                                    const ReadSink& sink) = 0;
 
     // Plain download of one address (ftp://, http://, https://) to one file.
+    // An HTTP answer is written whatever its status (error pages carry text the
+    // readers look for). A failed transfer leaves no file at filePath.
     virtual TransferResult download(const std::string& url, const std::string& filePath) = 0;
 
-    // FTP: anonymous log-in to the server, change to the directory, retrieve the
-    // file into localPath.
+    // FTP: anonymous log-in to the server ("host" or "host:port"), change to the
+    // directory, retrieve the file into localPath. A failed transfer leaves no
+    // file at localPath.
     virtual TransferResult ftpRetrieve(const std::string& server, const std::string& directory,
                                        const std::string& remoteFile,
                                        const std::string& localPath) = 0;

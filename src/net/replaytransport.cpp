@@ -1,0 +1,116 @@
+// Recorded answers.
+#include "net/replaytransport.h"
+
+#include "net/linechunker.h"
+#include "net/replaynaming.h"
+#include "text/textutil.h"
+
+#include <fstream>
+#include <system_error>
+#include <utility>
+
+namespace brisalta {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Bodies are replayed in pieces of this size, so the reads are cut exactly as
+// from a network stream.
+constexpr std::size_t kPieceSize = 4096;
+
+bool isRecorded(const std::optional<fs::path>& answer) {
+    std::error_code ec;
+    return answer && fs::is_regular_file(*answer, ec);
+}
+
+TransferResult missing(const std::string& address, const std::optional<fs::path>& answer) {
+    TransferResult result;
+    result.failure = TransferFailure::NotFound;
+    result.error = "No hay respuesta grabada para " + address;
+    if (answer) {
+        result.error += " (falta el fichero " + answer->string() + ")";
+    }
+    return result;
+}
+
+int recordedStatus(const fs::path& answer) {
+    std::ifstream in(fs::path(answer.string() + ".status"));
+    std::string word;
+    if (!(in >> word)) {
+        return 200;
+    }
+    const int status = text::leadingInteger(word);
+    return status > 0 ? status : 200;
+}
+
+} // namespace
+
+ReplayTransport::ReplayTransport(fs::path folder) : mFolder(std::move(folder)) {}
+
+TransferResult ReplayTransport::httpGet(const std::string& url, const std::vector<std::string>&,
+                                        const ReadSink& sink) {
+    mRequests.push_back({RequestKind::HttpGet, url});
+    const auto answer = replayPathForUrl(mFolder, url);
+    if (!isRecorded(answer)) {
+        return missing(url, answer);
+    }
+    std::ifstream in(*answer, std::ios::binary);
+    if (!in) {
+        return missing(url, answer);
+    }
+    LineChunker chunker(sink);
+    char piece[kPieceSize];
+    while (!chunker.stopped() && in) {
+        in.read(piece, sizeof piece);
+        chunker.feed(std::string_view(piece, static_cast<std::size_t>(in.gcount())));
+    }
+    chunker.finish();
+    TransferResult result;
+    result.ok = true;
+    result.status = recordedStatus(*answer);
+    return result;
+}
+
+TransferResult ReplayTransport::download(const std::string& url, const std::string& filePath) {
+    mRequests.push_back({RequestKind::Download, url});
+    return copyAnswer(url, replayPathForUrl(mFolder, url), filePath);
+}
+
+TransferResult ReplayTransport::ftpRetrieve(const std::string& server, const std::string& directory,
+                                            const std::string& remoteFile,
+                                            const std::string& localPath) {
+    std::string address = "ftp://" + server;
+    if (directory.empty() || directory.front() != '/') {
+        address += '/';
+    }
+    address += directory;
+    if (address.back() != '/') {
+        address += '/';
+    }
+    address += remoteFile;
+    mRequests.push_back({RequestKind::FtpRetrieve, address});
+    return copyAnswer(address, replayPathForFtp(mFolder, server, directory, remoteFile), localPath);
+}
+
+TransferResult ReplayTransport::copyAnswer(const std::string& address,
+                                           const std::optional<fs::path>& answer,
+                                           const std::string& localPath) {
+    std::error_code ec;
+    fs::remove(localPath, ec);
+    if (!isRecorded(answer)) {
+        return missing(address, answer);
+    }
+    if (!fs::copy_file(*answer, localPath, fs::copy_options::overwrite_existing, ec)) {
+        fs::remove(localPath, ec);
+        TransferResult failed;
+        failed.failure = TransferFailure::Other;
+        failed.error = "No se ha podido escribir el fichero " + localPath;
+        return failed;
+    }
+    TransferResult result;
+    result.ok = true;
+    result.status = recordedStatus(*answer);
+    return result;
+}
+
+} // namespace brisalta
