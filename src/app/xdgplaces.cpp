@@ -76,6 +76,8 @@ fs::path XdgPlaces::currentFolder() const {
     return ec ? fs::path(".") : current;
 }
 
-fs::path XdgPlaces::installedDataFolder() { return BRISALTA_DATA_DIR; }
+fs::path XdgPlaces::installedDataFolder() {
+    return BRISALTA_DATA_DIR;
+}
 
 } // namespace brisalta

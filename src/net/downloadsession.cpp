@@ -46,8 +46,7 @@ private:
 
 // A transport that throws is reported like one that fails: no exception leaves
 // a command.
-template <typename Transfer>
-TransferResult guarded(Transfer transfer) {
+template <typename Transfer> TransferResult guarded(Transfer transfer) {
     try {
         return transfer();
     } catch (const std::exception& e) {
@@ -87,7 +86,9 @@ DownloadSession::DownloadSession(SessionState& session, Ui& ui, Transport& trans
                                  const Places& places, const ServiceTable& services)
     : mSession(session), mUi(ui), mTransport(transport), mPlaces(places), mServices(services) {}
 
-fs::path DownloadSession::tempFile(const char* name) const { return mPlaces.tempFolder() / name; }
+fs::path DownloadSession::tempFile(const char* name) const {
+    return mPlaces.tempFolder() / name;
+}
 
 void DownloadSession::fetchGraphOrSounding() {
     SessionState& s = mSession;
@@ -263,7 +264,8 @@ void DownloadSession::rejectPage() {
 }
 
 void DownloadSession::showTransferError(const TransferResult& result, const std::string& caption) {
-    std::string errorText = text::cp1252(result.error.empty() ? "Error de Internet." : result.error);
+    std::string errorText =
+        text::cp1252(result.error.empty() ? "Error de Internet." : result.error);
     if (errorText.size() > kErrorTextLimit) {
         errorText.resize(kErrorTextLimit);
     }

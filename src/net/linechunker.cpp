@@ -6,7 +6,9 @@
 
 namespace brisalta {
 
-LineChunker::LineChunker(Sink sink) : mSink(std::move(sink)) { mPending.reserve(kMaxRead); }
+LineChunker::LineChunker(Sink sink) : mSink(std::move(sink)) {
+    mPending.reserve(kMaxRead);
+}
 
 bool LineChunker::feed(std::string_view bytes) {
     while (!bytes.empty() && !mStopped) {

@@ -10,8 +10,8 @@ namespace brisalta {
 namespace {
 
 bool keptAsIs(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '.' || c == '-' || c == '_' || c == '=' || c == '+' || c == ',';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+           c == '-' || c == '_' || c == '=' || c == '+' || c == ',';
 }
 
 std::string replaceAwkward(std::string_view raw) {

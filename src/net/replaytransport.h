@@ -29,7 +29,8 @@ public:
                            const ReadSink& sink) override;
     TransferResult download(const std::string& url, const std::string& filePath) override;
     TransferResult ftpRetrieve(const std::string& server, const std::string& directory,
-                               const std::string& remoteFile, const std::string& localPath) override;
+                               const std::string& remoteFile,
+                               const std::string& localPath) override;
 
     // Every request so far, oldest first.
     const std::vector<Request>& requests() const { return mRequests; }

@@ -19,14 +19,14 @@ std::string soundingListAddress(const ServiceTable& services, const StationSelec
 
 std::string secondSoundingAddress(const ServiceTable& services, std::string_view stationId,
                                   int secondServiceDate) {
-    return "https://" + services.soundingSecondHost + "/cartes_obs/sondage_display.php?id=" +
-           std::string(stationId) + "&map=4&date=" + text::format("%d", secondServiceDate) +
-           "&map2=4";
+    return "https://" + services.soundingSecondHost +
+           "/cartes_obs/sondage_display.php?id=" + std::string(stationId) +
+           "&map=4&date=" + text::format("%d", secondServiceDate) + "&map2=4";
 }
 
 std::string queryPageAddress(const ServiceTable& services, std::string_view icao) {
-    return "https://" + services.aviationWeatherHost + "/adds/metars?station_ids=" +
-           std::string(icao) +
+    return "https://" + services.aviationWeatherHost +
+           "/adds/metars?station_ids=" + std::string(icao) +
            "&std_trans=standard&chk_metars=on&hoursStr=most+recent+only&submitmet=Submit";
 }
 

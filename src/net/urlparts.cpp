@@ -17,9 +17,12 @@ std::string lowerAscii(std::string_view s) {
 }
 
 int defaultPort(std::string_view scheme) {
-    if (scheme == "http") return 80;
-    if (scheme == "https") return 443;
-    if (scheme == "ftp") return 21;
+    if (scheme == "http")
+        return 80;
+    if (scheme == "https")
+        return 443;
+    if (scheme == "ftp")
+        return 21;
     return 0;
 }
 

@@ -21,7 +21,8 @@ using namespace std::chrono_literals;
 using test::readFile;
 namespace fs = std::filesystem;
 
-const char* const kRejected = "No se puede encontrar dicha estación o no es válida la fecha o la hora.";
+const char* const kRejected =
+    "No se puede encontrar dicha estación o no es válida la fecha o la hora.";
 
 test::LoopbackServer& httpServer() {
     static test::LoopbackServer server(BRISALTA_NET_TEST_DIR "/httpfixture.py",
@@ -35,18 +36,25 @@ test::LoopbackServer& ftpServer() {
     return server;
 }
 
-std::string loopback(int port) { return "127.0.0.1:" + std::to_string(port); }
-std::string httpUrl(const std::string& path) { return "http://" + loopback(httpServer().port()) + path; }
+std::string loopback(int port) {
+    return "127.0.0.1:" + std::to_string(port);
+}
+std::string httpUrl(const std::string& path) {
+    return "http://" + loopback(httpServer().port()) + path;
+}
 
 // Short time-outs keep every failing case to a few seconds.
-CurlTransport::Timeouts quick() { return {3000ms, 2000ms, 20000ms}; }
+CurlTransport::Timeouts quick() {
+    return {3000ms, 2000ms, 20000ms};
+}
 
 struct Answer {
     TransferResult result;
     std::vector<std::string> reads;
     std::string body() const {
         std::string all;
-        for (const std::string& r : reads) all += r;
+        for (const std::string& r : reads)
+            all += r;
         return all;
     }
 };
@@ -81,8 +89,9 @@ TEST_F(CurlTransportTest, StreamsThePageInLineReads) {
     }
 
     const Answer longLine = get(httpUrl("/larga"));
-    EXPECT_EQ(longLine.reads, (std::vector<std::string>{std::string(1022, 'x'), std::string(1022, 'x'),
-                                                        std::string(956, 'x') + "\n", "fin\n"}));
+    EXPECT_EQ(longLine.reads,
+              (std::vector<std::string>{std::string(1022, 'x'), std::string(1022, 'x'),
+                                        std::string(956, 'x') + "\n", "fin\n"}));
 }
 
 TEST_F(CurlTransportTest, SendsTheProgramHeadersAndAsksForAFreshCopy) {
@@ -104,8 +113,9 @@ TEST_F(CurlTransportTest, ReportsStatusAndDoesNotFollowRedirects) {
     const Answer missing = get(httpUrl("/no-existe"));
     EXPECT_TRUE(missing.result.ok);
     EXPECT_EQ(missing.result.status, 404);
-    EXPECT_EQ(missing.body(), readFile(test::dataPath() /
-                                       "samples/today/uwyo_new/siphon_2026/wyoming_no_data.body.404.txt"));
+    EXPECT_EQ(missing.body(),
+              readFile(test::dataPath() /
+                       "samples/today/uwyo_new/siphon_2026/wyoming_no_data.body.404.txt"));
 
     const Answer stopped = get(httpUrl("/samples/uwyo/siphon_wyoming_sounding.html"), {}, 1);
     EXPECT_TRUE(stopped.result.ok) << "a transfer the caller stopped is not a failure";
@@ -120,7 +130,8 @@ TEST_F(CurlTransportTest, UnreachableServersFailWithAnExplanation) {
     };
     const Case cases[] = {
         {httpUrl("/silencio"), "El servidor no ha respondido a tiempo"},
-        {"http://" + loopback(test::closedLoopbackPort()) + "/", "No se ha podido conectar con el servidor"},
+        {"http://" + loopback(test::closedLoopbackPort()) + "/",
+         "No se ha podido conectar con el servidor"},
         {"http://nohay.invalid/", "No se encuentra el servidor"},
     };
     for (const Case& c : cases) {
@@ -130,7 +141,8 @@ TEST_F(CurlTransportTest, UnreachableServersFailWithAnExplanation) {
         EXPECT_FALSE(a.result.ok) << c.url;
         EXPECT_EQ(a.result.failure, TransferFailure::Connection) << c.url;
         EXPECT_EQ(a.result.error.rfind(c.explanation, 0), 0u) << a.result.error;
-        EXPECT_GT(a.result.error.size(), std::string(c.explanation).size() + 3) << "curl's own text follows";
+        EXPECT_GT(a.result.error.size(), std::string(c.explanation).size() + 3)
+            << "curl's own text follows";
     }
 }
 
@@ -140,7 +152,8 @@ TEST_F(CurlTransportTest, DownloadWritesTheAnswerWhateverItsStatus) {
     TransferResult r = curl.download(httpUrl("/redirige"), file.string());
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.status, 200);
-    EXPECT_EQ(readFile(file), readFile(test::dataPath() / "samples/uwyo/siphon_wyoming_sounding.html"));
+    EXPECT_EQ(readFile(file),
+              readFile(test::dataPath() / "samples/uwyo/siphon_wyoming_sounding.html"));
 
     r = curl.download(httpUrl("/no-existe"), file.string());
     EXPECT_TRUE(r.ok);
@@ -160,8 +173,8 @@ TEST_F(CurlTransportTest, FetchesFilesByFtp) {
     CurlTransport curl(quick());
     const fs::path file = places.tempFolder() / "tempMet.txt";
 
-    TransferResult r = curl.download("ftp://" + server + "/data/observations/metar/stations/LEMD.TXT",
-                                     file.string());
+    TransferResult r = curl.download(
+        "ftp://" + server + "/data/observations/metar/stations/LEMD.TXT", file.string());
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(readFile(file), expected);
     fs::remove(file);
@@ -171,8 +184,9 @@ TEST_F(CurlTransportTest, FetchesFilesByFtp) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(readFile(file), expected);
 
-    for (const auto& [directory, name] : {std::pair{"/data/observations/metar/stations/", "LEXX.TXT"},
-                                          std::pair{"/no/existe/", "LEMD.TXT"}}) {
+    for (const auto& [directory, name] :
+         {std::pair{"/data/observations/metar/stations/", "LEXX.TXT"},
+          std::pair{"/no/existe/", "LEMD.TXT"}}) {
         r = curl.ftpRetrieve(server, directory, name, file.string());
         EXPECT_FALSE(r.ok) << directory << name;
         EXPECT_EQ(r.failure, TransferFailure::NotFound) << r.error;
@@ -224,7 +238,8 @@ TEST_F(LoopbackDownloadTest, FetchesSoundingPageAndStationFiles) {
               readFile(test::dataPath() / "samples/uwyo/siphon_wyoming_sounding.html"));
 
     download.fetchGraphOrSounding();
-    EXPECT_NE(readFile(places.tempFolder() / "temp.htm").find("Current Weather Conditions"), std::string::npos);
+    EXPECT_NE(readFile(places.tempFolder() / "temp.htm").find("Current Weather Conditions"),
+              std::string::npos);
     download.fetchStationFile();
     EXPECT_EQ(session.stationFileFetched, 1);
     EXPECT_EQ(readFile(places.tempFolder() / "tempMet.txt"),

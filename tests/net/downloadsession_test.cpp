@@ -23,7 +23,8 @@ namespace fs = std::filesystem;
 using Kind = ReplayTransport::RequestKind;
 using Fetch = void (DownloadSession::*)();
 
-const char* const kRejected = "No se puede encontrar dicha estación o no es válida la fecha o la hora.";
+const char* const kRejected =
+    "No se puede encontrar dicha estación o no es válida la fecha o la hora.";
 
 const std::string kSoundingUrl =
     "http://weather.uwyo.edu/cgi-bin/sounding?region=europe&TYPE=TEXT:LIST&YEAR=2024&MONTH=7"
@@ -38,7 +39,9 @@ const std::string kCurrentUrl = "ftp://tgftp.nws.noaa.gov/weather/current/LEMD.h
 const std::string kStationFileUrl =
     "ftp://tgftp.nws.noaa.gov/data/observations/metar/stations/LEMD.TXT";
 
-std::string sample(const char* relative) { return readFile(test::dataPath() / "samples" / relative); }
+std::string sample(const char* relative) {
+    return readFile(test::dataPath() / "samples" / relative);
+}
 
 class DownloadSessionTest : public ::testing::Test {
 protected:
@@ -90,12 +93,18 @@ TEST_F(DownloadSessionTest, FetchesEveryDocumentFromItsAddressIntoItsFile) {
         const char* file;
     };
     const Case cases[] = {
-        {"current conditions", &DownloadSession::fetchGraphOrSounding, 0, 0, kCurrentUrl, Kind::Download, "temp.htm"},
-        {"text-list sounding", &DownloadSession::fetchGraphOrSounding, 1, 0, kSoundingUrl, Kind::HttpGet, "sondeo.tmp"},
-        {"second-service sounding", &DownloadSession::fetchGraphOrSounding, 1, 1, kSecondUrl, Kind::HttpGet, "sondeoNuevo.tmp"},
-        {"query page", &DownloadSession::fetchQueryPage, 0, 0, kQueryUrl, Kind::HttpGet, "addsmetar.tmp"},
-        {"Banyeres table", &DownloadSession::fetchBanyeresFile, 0, 0, kBanyeresUrl, Kind::HttpGet, "datosBanyeres.tmp"},
-        {"station file", &DownloadSession::fetchStationFile, 0, 0, kStationFileUrl, Kind::FtpRetrieve, "tempMet.txt"},
+        {"current conditions", &DownloadSession::fetchGraphOrSounding, 0, 0, kCurrentUrl,
+         Kind::Download, "temp.htm"},
+        {"text-list sounding", &DownloadSession::fetchGraphOrSounding, 1, 0, kSoundingUrl,
+         Kind::HttpGet, "sondeo.tmp"},
+        {"second-service sounding", &DownloadSession::fetchGraphOrSounding, 1, 1, kSecondUrl,
+         Kind::HttpGet, "sondeoNuevo.tmp"},
+        {"query page", &DownloadSession::fetchQueryPage, 0, 0, kQueryUrl, Kind::HttpGet,
+         "addsmetar.tmp"},
+        {"Banyeres table", &DownloadSession::fetchBanyeresFile, 0, 0, kBanyeresUrl, Kind::HttpGet,
+         "datosBanyeres.tmp"},
+        {"station file", &DownloadSession::fetchStationFile, 0, 0, kStationFileUrl,
+         Kind::FtpRetrieve, "tempMet.txt"},
     };
     const std::string body = sample("uwyo/siphon_wyoming_sounding.html");
     for (const Case& c : cases) {
@@ -118,7 +127,8 @@ TEST_F(DownloadSessionTest, FetchesEveryDocumentFromItsAddressIntoItsFile) {
         EXPECT_EQ(readFile(scratch.tempFolder() / c.file), body);
         EXPECT_EQ(session.downloadOk, 1);
         EXPECT_EQ(session.downloadFailed, 0);
-        EXPECT_EQ(session.stationFileFetched, c.fetch == &DownloadSession::fetchStationFile ? 1 : 0);
+        EXPECT_EQ(session.stationFileFetched,
+                  c.fetch == &DownloadSession::fetchStationFile ? 1 : 0);
         EXPECT_TRUE(ui.messages.empty());
         EXPECT_EQ(ui.busyDepth, 0);
     }
@@ -127,7 +137,8 @@ TEST_F(DownloadSessionTest, FetchesEveryDocumentFromItsAddressIntoItsFile) {
 // Which caller applies which rejection test, and what a rejection leaves.
 TEST_F(DownloadSessionTest, RejectsErrorPagesByTheirText) {
     const std::string good = sample("uwyo/siphon_wyoming_sounding.html");
-    const std::string errorPage = sample("uwyo/siphon_wyoming_no_data.html"); // first line <BODY BGCOLOR=white>
+    const std::string errorPage =
+        sample("uwyo/siphon_wyoming_no_data.html"); // first line <BODY BGCOLOR=white>
     const std::string notFoundLate = good + "<H1>404 Not Found</H1>\n" + good;
     struct Case {
         const char* what;
@@ -147,7 +158,8 @@ TEST_F(DownloadSessionTest, RejectsErrorPagesByTheirText) {
         {"error body on the second line", &DownloadSession::fetchGraphOrSounding, kSoundingUrl,
          "sondeo.tmp", "<HTML>\n" + errorPage, 0, false, 1},
         {"error body after a tag on the first line", &DownloadSession::fetchGraphOrSounding,
-         kSoundingUrl, "sondeo.tmp", sample("uwyo/ash3d_metreader/UIL_1980051900_raw.html"), 0, false, 1},
+         kSoundingUrl, "sondeo.tmp", sample("uwyo/ash3d_metreader/UIL_1980051900_raw.html"), 0,
+         false, 1},
         {"status 404 with the service's own wording", &DownloadSession::fetchGraphOrSounding,
          kSoundingUrl, "sondeo.tmp",
          sample("today/uwyo_new/siphon_2026/wyoming_no_data.body.404.txt"), 404, true, 0},
@@ -182,7 +194,8 @@ TEST_F(DownloadSessionTest, RejectsErrorPagesByTheirText) {
         EXPECT_EQ(session.downloadFailed, 0);
         EXPECT_EQ(session.soundingShown, c.rejected ? 0 : 1);
         EXPECT_EQ(session.soundingAvailable, c.rejected ? 0 : 1);
-        EXPECT_EQ(texts(), c.rejected ? std::vector<std::string>{kRejected} : std::vector<std::string>{});
+        EXPECT_EQ(texts(),
+                  c.rejected ? std::vector<std::string>{kRejected} : std::vector<std::string>{});
         fs::remove_all(folder);
     }
 }
@@ -267,8 +280,9 @@ TEST_F(DownloadSessionTest, FileThatCannotBeCreatedGivesItsMessage) {
     soundingFromList();
     session.downloadOk = 0;
     download.fetchGraphOrSounding();
-    EXPECT_EQ(texts(), std::vector<std::string>{
-                           "No se han podido encontrar, en estos momentos, datos sobre dicha estación."});
+    EXPECT_EQ(texts(),
+              std::vector<std::string>{
+                  "No se han podido encontrar, en estos momentos, datos sobre dicha estación."});
     EXPECT_EQ(session.downloadOk, 1);
 }
 
@@ -343,7 +357,8 @@ TEST_F(DownloadSessionTest, StationFileFailuresGiveTheirMessages) {
 class FailingTransport : public Transport {
 public:
     explicit FailingTransport(TransferResult result) : mResult(std::move(result)) {}
-    TransferResult httpGet(const std::string&, const std::vector<std::string>&, const ReadSink&) override {
+    TransferResult httpGet(const std::string&, const std::vector<std::string>&,
+                           const ReadSink&) override {
         return mResult;
     }
     TransferResult download(const std::string&, const std::string&) override { return mResult; }
@@ -361,7 +376,8 @@ TEST_F(DownloadSessionTest, NoInternetSessionAndLongErrorTexts) {
     DownloadSession withoutSession(session, ui, noSession, places, services);
     session.downloadOk = 1;
     withoutSession.fetchStationFile();
-    EXPECT_EQ(texts(), std::vector<std::string>{"No se encuentra ninguna sesión de Internet válida."});
+    EXPECT_EQ(texts(),
+              std::vector<std::string>{"No se encuentra ninguna sesión de Internet válida."});
 
     FailingTransport verbose({false, 0, std::string(5000, 'e'), TransferFailure::Connection});
     DownloadSession talkative(session, ui, verbose, places, services);

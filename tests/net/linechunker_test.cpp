@@ -22,7 +22,9 @@ std::vector<std::string> readsOf(const std::string& body, std::size_t pieceSize)
     return reads;
 }
 
-std::string xs(std::size_t n) { return std::string(n, 'x'); }
+std::string xs(std::size_t n) {
+    return std::string(n, 'x');
+}
 
 // A read ends after a line feed (kept) or after 1022 bytes, however the
 // network happened to cut the body.
@@ -41,10 +43,13 @@ TEST(LineChunker, CutsReadsAtLineFeedsAnd1022Bytes) {
         {"zero byte kept", std::string("a\0b\n", 4), {std::string("a\0b\n", 4)}},
         {"1021 bytes and line feed in one read", xs(1021) + "\n", {xs(1021) + "\n"}},
         {"1022 bytes, line feed on its own", xs(1022) + "\n", {xs(1022), "\n"}},
-        {"long line in three reads", xs(2500) + "\nfin\n", {xs(1022), xs(1022), xs(456) + "\n", "fin\n"}},
+        {"long line in three reads",
+         xs(2500) + "\nfin\n",
+         {xs(1022), xs(1022), xs(456) + "\n", "fin\n"}},
     };
     for (const Case& c : cases) {
-        for (const std::size_t piece : {std::size_t{1}, std::size_t{7}, std::size_t{1000}, std::size_t{65536}}) {
+        for (const std::size_t piece :
+             {std::size_t{1}, std::size_t{7}, std::size_t{1000}, std::size_t{65536}}) {
             EXPECT_EQ(readsOf(c.body, piece), c.reads) << c.what << ", pieces of " << piece;
         }
     }

@@ -33,7 +33,8 @@ std::string readFirstLine(int fd, int timeoutMs) {
 
 } // namespace
 
-LoopbackServer::LoopbackServer(const std::string& script, const std::vector<std::string>& arguments) {
+LoopbackServer::LoopbackServer(const std::string& script,
+                               const std::vector<std::string>& arguments) {
     int toChild[2];
     int fromChild[2];
     if (::pipe2(toChild, O_CLOEXEC) != 0) {

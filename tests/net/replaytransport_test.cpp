@@ -30,14 +30,16 @@ TEST(ReplayNaming, MapsEveryServiceAddressToAReadableFile) {
          "&FROM=1712&TO=1712&STNM=08221",
          "weather.uwyo.edu/cgi-bin/sounding@region=europe_TYPE=TEXT_LIST_YEAR=2024_MONTH=7"
          "_FROM=1712_TO=1712_STNM=08221"},
-        {"https://www.meteociel.fr/cartes_obs/sondage_display.php?id=08221&map=4&date=1721174400&map2=4",
+        {"https://www.meteociel.fr/cartes_obs/"
+         "sondage_display.php?id=08221&map=4&date=1721174400&map2=4",
          "www.meteociel.fr/cartes_obs/sondage_display.php@id=08221_map=4_date=1721174400_map2=4"},
         {"https://aviationweather.gov/adds/metars?station_ids=LEMD&std_trans=standard&chk_metars=on"
          "&hoursStr=most+recent+only&submitmet=Submit",
          "aviationweather.gov/adds/metars@station_ids=LEMD_std_trans=standard_chk_metars=on"
          "_hoursStr=most+recent+only_submitmet=Submit"},
         {"https://drive.google.com/file/d/1AbC-x_9", "drive.google.com/file/d/1AbC-x_9"},
-        {"https://opendata.aemet.es/opendata/api/observacion/convencional/datos/estacion/3195?api_key=k",
+        {"https://opendata.aemet.es/opendata/api/observacion/convencional/datos/estacion/"
+         "3195?api_key=k",
          "opendata.aemet.es/opendata/api/observacion/convencional/datos/estacion/3195@api_key=k"},
         {"http://127.0.0.1:8080/", "127.0.0.1_8080/_index"},
         {"http://Example.COM", "example.com/_index"},
@@ -52,8 +54,8 @@ TEST(ReplayNaming, MapsEveryServiceAddressToAReadableFile) {
         EXPECT_EQ(path->string(), std::string("/grabado/") + c.file) << c.url;
     }
     EXPECT_FALSE(replayPathForUrl("/grabado", "nada://x"));
-    EXPECT_EQ(replayPathForFtp("/grabado", "tgftp.nws.noaa.gov", "/data/observations/metar/stations/",
-                               "LEMD.TXT")
+    EXPECT_EQ(replayPathForFtp("/grabado", "tgftp.nws.noaa.gov",
+                               "/data/observations/metar/stations/", "LEMD.TXT")
                   .string(),
               "/grabado/tgftp.nws.noaa.gov/data/observations/metar/stations/LEMD.TXT");
     EXPECT_EQ(replayPathForFtp("/grabado", "127.0.0.1:2121", "/x/", "..").string(),
@@ -90,15 +92,18 @@ TEST_F(ReplayTransportTest, ReplaysBodyInLineReadsWithRecordedStatus) {
 TEST_F(ReplayTransportTest, MissingAnswerFailsNamingTheAddressAndLeavesNoFile) {
     const fs::path local = places.tempFolder() / "tempMet.txt";
     writeFile(local, "viejo");
-    const TransferResult ftp = replay.ftpRetrieve("tgftp.nws.noaa.gov", "/data/", "LEMD.TXT", local.string());
+    const TransferResult ftp =
+        replay.ftpRetrieve("tgftp.nws.noaa.gov", "/data/", "LEMD.TXT", local.string());
     EXPECT_FALSE(ftp.ok);
     EXPECT_EQ(ftp.failure, TransferFailure::NotFound);
-    EXPECT_NE(ftp.error.find("No hay respuesta grabada para ftp://tgftp.nws.noaa.gov/data/LEMD.TXT"),
-              std::string::npos)
+    EXPECT_NE(
+        ftp.error.find("No hay respuesta grabada para ftp://tgftp.nws.noaa.gov/data/LEMD.TXT"),
+        std::string::npos)
         << ftp.error;
     EXPECT_FALSE(fs::exists(local));
 
-    const TransferResult get = replay.httpGet("http://example.com/x", {}, [](std::string_view) { return true; });
+    const TransferResult get =
+        replay.httpGet("http://example.com/x", {}, [](std::string_view) { return true; });
     EXPECT_FALSE(get.ok);
     EXPECT_NE(get.error.find("http://example.com/x"), std::string::npos);
 }

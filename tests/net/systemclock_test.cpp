@@ -57,9 +57,9 @@ TEST(SystemClock, ConvertsLocalTimeWithTheFlagAsGiven) {
     }
     {
         TimeZone madrid("CET-1CEST,M3.5.0,M10.5.0/3");
-        EXPECT_EQ(clock.localTime(fields(2024, 7, 17, 13, 0)), 1721217600);  // 12:00 UTC
-        EXPECT_EQ(clock.localTime(fields(2024, 7, 17, 13, 1)), 1721214000);  // 11:00 UTC
-        EXPECT_EQ(clock.localTime(fields(2024, 7, 32, 13, 0)), 1722513600);  // day 32 is 1 August
+        EXPECT_EQ(clock.localTime(fields(2024, 7, 17, 13, 0)), 1721217600); // 12:00 UTC
+        EXPECT_EQ(clock.localTime(fields(2024, 7, 17, 13, 1)), 1721214000); // 11:00 UTC
+        EXPECT_EQ(clock.localTime(fields(2024, 7, 32, 13, 0)), 1722513600); // day 32 is 1 August
         const std::tm back = clock.toLocal(1721214000);
         EXPECT_EQ(back.tm_hour, 13);
         EXPECT_EQ(back.tm_isdst, 1);

@@ -7,10 +7,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <mutex>
 #include <string_view>
 #include <system_error>
-#include <filesystem>
 
 namespace brisalta {
 namespace {
@@ -109,7 +109,8 @@ public:
         mErrorText[0] = '\0';
         curl_easy_setopt(mHandle, CURLOPT_ERRORBUFFER, mErrorText);
         curl_easy_setopt(mHandle, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(mHandle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeouts.connect.count()));
+        curl_easy_setopt(mHandle, CURLOPT_CONNECTTIMEOUT_MS,
+                         static_cast<long>(timeouts.connect.count()));
         // A server that goes quiet: less than one byte a second for that long.
         curl_easy_setopt(mHandle, CURLOPT_LOW_SPEED_LIMIT, 1L);
         curl_easy_setopt(mHandle, CURLOPT_LOW_SPEED_TIME, wholeSeconds(timeouts.receive));
@@ -130,8 +131,12 @@ public:
 
     CURL* handle() const { return mHandle; }
 
-    void addHeader(const std::string& header) { mHeaders = curl_slist_append(mHeaders, header.c_str()); }
-    void addQuote(const std::string& command) { mQuote = curl_slist_append(mQuote, command.c_str()); }
+    void addHeader(const std::string& header) {
+        mHeaders = curl_slist_append(mHeaders, header.c_str());
+    }
+    void addQuote(const std::string& command) {
+        mQuote = curl_slist_append(mQuote, command.c_str());
+    }
 
     // Runs the transfer. A write callback that refused the data on the
     // caller's request (stoppedOnRequest) ends a transfer that still counts
@@ -178,7 +183,9 @@ bool startsWithName(const std::string& header, std::string_view name) {
         return false;
     }
     for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        };
         if (lower(header[i]) != lower(name[i])) {
             return false;
         }
@@ -233,13 +240,18 @@ TransferResult transferToFile(Transfer& transfer, const std::string& filePath) {
     return result;
 }
 
-bool hasLineBreakOrNul(std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+bool hasLineBreakOrNul(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
 
 } // namespace
 
-CurlTransport::CurlTransport(Timeouts timeouts) : mTimeouts(timeouts) { initialiseCurlOnce(); }
+CurlTransport::CurlTransport(Timeouts timeouts) : mTimeouts(timeouts) {
+    initialiseCurlOnce();
+}
 
-TransferResult CurlTransport::httpGet(const std::string& url, const std::vector<std::string>& headers,
+TransferResult CurlTransport::httpGet(const std::string& url,
+                                      const std::vector<std::string>& headers,
                                       const ReadSink& sink) {
     Transfer transfer(mTimeouts);
     if (!transfer.handle()) {
@@ -287,13 +299,14 @@ TransferResult CurlTransport::ftpRetrieve(const std::string& server, const std::
                                           const std::string& remoteFile,
                                           const std::string& localPath) {
     // A line break would smuggle another command into the control connection.
-    if (hasLineBreakOrNul(server) || hasLineBreakOrNul(directory) || hasLineBreakOrNul(remoteFile) ||
-        server.find_first_of("/@") != std::string::npos) {
+    if (hasLineBreakOrNul(server) || hasLineBreakOrNul(directory) ||
+        hasLineBreakOrNul(remoteFile) || server.find_first_of("/@") != std::string::npos) {
         return failed(TransferFailure::Other, "Nombre de servidor o de fichero no válido");
     }
     Transfer transfer(mTimeouts);
     if (CURL* h = transfer.handle()) {
-        char* escaped = curl_easy_escape(h, remoteFile.c_str(), static_cast<int>(remoteFile.size()));
+        char* escaped =
+            curl_easy_escape(h, remoteFile.c_str(), static_cast<int>(remoteFile.size()));
         const std::string url = "ftp://" + server + "/" + (escaped ? escaped : "");
         curl_free(escaped);
         curl_easy_setopt(h, CURLOPT_URL, url.c_str());

@@ -34,7 +34,8 @@ public:
 
     // Anonymous log-in, "CWD <directory>", then RETR of the file, in passive mode.
     TransferResult ftpRetrieve(const std::string& server, const std::string& directory,
-                               const std::string& remoteFile, const std::string& localPath) override;
+                               const std::string& remoteFile,
+                               const std::string& localPath) override;
 
     const Timeouts& timeouts() const { return mTimeouts; }
 
