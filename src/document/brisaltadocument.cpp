@@ -1,0 +1,240 @@
+// Writing and reading the graph and sounding documents.
+#include "document/brisaltadocument.h"
+
+#include "text/codepage.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace brisalta {
+namespace {
+
+const char* const kSoundingTag = "sondeo";
+const char* const kForecastSoundingTag = "sondeoP";
+
+const char* const kOldVersionNote =
+    "Archivo grabado en una versión anterior.\nLa humedad relativa no se ha registrado.";
+const char* const kForecastNotice =
+    "Los datos que se van a mostrar NO son reales sino sacados de una PREVISIÓN, por lo que su "
+    "validez es relativa\nDatos extraidos del 'Air Resources Laboratory - NOAA'";
+
+constexpr std::size_t kDirectionBytes = 8; // the stored part of a 9-byte direction text
+
+void writeSounding(ArchiveWriter& archive, const SessionState& session) {
+    const SoundingProfile& sounding = session.sounding;
+    const StationSelection& selection = session.selection;
+    // The mirror has 250 rows; a count beyond it never reaches the file.
+    const int count = std::clamp(sounding.count, 0, kMirrorRows);
+    archive.writeString(sounding.isForecast ? kForecastSoundingTag : kSoundingTag);
+    archive.writeInt(count);
+    archive.writeString(selection.soundingStationName);
+    archive.writeString(selection.soundingHour);
+    archive.writeString(selection.soundingDay);
+    archive.writeString(selection.soundingMonth);
+    archive.writeString(selection.soundingYear);
+    for (int row = 0; row < count; ++row) {
+        for (float value : sounding.mirror[static_cast<std::size_t>(row)]) {
+            archive.writeFloat(value);
+        }
+    }
+}
+
+void writeGraph(ArchiveWriter& archive, const GraphSeries& graph) {
+    archive.writeInt(graph.day);
+    archive.writeInt(graph.month);
+    archive.writeInt(graph.year);
+    archive.writeInt(graph.lastTime);
+    archive.writeString(graph.title);
+    for (std::size_t slot = 0; slot < kSlots; ++slot) {
+        archive.writeInt(graph.hour[slot]);
+        archive.writeInt(graph.temperature[slot]);
+        archive.writeInt(graph.dewPoint[slot]);
+        archive.writeInt(graph.pressure[slot]);
+        archive.writeInt(graph.windSpeed[slot]);
+        archive.writeRaw8(graph.windDirection[slot].bytes.data());
+    }
+    archive.writeInt(graph.humidity);
+    archive.writeInt(graph.fileVersion);
+    archive.writeString(graph.skyReport);
+    archive.writeInt(graph.hasTrend);
+    archive.writeInt(graph.pressureIsStation);
+    archive.writeInt(graph.altitudeMetres);
+}
+
+// A sounding document as read, before it replaces the session's sounding.
+struct SoundingDocument {
+    bool forecast = false;
+    std::string stationName;
+    std::string hour;
+    std::string day;
+    std::string month;
+    std::string year;
+    std::vector<SoundingRow> rows;
+};
+
+std::optional<DocumentError> damaged() {
+    return DocumentError{DocumentError::Kind::Damaged, 0};
+}
+
+std::optional<DocumentError> readSounding(ArchiveReader& archive, SoundingDocument& doc) {
+    int count = 0;
+    if (!archive.readInt(count)) {
+        return damaged();
+    }
+    if (count < 0 || count > kMirrorRows) {
+        return DocumentError{DocumentError::Kind::BadLevelCount, count};
+    }
+    if (!archive.readString(doc.stationName) || !archive.readString(doc.hour) ||
+        !archive.readString(doc.day) || !archive.readString(doc.month) ||
+        !archive.readString(doc.year)) {
+        return damaged();
+    }
+    doc.rows.assign(static_cast<std::size_t>(count), SoundingRow{});
+    for (SoundingRow& row : doc.rows) {
+        for (float& value : row) {
+            if (!archive.readFloat(value)) {
+                return damaged();
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void commitSounding(SessionState& session, Ui& ui, SoundingDocument&& doc) {
+    StationSelection& selection = session.selection;
+    SoundingProfile& sounding = session.sounding;
+    selection.soundingStationName = std::move(doc.stationName);
+    selection.soundingHour = std::move(doc.hour);
+    selection.soundingDay = std::move(doc.day);
+    selection.soundingMonth = std::move(doc.month);
+    selection.soundingYear = std::move(doc.year);
+
+    session.releaseSoundingRows();
+    const int count = static_cast<int>(doc.rows.size());
+    session.allocateSoundingRows(count);
+    std::copy(doc.rows.begin(), doc.rows.end(), sounding.levels.begin());
+    // The view copies the rows into the mirror when it draws them; doing it now
+    // as well means a save before any drawing writes these levels, not the
+    // previous sounding's.
+    std::copy(doc.rows.begin(), doc.rows.end(), sounding.mirror.begin());
+
+    sounding.title = selection.soundingStationName;
+    sounding.rowsAllocated = 1;
+    session.soundingShown = 1;
+    if (doc.forecast) {
+        sounding.isForecast = 1;
+        sounding.forecastTitle = sounding.title;
+    }
+    selection.soundingFromCatalogue = 1;
+    session.graphShown = 0;
+    session.emaGraphShown = 0;
+    session.soundingAvailable = 1;
+    if (!doc.forecast) {
+        sounding.isForecast = 0;
+    }
+    if (doc.forecast) {
+        ui.showMessage(text::cp1252(kForecastNotice), MessageIcon::Information);
+    }
+}
+
+// Reads a graph document into `graph`, a copy of the session's graph, so the
+// fields a version does not store keep their values. `endsAfterSlots` tells a
+// document of a version before 23, which ends right after the 24 slots.
+std::optional<DocumentError> readGraph(ArchiveReader& archive, GraphSeries& graph,
+                                       bool& endsAfterSlots) {
+    graph.pressureIsStation = 0;
+    if (!archive.readInt(graph.day) || !archive.readInt(graph.month) ||
+        !archive.readInt(graph.year) || !archive.readInt(graph.lastTime) ||
+        !archive.readString(graph.title)) {
+        return damaged();
+    }
+    for (std::size_t slot = 0; slot < kSlots; ++slot) {
+        std::array<char, kDirectionBytes> direction{};
+        if (!archive.readInt(graph.hour[slot]) || !archive.readInt(graph.temperature[slot]) ||
+            !archive.readInt(graph.dewPoint[slot]) || !archive.readInt(graph.pressure[slot]) ||
+            !archive.readInt(graph.windSpeed[slot]) || !archive.readRaw8(direction)) {
+            return damaged();
+        }
+        FixedText<9>& text = graph.windDirection[slot];
+        std::copy(direction.begin(), direction.end(), text.bytes.begin());
+        text.terminate();
+    }
+
+    endsAfterSlots = archive.atEnd();
+    if (endsAfterSlots) {
+        graph.humidity = 0;
+        graph.fileVersion = 0;
+        return std::nullopt;
+    }
+    if (!archive.readInt(graph.humidity) || !archive.readInt(graph.fileVersion)) {
+        return damaged();
+    }
+    if (graph.fileVersion == kOldGraphDocumentVersion) {
+        if (!archive.readString(graph.skyReport) || !archive.readInt(graph.hasTrend)) {
+            return damaged();
+        }
+    } else if (graph.fileVersion == kGraphDocumentVersion) {
+        if (!archive.readString(graph.skyReport) || !archive.readInt(graph.hasTrend) ||
+            !archive.readInt(graph.pressureIsStation) || !archive.readInt(graph.altitudeMetres)) {
+            return damaged();
+        }
+        if (graph.pressureIsStation == 1) {
+            graph.altitudeKnown = 1;
+        }
+    }
+    return std::nullopt;
+}
+
+void commitGraph(SessionState& session, Ui& ui, GraphSeries&& graph, bool endsAfterSlots) {
+    if (endsAfterSlots) {
+        ui.showMessage(text::cp1252(kOldVersionNote), MessageIcon::None);
+    }
+    session.graph = std::move(graph);
+    session.graphShown = 1;
+    session.emaGraphShown = 0;
+    session.graphFromFile = 1;
+    session.graphAvailable = 1;
+    session.soundingShown = 0;
+    session.banyeresGraph = 0;
+}
+
+} // namespace
+
+void serialize(ArchiveWriter& archive, SessionState& session) {
+    if (session.soundingShown) {
+        writeSounding(archive, session);
+        return;
+    }
+    session.graph.fileVersion = kGraphDocumentVersion;
+    writeGraph(archive, session.graph);
+}
+
+std::optional<DocumentError> serialize(ArchiveReader& archive, SessionState& session, Ui& ui) {
+    // A graph document starts with its day number, 1 to 31, so its first bytes
+    // never read as the string "sondeo"; when they do not read as a string at
+    // all the document is a graph too.
+    std::string tag;
+    const bool hasTag = archive.readString(tag);
+    if (hasTag && (tag == kSoundingTag || tag == kForecastSoundingTag)) {
+        SoundingDocument doc;
+        doc.forecast = tag == kForecastSoundingTag;
+        if (auto error = readSounding(archive, doc)) {
+            return error;
+        }
+        commitSounding(session, ui, std::move(doc));
+        return std::nullopt;
+    }
+
+    ArchiveReader fresh(archive.data());
+    GraphSeries graph = session.graph;
+    bool endsAfterSlots = false;
+    if (auto error = readGraph(fresh, graph, endsAfterSlots)) {
+        return error;
+    }
+    commitGraph(session, ui, std::move(graph), endsAfterSlots);
+    return std::nullopt;
+}
+
+} // namespace brisalta
