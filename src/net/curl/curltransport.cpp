@@ -138,10 +138,7 @@ public:
         mQuote = curl_slist_append(mQuote, command.c_str());
     }
 
-    // Runs the transfer. A write callback that refused the data on the
-    // caller's request (stoppedOnRequest) ends a transfer that still counts
-    // as done.
-    TransferResult perform(const bool& stoppedOnRequest) {
+    TransferResult perform() {
         if (!mHandle) {
             return failed(TransferFailure::NoSession, explanationOf(CURLE_FAILED_INIT));
         }
@@ -161,7 +158,7 @@ public:
             curl_easy_getinfo(mHandle, CURLINFO_RESPONSE_CODE, &status);
             result.status = static_cast<int>(status);
         }
-        if (code == CURLE_OK || (code == CURLE_WRITE_ERROR && stoppedOnRequest)) {
+        if (code == CURLE_OK) {
             result.ok = true;
             return result;
         }
@@ -175,7 +172,7 @@ private:
     CURL* mHandle;
     curl_slist* mHeaders = nullptr;
     curl_slist* mQuote = nullptr;
-    char mErrorText[CURL_ERROR_SIZE];
+    char mErrorText[CURL_ERROR_SIZE] = {};
 };
 
 bool startsWithName(const std::string& header, std::string_view name) {
@@ -220,7 +217,7 @@ size_t writeToFile(char* data, size_t size, size_t count, void* userData) {
 // Runs a transfer into a local file; no file is left behind when it fails.
 TransferResult transferToFile(Transfer& transfer, const std::string& filePath) {
     if (!transfer.handle()) {
-        return transfer.perform(false);
+        return transfer.perform();
     }
     std::FILE* file = std::fopen(filePath.c_str(), "wb");
     if (!file) {
@@ -228,8 +225,7 @@ TransferResult transferToFile(Transfer& transfer, const std::string& filePath) {
     }
     curl_easy_setopt(transfer.handle(), CURLOPT_WRITEFUNCTION, writeToFile);
     curl_easy_setopt(transfer.handle(), CURLOPT_WRITEDATA, file);
-    const bool notStopped = false;
-    TransferResult result = transfer.perform(notStopped);
+    TransferResult result = transfer.perform();
     if (std::fclose(file) != 0 && result.ok) {
         result = failed(TransferFailure::Other, "No se ha podido escribir el fichero " + filePath);
     }
@@ -255,7 +251,7 @@ TransferResult CurlTransport::httpGet(const std::string& url,
                                       const ReadSink& sink) {
     Transfer transfer(mTimeouts);
     if (!transfer.handle()) {
-        return transfer.perform(false);
+        return transfer.perform();
     }
     CURL* h = transfer.handle();
     curl_easy_setopt(h, CURLOPT_URL, url.c_str());
@@ -275,7 +271,11 @@ TransferResult CurlTransport::httpGet(const std::string& url,
     StreamTarget target{LineChunker(sink)};
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, streamBody);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &target);
-    TransferResult result = transfer.perform(target.stoppedOnRequest);
+    TransferResult result = transfer.perform();
+    if (target.stoppedOnRequest) {
+        // The write callback refused the data because the caller had read enough.
+        return {true, result.status, {}, TransferFailure::None};
+    }
     if (result.ok) {
         target.chunker.finish();
     }
