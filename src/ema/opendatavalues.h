@@ -1,0 +1,47 @@
+// Conversions of the values of an AEMET OpenData hourly record into the whole
+// numbers, compass words and local times of the 24-hour series.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace brisalta::opendata {
+
+// The leading decimal number of a value, as atof reads it in the C locale:
+// blanks skipped, optional sign, fraction and exponent; 0 when there is none.
+// May be infinite or NaN ("1e999", "nan").
+double leadingNumber(std::string_view value);
+
+// Nearest whole number, halves away from zero (12.5 -> 13, -0.5 -> -1). A value
+// that is not a finite number or does not fit an int is missing (kMissing).
+int nearestOrMissing(double x);
+
+// Drops the fraction (87.9 -> 87), with the same missing rule.
+int truncOrMissing(double x);
+
+// 16-point compass abbreviation of a direction in degrees: [348.75, 360) and
+// [0, 11.25) "N", [11.25, 33.75) "NNE", ... [326.25, 348.75) "NNW". Nothing for
+// a direction below 0, from 360 on, or NaN.
+std::optional<std::string_view> compassOfDegrees(double degrees);
+
+// Date and hour of an observation time such as "2021-03-04T15:00:00" (UTC).
+struct ObservationTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+};
+
+// Reads characters 0-3, 5-6, 8-9 and 11-12 as year, month, day and hour.
+// Nothing when the text is too short to hold the hour.
+std::optional<ObservationTime> parseObservationTime(std::string_view fint);
+
+// Shifts a day and an hhmm time by whole hours, the way every observation time
+// of the program is made local:
+// - offset > 0: offset times, hhmm += 100, and past 2399 it wraps with day + 1;
+// - offset < 0: the day goes back by 1 when hhmm < -100 * offset, then, for
+//   offsets above -24, (24 + offset) times hhmm += 100 wrapping without a day change.
+// Month and year are never touched (days 0 and 32 can come out).
+void shiftByTimeOffset(int& day, int& hhmm, int offsetHours);
+
+} // namespace brisalta::opendata

@@ -1,0 +1,124 @@
+// Conversions of OpenData values: numbers, rounding, compass sectors, the
+// observation time and its shift to local time.
+#include "ema/opendatavalues.h"
+
+#include "session/sessionstate.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <limits>
+
+namespace brisalta::opendata {
+namespace {
+
+// Purpose: every value becomes a whole number the slot can hold, or missing.
+TEST(OpenDataValues, RoundsNumbersIntoSlots) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double x;
+        int nearest;
+        int trunc;
+    };
+    const Case cases[] = {
+        {12.5, 13, 12},
+        {-0.5, -1, 0},
+        {87.9, 88, 87},
+        {2.5 * 18 / 5, 9, 9},
+        {-2.5, -3, -2},
+        {0.0, 0, 0},
+        {1e300, kMissing, kMissing},
+        {-1e300, kMissing, kMissing},
+        {inf, kMissing, kMissing},
+        {nan, kMissing, kMissing},
+        {2147483647.4, INT_MAX, INT_MAX},
+        {3e9, kMissing, kMissing},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(nearestOrMissing(c.x), c.nearest) << c.x;
+        EXPECT_EQ(truncOrMissing(c.x), c.trunc) << c.x;
+    }
+}
+
+TEST(OpenDataValues, ReadsTheLeadingNumberOfAValue) {
+    EXPECT_DOUBLE_EQ(leadingNumber(" 4.8"), 4.8);
+    EXPECT_DOUBLE_EQ(leadingNumber(" -0.3\n}"), -0.3);
+    EXPECT_DOUBLE_EQ(leadingNumber(" 667.0"), 667.0);
+    EXPECT_DOUBLE_EQ(leadingNumber(" null"), 0.0);
+    EXPECT_DOUBLE_EQ(leadingNumber(""), 0.0);
+    EXPECT_TRUE(std::isinf(leadingNumber("1e999")));
+    EXPECT_TRUE(std::isnan(leadingNumber("nan")));
+}
+
+// Purpose: sector bounds are inclusive below, 360 and beyond are no direction.
+TEST(OpenDataValues, NamesTheCompassSectorOfADirection) {
+    struct Case {
+        double degrees;
+        const char* word; // nullptr: no direction
+    };
+    const Case cases[] = {
+        {0.0, "N"},        {11.2499, "N"},   {11.25, "NNE"},
+        {33.75, "NE"},     {56.25, "ENE"},   {78.75, "E"},
+        {100.0, "E"},      {101.25, "ESE"},  {123.75, "SE"},
+        {146.25, "SSE"},   {168.75, "S"},    {191.25, "SSW"},
+        {213.75, "SW"},    {250.0, "WSW"},   {258.75, "W"},
+        {281.25, "WNW"},   {303.75, "NW"},   {326.25, "NNW"},
+        {348.7499, "NNW"}, {348.75, "N"},    {359.99, "N"},
+        {360.0, nullptr},  {-0.01, nullptr}, {std::numeric_limits<double>::quiet_NaN(), nullptr},
+    };
+    for (const Case& c : cases) {
+        const auto word = compassOfDegrees(c.degrees);
+        if (c.word == nullptr) {
+            EXPECT_FALSE(word.has_value()) << c.degrees;
+        } else {
+            ASSERT_TRUE(word.has_value()) << c.degrees;
+            EXPECT_EQ(*word, c.word) << c.degrees;
+        }
+    }
+}
+
+TEST(OpenDataValues, ReadsTheObservationTimeByPosition) {
+    const auto t = parseObservationTime("2021-03-04T15:00:00");
+    ASSERT_TRUE(t.has_value());
+    EXPECT_EQ(t->year, 2021);
+    EXPECT_EQ(t->month, 3);
+    EXPECT_EQ(t->day, 4);
+    EXPECT_EQ(t->hour, 15);
+    EXPECT_TRUE(parseObservationTime("2021-03-04T1").has_value() == false);
+    EXPECT_EQ(parseObservationTime("2021-03-04T09").value().hour, 9);
+}
+
+// Purpose: the local hour and day of the last observation, month never touched.
+TEST(OpenDataValues, ShiftsTheObservationTimeByTheOffset) {
+    struct Case {
+        int day, hhmm, offset;
+        int expectedDay, expectedHhmm;
+    };
+    const Case cases[] = {
+        {8, 2300, 2, 9, 100},   // past midnight: next day
+        {31, 2300, 2, 32, 100}, // the month is not carried
+        {9, 0, -1, 8, 2300},    // before midnight: previous day
+        {9, 200, -3, 8, 2300},
+        {9, 500, -3, 9, 200},
+        {9, 1400, 1, 9, 1500},
+        {9, 1400, 0, 9, 1400},
+        {9, 1400, 24, 10, 1400},
+        {9, 1000, -24, 8, 1000},
+        {9, 0, -24, 8, 0},
+        // Offsets nobody types still end at once, without overflow.
+        {9, 1400, INT_MAX, 9 + INT_MAX / 24, 2100},
+        {9, 1400, INT_MIN, 8, 1400},
+    };
+    for (const Case& c : cases) {
+        int day = c.day;
+        int hhmm = c.hhmm;
+        shiftByTimeOffset(day, hhmm, c.offset);
+        EXPECT_EQ(day, c.expectedDay) << c.hhmm << " " << c.offset;
+        EXPECT_EQ(hhmm, c.expectedHhmm) << c.hhmm << " " << c.offset;
+    }
+}
+
+} // namespace
+} // namespace brisalta::opendata
