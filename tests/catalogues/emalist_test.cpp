@@ -92,11 +92,6 @@ TEST_F(EmaListFile, ReadsStationsByTheirKeys) {
     }
 }
 
-TEST_F(EmaListFile, SendsTheIdentifierWithTheBlankBeforeItsCheckCharacter) {
-    ASSERT_TRUE(load("ID = 3195X ;\nNOMBRE = RETIRO;\nPROVINCIA = Madrid;\n"));
-    EXPECT_EQ(stationIdentifierOf(session.emaList.records[0]), "3195X");
-}
-
 TEST_F(EmaListFile, LeavesTheCountAloneWithoutACompleteStation) {
     session.emaList.count = 7;
     ASSERT_TRUE(load("ID = 3195X;\nNOMBRE = RETIRO;\n"));

@@ -135,17 +135,5 @@ TEST(CParser, CallsTheKeyCallbackWithTheUnopenedFile) {
     EXPECT_EQ(gFile, nullptr);
 }
 
-TEST(CParser, ResetPositionsForgetsPartialMatches) {
-    CParser parser;
-    ASSERT_TRUE(parser.Add(6, "exito", nullptr));
-    parser.ResetPositions();
-    for (char c : std::string("exi")) {
-        EXPECT_EQ(parser.ProcessChar(c), 0);
-    }
-    parser.ResetPositions();
-    EXPECT_EQ(parser.ProcessChar('t'), 0);
-    EXPECT_EQ(parser.ProcessChar('o'), 0);
-}
-
 } // namespace
 } // namespace brisalta

@@ -42,16 +42,6 @@ TEST(OpenDataValues, RoundsNumbersIntoSlots) {
     }
 }
 
-TEST(OpenDataValues, ReadsTheLeadingNumberOfAValue) {
-    EXPECT_DOUBLE_EQ(leadingNumber(" 4.8"), 4.8);
-    EXPECT_DOUBLE_EQ(leadingNumber(" -0.3\n}"), -0.3);
-    EXPECT_DOUBLE_EQ(leadingNumber(" 667.0"), 667.0);
-    EXPECT_DOUBLE_EQ(leadingNumber(" null"), 0.0);
-    EXPECT_DOUBLE_EQ(leadingNumber(""), 0.0);
-    EXPECT_TRUE(std::isinf(leadingNumber("1e999")));
-    EXPECT_TRUE(std::isnan(leadingNumber("nan")));
-}
-
 // Purpose: sector bounds are inclusive below, 360 and beyond are no direction.
 TEST(OpenDataValues, NamesTheCompassSectorOfADirection) {
     struct Case {
@@ -77,17 +67,6 @@ TEST(OpenDataValues, NamesTheCompassSectorOfADirection) {
             EXPECT_EQ(*word, c.word) << c.degrees;
         }
     }
-}
-
-TEST(OpenDataValues, ReadsTheObservationTimeByPosition) {
-    const auto t = parseObservationTime("2021-03-04T15:00:00");
-    ASSERT_TRUE(t.has_value());
-    EXPECT_EQ(t->year, 2021);
-    EXPECT_EQ(t->month, 3);
-    EXPECT_EQ(t->day, 4);
-    EXPECT_EQ(t->hour, 15);
-    EXPECT_TRUE(parseObservationTime("2021-03-04T1").has_value() == false);
-    EXPECT_EQ(parseObservationTime("2021-03-04T09").value().hour, 9);
 }
 
 // Purpose: the local hour and day of the last observation, month never touched.
