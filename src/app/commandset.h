@@ -1,0 +1,22 @@
+// All the command handlers of the program, grouped by subject. The command
+// table's rows call into this set; the window and the tests own one.
+#pragma once
+
+#include "app/commandcontext.h"
+#include "app/documentcommands.h"
+#include "app/graphcommands.h"
+#include "app/viewcommands.h"
+
+namespace brisalta {
+
+class CommandSet {
+public:
+    explicit CommandSet(CommandContext& context)
+        : graph(context), view(context), document(context) {}
+
+    GraphCommands graph;       // show graph, manual station, statistics, clouds, QNH
+    ViewCommands view;         // swap graph and sounding, zoom
+    DocumentCommands document; // open, save as
+};
+
+} // namespace brisalta

@@ -1,0 +1,141 @@
+// The rows of the command table, in menu order.
+#include "app/commandtable.h"
+
+#include "app/commandids.h"
+#include "app/commandset.h"
+#include "session/sessionstate.h"
+
+#include <algorithm>
+
+namespace brisalta {
+namespace {
+
+// Enable rules of the commands that depend on the picture on screen.
+bool tableOn(const SessionState& s) { return s.view.tableEnabled != 0; }
+bool cloudsOn(const SessionState& s) { return s.view.cloudsEnabled != 0; }
+bool qnhOn(const SessionState& s) { return s.view.qnhEnabled != 0; }
+bool ceilingOn(const SessionState& s) { return s.view.ceilingEnabled != 0; }
+bool swapOn(const SessionState& s) { return s.view.swapEnabled != 0; }
+bool printOn(const SessionState& s) { return s.view.printEnabled != 0; }
+bool saveAsOn(const SessionState& s) { return s.view.saveAsEnabled != 0; }
+bool statsOn(const SessionState& s) { return s.view.statsEnabled != 0; }
+bool zoomOn(const SessionState& s) { return s.view.zoomEnabled != 0; }
+
+// A separator or a list of entries built at run time, placed in a menu.
+CommandRow placeholder(MenuItemKind kind, std::string_view menu, int id = 0) {
+    CommandRow row;
+    row.id = id;
+    row.kind = kind;
+    row.menu = menu;
+    return row;
+}
+
+std::vector<CommandRow> buildTable() {
+    using K = MenuItemKind;
+    std::vector<CommandRow> rows = {
+        // Archivo
+        {cmd::kOpen, K::Command, "&Archivo", "&Abrir...\tCtrl+A", "Ctrl+A",
+         "Abre un documento ya existente\nAbrir", "open",
+         [](CommandSet& c) { c.document.open(); }},
+        {cmd::kSaveAs, K::Command, "&Archivo", "&Guardar como...\tCtrl+G", "Ctrl+G",
+         "Guarda el documento activo con un nuevo nombre\nGuardar como", "save",
+         [](CommandSet& c) { c.document.saveAs(); }, saveAsOn},
+        placeholder(K::Separator, "&Archivo"),
+        placeholder(K::RecentFiles, "&Archivo/Archivo reciente", cmd::kRecentFile),
+        placeholder(K::Separator, "&Archivo"),
+        {cmd::kExit, K::Command, "&Archivo", "&Salir", "", "Sale de la aplicación\nSalir", ""},
+        // Ver
+        {cmd::kToolbar, K::Command, "&Ver", "Barra de &herramientas", "",
+         "Muestra u oculta la barra de herramientas\nBarra de herramientas", ""},
+        // Gráficas
+        {cmd::kShowGraph, K::Command, "&Gráficas", "&Mostrar\tCtrl+M", "Ctrl+M",
+         "Muestra el gráfico de la estación seleccionada\nDibujar gráfica seleccionada", "graph",
+         [](CommandSet& c) { c.graph.showGraph(); }},
+        placeholder(K::AirportMenus, "&Gráficas/&Seleccionar"),
+        {cmd::kManualStation, K::Command, "&Gráficas", "Ma&nual\tCtrl+N", "Ctrl+N",
+         "Introduce a mano el identificador ICAO de la estación\nElección manual", "",
+         [](CommandSet& c) { c.graph.manualStation(); }},
+        placeholder(K::Separator, "&Gráficas"),
+        {cmd::kStatistics, K::Command, "&Gráficas", "Estadísticas\tCtrl+X", "Ctrl+X",
+         "Ver máximas y mínimas del día\nEstadísticas", "",
+         [](CommandSet& c) { c.graph.statistics(); }, statsOn},
+        {cmd::kClouds, K::Command, "&Gráficas", "Nu&bes\tCtrl+B", "Ctrl+B",
+         "Muestra información sobre la nubosidad y otros fenómenos de interés.\nNubes e "
+         "información complementaria.",
+         "clouds", [](CommandSet& c) { c.graph.clouds(); }, cloudsOn},
+        {cmd::kQnh, K::Command, "&Gráficas", "QNH\tCtrl+Q", "Ctrl+Q",
+         "Intercambiar entre presión real y QNH\nIntercambiar entre presión real y QNH", "qnh",
+         [](CommandSet& c) { c.graph.qnh(); }, qnhOn},
+        // Sondeos
+        {cmd::kZoom, K::Command, "&Sondeos", "Zoom\tCtrl+Z", "Ctrl+Z",
+         "Amplía/Reduce sondeo.\nAmplía/Reduce sondeo para mejor visualización", "zoom",
+         [](CommandSet& c) { c.view.zoom(); }, zoomOn},
+        // Toolbar and accelerator only
+        {cmd::kSwap, K::Command, "", "", "Ctrl+V",
+         "Intercambia visualización entre gráfica y sondeo, si existen.\nIntercambiar imagen de "
+         "gráfica y sondeo",
+         "swap", [](CommandSet& c) { c.view.swap(); }, swapOn},
+    };
+    (void)tableOn;
+    (void)ceilingOn;
+    (void)printOn;
+    return rows;
+}
+
+} // namespace
+
+const std::vector<CommandRow>& commandTable() {
+    static const std::vector<CommandRow> rows = buildTable();
+    return rows;
+}
+
+const CommandRow* findCommand(int id) {
+    for (const CommandRow& row : commandTable()) {
+        if (row.id == id && row.kind == MenuItemKind::Command) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+const std::vector<int>& toolbarLayout() {
+    static const std::vector<int> layout = [] {
+        // The full toolbar of the program; commands not in the table are left out,
+        // and so is a separator that would end up doubled or at either end.
+        const int full[] = {cmd::kOpen, cmd::kSaveAs, cmd::kPrint, 0, cmd::kFavouritesEditor,
+                            cmd::kShowGraph, cmd::kClouds, cmd::kQnh, cmd::kTable, 0,
+                            cmd::kShowSoundingToolbar, cmd::kCeiling, cmd::kZoom, cmd::kSwap, 0,
+                            cmd::kAbout};
+        std::vector<int> out;
+        for (int id : full) {
+            if (id == 0) {
+                if (!out.empty() && out.back() != 0) {
+                    out.push_back(0);
+                }
+            } else if (const CommandRow* row = findCommand(id); row && !row->icon.empty()) {
+                out.push_back(id);
+            }
+        }
+        while (!out.empty() && out.back() == 0) {
+            out.pop_back();
+        }
+        return out;
+    }();
+    return layout;
+}
+
+std::vector<std::string_view> menuBarOrder() {
+    std::vector<std::string_view> order;
+    for (const CommandRow& row : commandTable()) {
+        if (row.menu.empty()) {
+            continue;
+        }
+        const std::string_view top = row.menu.substr(0, row.menu.find('/'));
+        if (std::find(order.begin(), order.end(), top) == order.end()) {
+            order.push_back(top);
+        }
+    }
+    return order;
+}
+
+} // namespace brisalta

@@ -1,0 +1,29 @@
+// Commands of the ".brl" documents: open and save as.
+#pragma once
+
+#include "app/commandcontext.h"
+
+#include <filesystem>
+
+namespace brisalta {
+
+class DocumentCommands {
+public:
+    explicit DocumentCommands(CommandContext& context) : mContext(context) {}
+
+    // "Abrir": asks for a file, then opens it.
+    void open();
+
+    // Opens a document at a known path (command line, dropped file, recent list).
+    // True when it was read.
+    bool openPath(const std::filesystem::path& path);
+
+    // "Guardar como": proposes the default name, asks where, writes the
+    // document of the picture on screen.
+    void saveAs();
+
+private:
+    CommandContext& mContext;
+};
+
+} // namespace brisalta

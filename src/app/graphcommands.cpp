@@ -1,0 +1,201 @@
+// The commands of the "Gráficas" menu.
+#include "app/graphcommands.h"
+
+#include "graph/graphrenderer.h"
+#include "net/downloadsession.h"
+#include "net/tempfiles.h"
+#include "session/numeric.h"
+#include "surface/banyeresfile.h"
+#include "surface/currentconditionspage.h"
+#include "surface/derived.h"
+#include "surface/latestreport.h"
+#include "text/codepage.h"
+#include "text/format.h"
+
+#include <algorithm>
+
+namespace brisalta {
+namespace {
+
+const char* const kNoStation = "No se ha elegido ninguna estación meteorológica";
+
+bool anyTemperature(const GraphSeries& graph) {
+    return std::any_of(graph.temperature.begin(), graph.temperature.end(),
+                       [](int t) { return t != kMissing; });
+}
+
+} // namespace
+
+void GraphCommands::showGraph() {
+    SessionState& s = mContext.session;
+    s.graphFromFile = 0;
+    if (s.selection.icao == "BANY") {
+        showBanyeresGraph();
+        return;
+    }
+    if (s.selection.icao.empty()) {
+        mContext.ui.showMessage(text::cp1252(kNoStation));
+        return;
+    }
+    const std::filesystem::path temp = mContext.places.tempFolder();
+    DownloadSession download(mContext);
+    s.soundingFetch = 0;
+    download.fetchGraphOrSounding();
+    if (s.downloadFailed) {
+        return;
+    }
+    readCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
+    download.fetchQueryPage();
+    readQueryPage(s, temp / tempfiles::kQueryPage);
+    if (s.queryPageDone == 0) {
+        download.fetchStationFile();
+        if (s.stationFileFetched) {
+            readStationFile(s, temp / tempfiles::kStationFile);
+        }
+    }
+    s.soundingShown = 0;
+    if (s.graphShown || s.emaGraphShown) {
+        if (s.soundingAvailable) {
+            s.view.swapEnabled = 1;
+        }
+        mContext.ui.redraw();
+        reportMissingData();
+        mContext.ui.showMessage(s.graph.skyReport, MessageIcon::Information);
+    } else {
+        mContext.ui.redraw();
+    }
+}
+
+void GraphCommands::showBanyeresGraph() {
+    SessionState& s = mContext.session;
+    s.graphFromFile = 0;
+    if (s.selection.icao.empty()) {
+        mContext.ui.showMessage(text::cp1252(kNoStation));
+        return;
+    }
+    DownloadSession download(mContext);
+    download.fetchBanyeresFile();
+    if (s.downloadFailed) {
+        return;
+    }
+    readBanyeresFile(s, mContext.ui, mContext.places.tempFolder() / tempfiles::kBanyeres);
+    s.soundingShown = 0;
+    if (s.graphShown || s.emaGraphShown) {
+        if (s.soundingAvailable) {
+            s.view.swapEnabled = 1;
+        }
+        mContext.ui.redraw();
+        reportMissingData();
+    } else {
+        mContext.ui.redraw();
+    }
+}
+
+void GraphCommands::reportMissingData() {
+    if (!anyTemperature(mContext.session.graph)) {
+        mContext.ui.showMessage(noGraphDataMessage());
+    }
+}
+
+void GraphCommands::manualStation() {
+    const std::optional<std::string> code = mContext.ui.askIcaoCode();
+    if (!code) {
+        return;
+    }
+    // The code replaces the previous one even when it is too short; the check
+    // comes afterwards, as the user typed it.
+    mContext.session.selection.icao = *code;
+    if (mContext.session.selection.icao.size() == 4) {
+        showGraph();
+    } else {
+        mContext.ui.showMessage(text::cp1252("Un identificador ICAO válido se compone de 4 letras"));
+    }
+}
+
+void GraphCommands::statistics() {
+    const SessionState& s = mContext.session;
+    if (!s.graphShown && !s.emaGraphShown) {
+        mContext.ui.showMessage(text::cp1252("Es necesario generar una gráfica primero"));
+        return;
+    }
+    const DailyExtremes& e = s.extremes;
+    mContext.ui.showMessage(
+        text::format1252("Temperatura máxima: %dºC a las %d horas.    \n"
+                         "Temperatura mínima: %dºC a las %d horas.  \n"
+                         "Viento máximo: %d km/h con dirección %s a las %d horas.    \n"
+                         "Presión máxima: %d mb a las %d horas.    \n"
+                         "Presión mínima: %d mb a las %d horas.",
+                         e.maxTemperature, e.maxTemperatureHour, e.minTemperature,
+                         e.minTemperatureHour, e.maxWindSpeed, e.maxWindDirectionName.c_str(),
+                         e.maxWindHour, e.maxPressure, e.maxPressureHour, e.minPressure,
+                         e.minPressureHour),
+        MessageIcon::Information);
+}
+
+void GraphCommands::clouds() {
+    const SessionState& s = mContext.session;
+    const std::string noSky = text::cp1252("Esta estación no dispone de datos sobre el estado del cielo");
+    if (s.banyeresGraph) {
+        mContext.ui.showMessage(noSky, MessageIcon::Information);
+    } else if (!s.graphShown) {
+        mContext.ui.showMessage(text::cp1252("Es necesario crear una gráfica primero"),
+                                MessageIcon::Information);
+    } else if (s.emaGraphShown) {
+        mContext.ui.showMessage(noSky, MessageIcon::Information);
+    } else {
+        mContext.ui.showMessage(s.graph.skyReport, MessageIcon::Information);
+    }
+}
+
+void togglePressureReference(GraphSeries& series) {
+    const double factor = stationPressureFactor(series.altitudeMetres);
+    const bool toQnh = series.pressureIsStation == 1;
+    for (int& p : series.pressure) {
+        if (p == kMissing) {
+            continue;
+        }
+        const double converted = toQnh ? p * factor : p / factor;
+        series.lastConverted = converted;
+        p = truncToInt(roundToDecimals(converted, 0));
+    }
+    series.pressureIsStation = toQnh ? 0 : 1;
+}
+
+void applyEnteredAltitude(GraphSeries& series, int altitudeMetres) {
+    series.altitudeMetres = altitudeMetres;
+    const double factor = stationPressureFactor(altitudeMetres);
+    for (int& p : series.pressure) {
+        if (p == kMissing) {
+            continue;
+        }
+        series.lastConverted = p / factor;
+        p = truncToInt(series.lastConverted);
+    }
+    series.pressureIsStation = 1;
+    series.altitudeKnown = 1;
+}
+
+void GraphCommands::qnh() {
+    SessionState& s = mContext.session;
+    if (!s.graphShown && !s.emaGraphShown) {
+        mContext.ui.showMessage(text::cp1252("Es necesario haber bajado una gráfica previamente."));
+        return;
+    }
+    if (s.graph.altitudeKnown == 1) {
+        togglePressureReference(s.graph);
+        mContext.ui.redraw();
+        return;
+    }
+    mContext.ui.showMessage(
+        text::cp1252("No se ha podido recoger automáticamente la altitud de la estación, pero se "
+                     "puede introducir manualmente si se está seguro de conocerla."),
+        MessageIcon::Information);
+    const std::optional<int> altitude = mContext.ui.askAltitude();
+    if (!altitude) {
+        return;
+    }
+    applyEnteredAltitude(s.graph, *altitude);
+    mContext.ui.redraw();
+}
+
+} // namespace brisalta

@@ -1,0 +1,54 @@
+// Paints the graph or the sounding through QtCanvas.
+#include "ui/cbrisaltaview.h"
+
+#include "graph/graphrenderer.h"
+#include "render/renderfile.h"
+#include "session/sessionstate.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace brisalta::ui {
+
+CBrisaltaView::CBrisaltaView(SessionState& session, QWidget* parent)
+    : QWidget(parent), mSession(session) {
+    setObjectName(QStringLiteral("vista"));
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    refreshSize();
+}
+
+VirtualScreen CBrisaltaView::screenMetrics() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) {
+        return {};
+    }
+    const QSize size = s->geometry().size();
+    const int dpi = qRound(s->logicalDotsPerInch());
+    return VirtualScreen{size.width(), size.height(), dpi > 0 ? dpi : 96};
+}
+
+QSize CBrisaltaView::sizeHint() const {
+    RenderOptions options;
+    options.screen = screenMetrics();
+    options.drawScale = mSession.drawScale;
+    return pictureSize(options);
+}
+
+void CBrisaltaView::refreshSize() { setFixedSize(sizeHint()); }
+
+void CBrisaltaView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.translate(RenderOptions{}.margin, RenderOptions{}.margin);
+    {
+        QtCanvas canvas(painter, screenMetrics());
+        if (mSession.graphShown || mSession.emaGraphShown) {
+            DrawGraph(canvas, mSession);
+        }
+    }
+    emit painted();
+}
+
+} // namespace brisalta::ui

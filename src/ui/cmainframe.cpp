@@ -1,0 +1,304 @@
+// Main window built from the command table.
+#include "ui/cmainframe.h"
+
+#include "app/commandids.h"
+#include "app/commandset.h"
+#include "app/commandtable.h"
+#include "catalogues/airportcatalogue.h"
+#include "session/sessionstate.h"
+#include "ui/cbrisaltaview.h"
+#include "ui/icons.h"
+#include "ui/qtext.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QSettings>
+#include <QToolBar>
+
+namespace brisalta::ui {
+namespace {
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The caption before the tab; the key text after it is shown by the shortcut.
+QString captionOf(const CommandRow& row) {
+    const std::string_view caption = row.caption.substr(0, row.caption.find('\t'));
+    return utf8(caption);
+}
+
+// Prompt strings hold the status text, a line feed and the tooltip.
+QString tooltipOf(const CommandRow& row) {
+    const auto nl = row.prompt.find('\n');
+    return nl == std::string_view::npos ? utf8(row.prompt) : utf8(row.prompt.substr(nl + 1));
+}
+
+QString statusTipOf(const CommandRow& row) { return utf8(row.prompt.substr(0, row.prompt.find('\n'))); }
+
+QString settingsFile(const std::filesystem::path& folder) {
+    return QString::fromStdString((folder / "ventana.ini").string());
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(SessionState& session, CommandSet& commands,
+                       const std::filesystem::path& settingsFolder, QWidget* parent)
+    : QMainWindow(parent), mSession(session), mCommands(commands), mSettingsFolder(settingsFolder) {
+    setWindowTitle(tr8("Brisalta"));
+    setWindowIcon(programIcon(QStringLiteral("brisalta")));
+    setAcceptDrops(true);
+
+    mView = new CBrisaltaView(session, this);
+    mScroll = new QScrollArea(this);
+    mScroll->setWidget(mView);
+    mScroll->setWidgetResizable(false);
+    mScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mScroll->setBackgroundRole(QPalette::Base);
+    mScroll->setFrameShape(QFrame::NoFrame);
+    setCentralWidget(mScroll);
+    connect(mView, &CBrisaltaView::painted, this, &CMainFrame::updateActions);
+
+    mToolBar = new QToolBar(tr8("Barra de herramientas"), this);
+    mToolBar->setObjectName(QStringLiteral("barraHerramientas"));
+    mToolBar->setIconSize(QSize(26, 26));
+    mToolBar->setMovable(true);
+    mToolBar->setFloatable(true);
+    mToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    addToolBar(Qt::TopToolBarArea, mToolBar);
+
+    mWindowCommands[cmd::kExit] = [this] { close(); };
+    mWindowCommands[cmd::kToolbar] = [this] { mToolBar->setVisible(!mToolBar->isVisible()); };
+
+    loadRecent();
+
+    // Menus, in the order of the table.
+    for (const std::string_view top : menuBarOrder()) {
+        menuFor(utf8(top));
+    }
+    for (const CommandRow& row : commandTable()) {
+        if (row.menu.empty()) {
+            continue;
+        }
+        QMenu* menu = menuFor(utf8(row.menu));
+        switch (row.kind) {
+        case MenuItemKind::Command:
+            menu->addAction(createAction(row));
+            break;
+        case MenuItemKind::Separator:
+            menu->addSeparator();
+            break;
+        case MenuItemKind::AirportMenus:
+            addAirportMenus(menu);
+            break;
+        case MenuItemKind::RecentFiles:
+            mRecentMenu = menu;
+            rebuildRecentMenu();
+            break;
+        case MenuItemKind::SoundingMenus:
+            break;
+        }
+    }
+
+    // Toolbar, left to right.
+    for (int id : toolbarLayout()) {
+        if (id == 0) {
+            mToolBar->addSeparator();
+            continue;
+        }
+        QAction* act = action(id);
+        if (!act) {
+            act = createAction(*findCommand(id));
+            addAction(act); // toolbar-only commands keep their accelerator
+        }
+        mToolBar->addAction(act);
+    }
+    if (QAction* toggle = action(cmd::kToolbar)) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+        connect(mToolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+    }
+    for (auto& [path, menu] : mMenus) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateActions);
+    }
+    updateActions();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QMenu* CMainFrame::menuFor(const QString& path) {
+    if (auto it = mMenus.find(path); it != mMenus.end()) {
+        return it->second;
+    }
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    QMenu* menu = nullptr;
+    if (slash < 0) {
+        menu = menuBar()->addMenu(path);
+    } else {
+        menu = menuFor(path.left(slash))->addMenu(path.mid(slash + 1));
+    }
+    mMenus[path] = menu;
+    return menu;
+}
+
+QAction* CMainFrame::createAction(const CommandRow& row) {
+    if (QAction* existing = action(row.id)) {
+        return existing;
+    }
+    auto* act = new QAction(captionOf(row), this);
+    act->setObjectName(QStringLiteral("comando%1").arg(row.id));
+    act->setData(row.id);
+    if (!row.shortcut.empty()) {
+        act->setShortcut(QKeySequence(utf8(row.shortcut)));
+        act->setShortcutContext(Qt::WindowShortcut);
+    }
+    act->setToolTip(tooltipOf(row));
+    act->setStatusTip(statusTipOf(row));
+    if (!row.icon.empty()) {
+        act->setIcon(programIcon(utf8(row.icon)));
+    }
+    if (row.checked) {
+        act->setCheckable(true);
+    }
+    const int id = row.id;
+    connect(act, &QAction::triggered, this, [this, id] { runCommand(id); });
+    mActions[id] = act;
+    return act;
+}
+
+void CMainFrame::addAirportMenus(QMenu* parent) {
+    for (const CountryMenu& country : airports::menus()) {
+        QMenu* sub = parent->addMenu(toQt(country.caption));
+        for (std::size_t i = 0; i < country.entries.size(); ++i) {
+            const AirportMenuEntry& entry = country.entries[i];
+            if (static_cast<int>(i) == country.separatorBefore) {
+                sub->addSeparator();
+            }
+            auto* act = sub->addAction(toQt(entry.caption));
+            act->setCheckable(true);
+            act->setData(entry.command);
+            act->setObjectName(QStringLiteral("aeropuerto%1").arg(entry.command));
+            const int command = entry.command;
+            connect(act, &QAction::triggered, this, [this, command] {
+                if (airports::pickAirport(mSession, command)) {
+                    mCommands.graph.showGraph();
+                }
+                updateActions();
+            });
+            mAirportActions.emplace_back(act, command);
+        }
+    }
+}
+
+void CMainFrame::rebuildRecentMenu() {
+    if (!mRecentMenu) {
+        return;
+    }
+    mRecentMenu->clear();
+    int n = 1;
+    for (const std::filesystem::path& path : mRecent) {
+        const QString shown = QString::fromStdString(path.string());
+        auto* act = mRecentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(n++).arg(QFileInfo(shown).fileName()));
+        act->setToolTip(shown);
+        connect(act, &QAction::triggered, this, [this, path] { openDocument(path); });
+    }
+    mRecentMenu->setEnabled(!mRecent.empty());
+}
+
+void CMainFrame::runCommand(int id) {
+    if (auto it = mWindowCommands.find(id); it != mWindowCommands.end()) {
+        it->second();
+    } else if (const CommandRow* row = findCommand(id); row && row->run) {
+        row->run(mCommands);
+    }
+    updateActions();
+}
+
+QAction* CMainFrame::action(int id) const {
+    const auto it = mActions.find(id);
+    return it == mActions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::updateActions() {
+    for (const auto& [id, act] : mActions) {
+        const CommandRow* row = findCommand(id);
+        if (!row) {
+            continue;
+        }
+        act->setEnabled(!row->enabled || row->enabled(mSession));
+        if (row->checked) {
+            act->setChecked(row->checked(mSession));
+        }
+    }
+    for (const auto& [act, command] : mAirportActions) {
+        act->setChecked(airports::isAirportChecked(mSession, command));
+    }
+}
+
+void CMainFrame::redrawView() {
+    mView->refreshSize();
+    mView->repaint();
+    updateActions();
+}
+
+void CMainFrame::openDocument(const std::filesystem::path& path) {
+    mCommands.document.openPath(path);
+    updateActions();
+}
+
+void CMainFrame::addRecentDocument(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    if (ec) {
+        absolute = path;
+    }
+    std::erase(mRecent, absolute);
+    mRecent.insert(mRecent.begin(), absolute);
+    if (mRecent.size() > 4) {
+        mRecent.resize(4);
+    }
+    rebuildRecentMenu();
+    saveRecent();
+}
+
+void CMainFrame::loadRecent() {
+    QSettings settings(settingsFile(mSettingsFolder), QSettings::IniFormat);
+    const QStringList files = settings.value(QStringLiteral("recientes")).toStringList();
+    for (const QString& file : files) {
+        if (mRecent.size() < 4 && !file.isEmpty()) {
+            mRecent.emplace_back(file.toStdString());
+        }
+    }
+}
+
+void CMainFrame::saveRecent() const {
+    QSettings settings(settingsFile(mSettingsFolder), QSettings::IniFormat);
+    QStringList files;
+    for (const std::filesystem::path& path : mRecent) {
+        files << QString::fromStdString(path.string());
+    }
+    settings.setValue(QStringLiteral("recientes"), files);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile()) {
+        event->acceptProposedAction();
+        openDocument(urls.first().toLocalFile().toStdString());
+    }
+}
+
+} // namespace brisalta::ui

@@ -1,0 +1,84 @@
+// The main window: menu bar, accelerators and the dockable toolbar, all built
+// from the command table, and the view in the middle. It forwards every action
+// to the command set and keeps the enable and check states up to date.
+#pragma once
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QScrollArea;
+class QToolBar;
+
+namespace brisalta {
+class CommandSet;
+struct CommandRow;
+struct SessionState;
+} // namespace brisalta
+
+namespace brisalta::ui {
+
+class CBrisaltaView;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // settingsFolder holds the window's own small file (the recent documents).
+    CMainFrame(SessionState& session, CommandSet& commands,
+               const std::filesystem::path& settingsFolder, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CBrisaltaView* view() const { return mView; }
+    QToolBar* toolBar() const { return mToolBar; }
+
+    // The action of a command identifier (menu or toolbar), or nullptr.
+    QAction* action(int id) const;
+
+    // Opens a document given on the command line, dropped on the window or
+    // picked from the recent list.
+    void openDocument(const std::filesystem::path& path);
+
+    // Adds a path at the top of the recent-file list (four entries).
+    void addRecentDocument(const std::filesystem::path& path);
+    std::vector<std::filesystem::path> recentDocuments() const { return mRecent; }
+
+    // Repaints the view at once (a command changed the picture).
+    void redrawView();
+
+    // Refreshes every enable and check state from the session.
+    void updateActions();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QMenu* menuFor(const QString& path);
+    QAction* createAction(const CommandRow& row);
+    void addAirportMenus(QMenu* parent);
+    void rebuildRecentMenu();
+    void runCommand(int id);
+    void loadRecent();
+    void saveRecent() const;
+
+    SessionState& mSession;
+    CommandSet& mCommands;
+    std::filesystem::path mSettingsFolder;
+    CBrisaltaView* mView = nullptr;
+    QScrollArea* mScroll = nullptr;
+    QToolBar* mToolBar = nullptr;
+    QMenu* mRecentMenu = nullptr;
+    std::map<QString, QMenu*> mMenus;
+    std::map<int, QAction*> mActions;
+    std::vector<std::pair<QAction*, int>> mAirportActions; // action, command
+    std::map<int, std::function<void()>> mWindowCommands;  // commands that act on the window itself
+    std::vector<std::filesystem::path> mRecent;
+};
+
+} // namespace brisalta::ui

@@ -1,0 +1,134 @@
+// Message boxes, dialogs, busy cursor and download picture of the window.
+#include "ui/qtui.h"
+
+#include "ui/altitud.h"
+#include "ui/cidentdialogo.h"
+#include "ui/csplashwnd.h"
+#include "ui/qtext.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace brisalta::ui {
+
+QtUi::QtUi() : mSplash(new CSplashWnd()) {}
+
+QtUi::~QtUi() {
+    delete mSplash;
+    while (mBusyDepth > 0) {
+        setBusy(false);
+    }
+}
+
+void QtUi::attach(QWidget* window, std::function<void()> redrawView,
+                  std::function<void(const std::filesystem::path&)> documentUsed) {
+    mWindow = window;
+    mRedrawView = std::move(redrawView);
+    mDocumentUsed = std::move(documentUsed);
+}
+
+void QtUi::showMessage(const std::string& text, MessageIcon icon, const std::string& caption) {
+    QMessageBox box(mWindow);
+    box.setWindowTitle(caption.empty() ? tr8("Brisalta") : toQt(caption));
+    box.setText(toQt(text));
+    switch (icon) {
+    case MessageIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    box.addButton(tr8("Aceptar"), QMessageBox::AcceptRole);
+    // A message must be read with the normal cursor even during a transfer.
+    const bool busy = mBusyDepth > 0;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    box.exec();
+    if (busy) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtUi::setBusy(bool busy) {
+    if (busy) {
+        ++mBusyDepth;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (mBusyDepth > 0) {
+        --mBusyDepth;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtUi::showDownloadPicture(int variant) {
+    if (mWindow) {
+        mSplash->showSplash(mWindow, variant);
+    }
+}
+
+void QtUi::redraw() {
+    if (mRedrawView) {
+        mRedrawView();
+    }
+}
+
+std::optional<std::string> QtUi::askIcaoCode() {
+    CIdentDialogo dialog(mWindow);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return fromQt(dialog.code());
+}
+
+std::optional<int> QtUi::askAltitude() {
+    Altitud dialog(mWindow);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.altitude();
+}
+
+std::optional<std::filesystem::path> QtUi::chooseDocumentToOpen() {
+    const QString file = QFileDialog::getOpenFileName(
+        mWindow, tr8("Abrir"), QString(), tr8("Archivos Brisalta (*.brl);;Todos los archivos (*)"));
+    if (file.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(file.toStdString());
+}
+
+std::optional<std::filesystem::path> QtUi::chooseDocumentToSave(const std::string& proposedName) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::homePath();
+    }
+    const QString proposal = QDir(folder).filePath(toQt(proposedName));
+    QFileDialog dialog(mWindow, tr8("Guardar como"), proposal,
+                       tr8("Archivos Brisalta (*.brl)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("brl"));
+    dialog.selectFile(proposal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
+}
+
+void QtUi::documentUsed(const std::filesystem::path& path) {
+    if (mDocumentUsed) {
+        mDocumentUsed(path);
+    }
+}
+
+} // namespace brisalta::ui

@@ -1,0 +1,49 @@
+// The Ui port answered by real Qt dialogs and message boxes.
+#pragma once
+
+#include "app/ports/ui.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace brisalta::ui {
+
+class CSplashWnd;
+
+class QtUi : public Ui {
+public:
+    QtUi();
+    ~QtUi() override;
+
+    // The window the dialogs belong to, and what repainting the view means.
+    void attach(QWidget* window, std::function<void()> redrawView,
+                std::function<void(const std::filesystem::path&)> documentUsed = {});
+
+    CSplashWnd& splash() { return *mSplash; }
+
+    void showMessage(const std::string& text, MessageIcon icon, const std::string& caption) override;
+    void setBusy(bool busy) override;
+    void showDownloadPicture(int variant) override;
+    void redraw() override;
+
+    std::optional<std::string> askIcaoCode() override;
+    std::optional<int> askAltitude() override;
+    std::optional<std::filesystem::path> chooseDocumentToOpen() override;
+    std::optional<std::filesystem::path> chooseDocumentToSave(const std::string& proposedName) override;
+
+    void documentUsed(const std::filesystem::path& path) override;
+
+protected:
+    QWidget* window() const { return mWindow; }
+
+private:
+    QPointer<QWidget> mWindow;
+    std::function<void()> mRedrawView;
+    std::function<void(const std::filesystem::path&)> mDocumentUsed;
+    CSplashWnd* mSplash;
+    int mBusyDepth = 0;
+};
+
+} // namespace brisalta::ui
