@@ -1,0 +1,188 @@
+// The latest report, from the query page or the per-station file.
+#include "surface/latestreport.h"
+
+#include "session/numeric.h"
+#include "session/sessionstate.h"
+#include "surface/derived.h"
+#include "surface/metardecoder.h"
+#include "surface/timeoffset.h"
+#include "text/streamreader.h"
+#include "text/textutil.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace brisalta {
+namespace {
+
+using text::StreamReader;
+using text::textContains;
+
+constexpr std::size_t kLineBuffer = 256;
+constexpr int kQueryHeaderLines = 30;       // the report lies within the first 30 lines
+constexpr std::size_t kReportTagLength = 31; // <FONT FACE="Monospace,Courier">
+constexpr std::size_t kTrailingTags = 5;     // </FONT><BR> glued to the report, then 5 closing tags
+constexpr std::size_t kWordLength = 99;
+// A METAR has a few dozen groups; the cap only bounds what a damaged page can
+// make us keep.
+constexpr std::size_t kMaxReportWords = 1000;
+
+constexpr std::string_view kMonths[12] = {"January", "February", "March",     "April",
+                                          "May",     "June",     "July",      "August",
+                                          "September", "October", "November", "December"};
+
+// Every whitespace-separated word from the current position to the end, up to
+// 99 bytes each (a longer run gives several words). Keeps the first `keep`
+// words and returns how many there were in all.
+std::size_t readWords(StreamReader& in, std::size_t keep, std::vector<std::string>& words) {
+    std::size_t total = 0;
+    std::string word;
+    while (in.readWord(word, kWordLength)) {
+        if (words.size() < keep) {
+            words.push_back(word);
+        }
+        ++total;
+    }
+    return total;
+}
+
+struct QueryReport {
+    std::vector<std::string> words; // station, day-hour-minute group, groups...
+    std::string monthText = "xxxxxxxxx";
+};
+
+// Finds the report of the query page: the words after the tag that opens it,
+// without the closing tags of the page.
+std::optional<QueryReport> findQueryReport(StreamReader& page) {
+    QueryReport report;
+    bool headerFound = false;
+    std::string line;
+    for (int examined = 0; examined < kQueryHeaderLines; ++examined) {
+        const std::size_t lineStart = page.tell();
+        if (!page.readLine(line, kLineBuffer)) {
+            return std::nullopt;
+        }
+        if (textContains("NIL", line)) {
+            return std::nullopt;
+        }
+        if (textContains("by METARs form", line)) {
+            headerFound = true;
+            for (int m = 0; m < 12; ++m) {
+                if (textContains(kMonths[m], line)) {
+                    report.monthText = (m < 9 ? "0" : "") + std::to_string(m + 1);
+                    break;
+                }
+            }
+        }
+        if (textContains("there are no data", line)) {
+            headerFound = false;
+        }
+        if (textContains("<FONT", line)) {
+            page.seek(lineStart + kReportTagLength);
+            const std::size_t total = readWords(page, kMaxReportWords + kTrailingTags, report.words);
+            const std::size_t kept = total > kTrailingTags ? total - kTrailingTags : 0;
+            if (kept < report.words.size()) {
+                report.words.resize(kept);
+            }
+            if (report.words.size() > kMaxReportWords) {
+                report.words.resize(kMaxReportWords);
+            }
+            // The station and the time group at least; a tag instead of the
+            // station means the page has no report.
+            if (!headerFound || report.words.size() < 2 || report.words[0].starts_with('<')) {
+                return std::nullopt;
+            }
+            return report;
+        }
+    }
+    return std::nullopt;
+}
+
+void removeFile(const std::filesystem::path& file) {
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
+}
+
+} // namespace
+
+void readQueryPage(SessionState& session, const std::filesystem::path& file) {
+    GraphSeries& graph = session.graph;
+    graph.visibilityText.clear();
+    graph.variableWindText.clear();
+    graph.skyText.clear();
+    graph.trendVisibilityText.clear();
+    graph.trendWindText.clear();
+    graph.hasTrend = 0;
+    graph.hasGust = 0;
+    graph.gustSpeed = 0;
+    session.queryPageDone = 0;
+
+    std::optional<StreamReader> opened = StreamReader::open(file, StreamReader::Mode::Binary);
+    if (!opened) {
+        return;
+    }
+    const std::optional<QueryReport> report = findQueryReport(*opened);
+    removeFile(file);
+    if (!report) {
+        return;
+    }
+
+    const std::vector<std::string>& words = report->words;
+    const std::string_view timeGroup = words[1];
+    const int day = text::leadingInteger(text::charactersOf(timeGroup, 1, 2));
+    const int hhmm = text::leadingInteger(text::charactersOf(timeGroup, 3, 4)) * 100 +
+                     text::leadingInteger(text::charactersOf(timeGroup, 5, 6));
+
+    const MetarResult result = MetarDecoder::decodeGroups(words, words.size(), 2);
+    storeReportInSeries(result, graph);
+    graph.visibilityText = result.visibilityText;
+    graph.trendVisibilityText = result.trendVisibilityText;
+    graph.variableWindText = result.variableWindText;
+    graph.trendWindText = result.trendWindText;
+
+    if (!(result.hasWind && result.hasTemperature && result.hasPressure)) {
+        return;
+    }
+    session.queryPageDone = 1;
+    graph.month = text::leadingInteger(report->monthText);
+    graph.day = day;
+    graph.lastTime = hhmm;
+    applyTimeOffset(graph.day, graph.lastTime, session.selection.timeOffsetHours);
+
+    // The report is newer than the page's table: it replaces the newest hour.
+    constexpr int newest = kSlots - 1;
+    graph.temperature[newest] = result.temperature;
+    graph.dewPoint[newest] = result.dewPoint;
+    graph.windSpeed[newest] = result.windSpeedKmh;
+    graph.windDirection[newest] = result.windDirectionCode.view();
+    if (graph.pressureIsStation == 1) {
+        const double station = result.qnhHpa / stationPressureFactor(graph.altitudeMetres);
+        graph.lastConverted = station;
+        graph.pressure[newest] = truncToInt(station);
+    }
+}
+
+void readStationFile(SessionState& session, const std::filesystem::path& file) {
+    if (session.stationFileFetched != 1) {
+        return;
+    }
+    session.stationFileFetched = 0;
+    std::optional<StreamReader> opened = StreamReader::open(file, StreamReader::Mode::Text);
+    if (!opened) {
+        return;
+    }
+    // "yyyy/mm/dd hh:mm" on the first line, the report on the second.
+    std::vector<std::string> words;
+    readWords(*opened, kMaxReportWords, words);
+    removeFile(file);
+    constexpr std::size_t firstGroup = 4; // date, time, station, day-hour-minute
+    if (words.size() < firstGroup) {
+        return;
+    }
+    storeReportInSeries(MetarDecoder::decodeGroups(words, words.size(), firstGroup), session.graph);
+}
+
+} // namespace brisalta
