@@ -1,0 +1,38 @@
+// Wind at a height of the sounding and the Spanish name of a direction: what
+// the ceiling simulation quotes in its result sentence.
+#pragma once
+
+#include "session/sessionstate.h"
+
+#include <span>
+#include <string_view>
+
+namespace brisalta {
+
+// True when the profile's wind speeds are knots: soundings of the text-list
+// service (neither a forecast nor from the second service). Others are km/h.
+bool speedsInKnots(const SoundingProfile& profile);
+
+struct WindAtHeight {
+    int speed = 0;     // km/h
+    int direction = 0; // degrees, not reduced modulo 360
+};
+
+// Interpolates wind at height H (m) between the levels that bracket it
+// (h_i ≤ H ≤ h_{i+1}); when several pairs do, the last one wins. Speeds in
+// knots are converted with 1.852 first. With f = (H − h_i) · 100 / (h_{i+1} − h_i):
+// speed = trunc(f · (s_{i+1} − s_i) / 100 + s_i) and
+// direction = trunc(f · Δ / 100 + d_i), where Δ = (360 − d_{i+1}) + d_i when d_i
+// is in 0…180 and d_{i+1} in 180…360, Δ = (360 − d_i) + d_{i+1} when d_i ≥ 180
+// and d_{i+1} is in 0…180 (both in single precision), else d_{i+1} − d_i. So a
+// 10° → 350° pair gives 20° halfway and 170° → 190° gives 340°. Levels at
+// equal heights give the lower level's wind. When no pair brackets H,
+// `previous` comes back unchanged.
+WindAtHeight windAtHeight(double heightMetres, std::span<const SoundingRow> rows, bool knots,
+                          WindAtHeight previous);
+
+// One of 16 Spanish names of a direction in whole degrees: "Norte" from 349
+// (and below 12), "NorNoroeste" from 327, … "NorNoreste" from 12.
+std::string_view directionName(int degrees);
+
+} // namespace brisalta
