@@ -1,0 +1,196 @@
+// The main window as the user meets it: commands disabled until there is a
+// picture, the swap and QNH commands, and the menus built from the tables.
+#include "uifixture.h"
+
+#include "app/commandids.h"
+#include "app/commandtable.h"
+#include "ui/cbrisaltaview.h"
+
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+using namespace brisalta;
+
+namespace {
+
+// Every command whose availability follows the picture on screen.
+const int kFlagDriven[] = {cmd::kTable, cmd::kClouds,  cmd::kQnh,   cmd::kCeiling, cmd::kSwap,
+                           cmd::kPrint, cmd::kSaveAs, cmd::kStatistics, cmd::kZoom};
+
+bool viewIsBlank(ui::CBrisaltaView* view) {
+    const QImage image = view->grab().toImage();
+    for (int y = 0; y < image.height(); y += 7) {
+        for (int x = 0; x < image.width(); x += 7) {
+            if (image.pixelColor(x, y) != QColor(Qt::white)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// A graph on screen at Madrid's altitude, as the current-conditions page gives it.
+void putGraphOnScreen(SessionState& s, int altitudeKnown) {
+    s.graphShown = 1;
+    s.graphAvailable = 1;
+    s.graph.title = "Madrid";
+    for (int i = 0; i < kSlots; ++i) {
+        s.graph.hour[i] = i;
+        s.graph.temperature[i] = 10 + i % 5;
+        s.graph.dewPoint[i] = 2;
+        s.graph.pressure[i] = 1013;
+        s.graph.windSpeed[i] = 10;
+        s.graph.windDirection[i] = "N";
+    }
+    s.graph.pressure[5] = kMissing;
+    s.graph.pressureIsStation = 0;
+    s.graph.altitudeKnown = altitudeKnown;
+    s.graph.altitudeMetres = altitudeKnown ? 582 : 0;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithFlagDrivenCommandsDisabledAndABlankView() {
+        test::UiFixture f;
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Brisalta"));
+        for (int id : kFlagDriven) {
+            if (QAction* action = f.window.action(id)) {
+                QVERIFY2(!action->isEnabled(), qPrintable(QString::number(id)));
+            }
+        }
+        QVERIFY(f.window.action(cmd::kSaveAs) != nullptr);
+        QVERIFY(viewIsBlank(f.window.view()));
+    }
+
+    void buildsMenusAndToolbarFromTheTables() {
+        test::UiFixture f;
+        QStringList menus;
+        for (QAction* a : f.window.menuBar()->actions()) {
+            menus << a->text();
+        }
+        QCOMPARE(menus.mid(0, 4), (QStringList{QStringLiteral("&Archivo"), QStringLiteral("&Ver"),
+                                               QStringLiteral("&Gráficas"), QStringLiteral("&Sondeos")}));
+        QCOMPARE(f.window.action(cmd::kOpen)->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+        QCOMPARE(f.window.action(cmd::kQnh)->toolTip(),
+                 QStringLiteral("Intercambiar entre presión real y QNH"));
+        QCOMPARE(f.window.action(cmd::kSwap)->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
+        QVERIFY(f.window.toolBar()->actions().contains(f.window.action(cmd::kSwap)));
+        QCOMPARE(f.window.toolBar()->iconSize(), QSize(26, 26));
+    }
+
+    void swapWithOnlyAGraphChangesNothing() {
+        test::UiFixture f;
+        putGraphOnScreen(f.session, 1);
+        f.window.redrawView();
+        f.trigger(cmd::kSwap); // disabled: nothing happens
+        f.commands.view.swap(); // run directly: the command refuses with its message
+        QCOMPARE(f.session.graphShown, 1);
+        QCOMPARE(f.session.soundingShown, 0);
+        QCOMPARE(f.ui.messages.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(f.ui.messages[0]),
+                 QStringLiteral("Para intercambiar las imágenes se necesita disponer de una gráfica y un sondeo"));
+    }
+
+    void drawingAGraphEnablesTheGraphCommands() {
+        test::UiFixture f;
+        putGraphOnScreen(f.session, 1);
+        f.window.redrawView();
+        for (int id : {cmd::kSaveAs, cmd::kStatistics, cmd::kClouds, cmd::kQnh}) {
+            QVERIFY2(f.window.action(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        QVERIFY(!f.window.action(cmd::kZoom)->isEnabled());
+        QVERIFY(!f.window.action(cmd::kSwap)->isEnabled());
+        QVERIFY(!viewIsBlank(f.window.view()));
+        QVERIFY(!f.session.headerLine1.empty());
+    }
+
+    void qnhTogglesTwiceBackToTheSamePressure() {
+        test::UiFixture f;
+        putGraphOnScreen(f.session, 1);
+        f.window.redrawView();
+        f.trigger(cmd::kQnh);
+        QCOMPARE(f.session.graph.pressure[0], 945);
+        QCOMPARE(f.session.graph.pressureIsStation, 1);
+        QCOMPARE(f.session.graph.pressure[5], kMissing);
+        f.trigger(cmd::kQnh);
+        QCOMPARE(f.session.graph.pressure[0], 1013);
+        QCOMPARE(f.session.graph.pressureIsStation, 0);
+        QVERIFY(f.ui.messages.empty());
+    }
+
+    void enteringAnAltitudeTruncatesToStationPressure() {
+        test::UiFixture f;
+        putGraphOnScreen(f.session, 0);
+        f.window.redrawView();
+        f.ui.altitudeAnswers.push_back(582);
+        f.trigger(cmd::kQnh);
+        QCOMPARE(f.ui.messages.size(), std::size_t{1});
+        QVERIFY(f.ui.messages[0].starts_with("No se ha podido recoger automáticamente la altitud"));
+        QCOMPARE(f.session.graph.pressure[0], 944);
+        QCOMPARE(f.session.graph.altitudeKnown, 1);
+        QCOMPARE(f.session.graph.altitudeMetres, 582);
+        QCOMPARE(f.session.graph.pressureIsStation, 1);
+        QVERIFY(f.session.headerLine2.find("944") != std::string::npos);
+    }
+
+    void cancellingTheAltitudeChangesNothing() {
+        test::UiFixture f;
+        putGraphOnScreen(f.session, 0);
+        f.window.redrawView();
+        f.ui.altitudeAnswers.push_back(std::nullopt);
+        f.trigger(cmd::kQnh);
+        QCOMPARE(f.session.graph.pressure[0], 1013);
+        QCOMPARE(f.session.graph.altitudeKnown, 0);
+    }
+
+    void statisticsAndCloudsAnswerWithTheirTexts() {
+        test::UiFixture f;
+        f.commands.graph.statistics();
+        f.commands.graph.clouds();
+        QCOMPARE(f.ui.messages.at(0), std::string("Es necesario generar una gráfica primero"));
+        QCOMPARE(f.ui.messages.at(1), std::string("Es necesario crear una gráfica primero"));
+        putGraphOnScreen(f.session, 1);
+        f.session.graph.skyReport = text::cp1252("Cielo despejado \n");
+        f.window.redrawView();
+        f.trigger(cmd::kStatistics);
+        f.trigger(cmd::kClouds);
+        QVERIFY(f.ui.messages.at(2).starts_with("Temperatura máxima: 14ºC a las "));
+        QVERIFY(f.ui.messages.at(2).find("horas.    \nTemperatura mínima: 10ºC") != std::string::npos);
+        QCOMPARE(f.ui.messages.at(3), std::string("Cielo despejado \n"));
+        f.session.banyeresGraph = 1;
+        f.trigger(cmd::kClouds);
+        QCOMPARE(f.ui.messages.at(4),
+                 std::string("Esta estación no dispone de datos sobre el estado del cielo"));
+    }
+
+    void manualCodeOfFewerThanFourLettersIsKeptAndRefused() {
+        test::UiFixture f;
+        f.ui.icaoAnswers.push_back(std::string("LEM"));
+        f.trigger(cmd::kManualStation);
+        QCOMPARE(f.session.selection.icao.str(), std::string("LEM"));
+        QCOMPARE(f.ui.messages.back(),
+                 std::string("Un identificador ICAO válido se compone de 4 letras"));
+        QVERIFY(f.transport.requests().empty());
+    }
+
+    void pickingAnAirportChecksItsMenuEntry() {
+        test::UiFixture f;
+        f.session.selection.icao = "MMCM";
+        f.window.updateActions();
+        int checked = 0;
+        for (QAction* a : f.window.findChildren<QAction*>()) {
+            if (a->objectName().startsWith(QStringLiteral("aeropuerto")) && a->isChecked()) {
+                ++checked;
+            }
+        }
+        QCOMPARE(checked, 2); // Chetumal and Santa Rosalía share the code
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"

@@ -1,0 +1,96 @@
+// A main window wired to recorded answers and a scripted user: messages are
+// recorded instead of shown, dialogs answer what the test says, and downloads
+// come from a replay folder.
+#pragma once
+
+#include "app/commandcontext.h"
+#include "app/commandset.h"
+#include "net/replaytransport.h"
+#include "session/sessionstate.h"
+#include "settings/services.h"
+#include "support/testplaces.h"
+#include "text/codepage.h"
+#include "ui/cmainframe.h"
+#include "ui/csplashwnd.h"
+#include "ui/qtui.h"
+
+#include <QAction>
+#include <QTest>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisalta::test {
+
+// The real Qt adapter (busy cursor, redraw, download picture), except that
+// messages are recorded and dialogs answered from queues.
+class RecordingQtUi : public ui::QtUi {
+public:
+    void showMessage(const std::string& text, MessageIcon icon, const std::string& caption) override {
+        messages.push_back(text::toUtf8(text));
+        icons.push_back(icon);
+        (void)caption;
+    }
+    std::optional<std::string> askIcaoCode() override { return next(icaoAnswers); }
+    std::optional<int> askAltitude() override { return next(altitudeAnswers); }
+    std::optional<std::filesystem::path> chooseDocumentToOpen() override { return next(openAnswers); }
+    std::optional<std::filesystem::path> chooseDocumentToSave(const std::string& proposed) override {
+        proposedNames.push_back(text::toUtf8(proposed));
+        return next(saveAnswers);
+    }
+
+    std::vector<std::string> messages; // UTF-8
+    std::vector<MessageIcon> icons;
+    std::vector<std::string> proposedNames;
+    std::deque<std::optional<std::string>> icaoAnswers;
+    std::deque<std::optional<int>> altitudeAnswers;
+    std::deque<std::optional<std::filesystem::path>> openAnswers;
+    std::deque<std::optional<std::filesystem::path>> saveAnswers;
+
+private:
+    template <typename T>
+    static std::optional<T> next(std::deque<std::optional<T>>& answers) {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<T> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+struct UiFixture {
+    explicit UiFixture(const std::filesystem::path& replayFolder = {})
+        : transport(replayFolder.empty() ? places.root() / "sin-respuestas" : replayFolder),
+          context{session, ui, transport, places, clock, services}, commands(context),
+          window(session, commands, places.settingsFolder()) {
+        ui.splash().setEnabled(false);
+        ui.attach(&window, [this] { window.redrawView(); },
+                  [this](const std::filesystem::path& p) { window.addRecentDocument(p); });
+        window.resize(1200, 900);
+        window.show();
+        exposed = QTest::qWaitForWindowExposed(&window);
+    }
+
+    void trigger(int id) {
+        QAction* action = window.action(id);
+        if (action) {
+            action->trigger();
+        }
+    }
+
+    ScratchPlaces places;
+    FixedClock clock{1607342400}; // 2020-12-07 12:00 UTC
+    ServiceTable services;
+    SessionState session;
+    ReplayTransport transport;
+    RecordingQtUi ui;
+    CommandContext context;
+    CommandSet commands;
+    ui::CMainFrame window;
+    bool exposed = false;
+};
+
+} // namespace brisalta::test
