@@ -293,8 +293,6 @@ void readCurrentConditionsPage(SessionState& session, Ui& ui, const std::filesys
     StreamReader& page = *opened;
     session.stationFound = 0;
     session.graphShown = 0;
-    // A new station never shows the previous station's values.
-    clearSlots(graph);
 
     page.seek(readHeader(session, page));
     if (!page.atEnd() && session.stationFound == 0) {
@@ -305,6 +303,8 @@ void readCurrentConditionsPage(SessionState& session, Ui& ui, const std::filesys
         return;
     }
 
+    // A new station never shows the previous station's values.
+    clearSlots(graph);
     const int newestUnreached = walkTable(page, graph);
     const MissingCounts missing = validateSlots(graph);
     numberEarlierHours(graph, newestUnreached);

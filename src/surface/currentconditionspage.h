@@ -17,7 +17,8 @@ class Ui;
 // allCalm, hasHumiditySeries, hasDewPointSeries) become 0. When the download
 // did not succeed (downloadOk is not 1, or downloadFailed is 1) graphShown
 // becomes 0 and nothing is read. A page that cannot be opened changes nothing
-// more. Otherwise every slot starts missing (6666, direction "No"), the table
+// more. A page that does not name the station leaves the slots alone.
+// Otherwise every slot starts missing (6666, direction "No"), the table
 // fills the slots newest first from slot 23, the values are validated and
 // graphShown / graphAvailable tell whether there is enough to draw; the two
 // Spanish messages of an unknown station and of too few data go through `ui`.

@@ -213,10 +213,12 @@ TEST_F(CurrentConditionsPage, StopsAfterTwentyFourRows) {
 
 TEST_F(CurrentConditionsPage, PageWithoutTheStationSaysSo) {
     session.graphShown = 1;
+    session.graph.temperature[23] = 17;
     // The answer for an unknown station has no line break, so its text is left to walk.
     readText("<HTML><BODY>Station not found</BODY></HTML>");
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kStationNotFound});
     EXPECT_EQ(session.graphShown, 0);
+    EXPECT_EQ(session.graph.temperature[23], 17); // the page was not walked
     EXPECT_FALSE(fs::exists(page()));
     EXPECT_EQ(ui.busyDepth, 0);
 }
