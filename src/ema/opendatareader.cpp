@@ -4,12 +4,12 @@
 #include "ema/cparser.h"
 #include "ema/opendatavalues.h"
 #include "session/sessionstate.h"
+#include "surface/timeoffset.h"
 #include "text/debuglog.h"
 #include "text/format.h"
 #include "text/streamreader.h"
 #include "text/textutil.h"
 
-#include <cmath>
 #include <string>
 #include <system_error>
 
@@ -24,7 +24,7 @@ enum AnswerKey : int { kDatos = 4, kExito = 6, kCaduca = 7, kInvalido = 8 };
 enum RecordKey : int {
     kIdema = 5, // station identifier
     kUbi = 9,   // station name
-    kFint = 10, // end of the hour observed, UTC
+    kFint = 10, // time of the observation, UTC
     kTa = 11,   // air temperature, °C
     kTpr = 12,  // dew point, °C
     kHr = 13,   // relative humidity, %
@@ -177,8 +177,7 @@ private:
         mGraph.month = time->month;
         mGraph.year = time->year;
         mGraph.lastTime = time->hour * 100;
-        opendata::shiftByTimeOffset(mGraph.day, mGraph.lastTime,
-                                    mSession.selection.timeOffsetHours);
+        applyTimeOffset(mGraph.day, mGraph.lastTime, mSession.selection.timeOffsetHours);
     }
 
     void storePlace(const std::string& value) {

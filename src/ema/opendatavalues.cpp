@@ -9,21 +9,10 @@
 
 #include <climits>
 #include <cmath>
-#include <cstdint>
 #include <string>
 
 namespace brisalta::opendata {
 namespace {
-
-int clampToInt(std::int64_t value) {
-    if (value > INT_MAX) {
-        return INT_MAX;
-    }
-    if (value < INT_MIN) {
-        return INT_MIN;
-    }
-    return static_cast<int>(value);
-}
 
 bool fitsInt(double x) {
     return x >= static_cast<double>(INT_MIN) && x <= static_cast<double>(INT_MAX);
@@ -83,45 +72,6 @@ std::optional<ObservationTime> parseObservationTime(std::string_view fint) {
     t.day = text::leadingInteger(fint.substr(8, 2));
     t.hour = text::leadingInteger(fint.substr(11, 2));
     return t;
-}
-
-void shiftByTimeOffset(int& day, int& hhmm, int offsetHours) {
-    std::int64_t d = day;
-    std::int64_t t = hhmm;
-    const std::int64_t offset = offsetHours;
-    const auto step = [&t, &d](bool carryDay) {
-        t += 100;
-        if (t > 2399) {
-            t -= 2400;
-            if (carryDay) {
-                ++d;
-            }
-        }
-    };
-    if (offset > 0) {
-        std::int64_t steps = offset;
-        // Once the time lies within a day, every 24 steps bring it back one day
-        // later, so a huge offset needs no more than 24 single steps.
-        while (steps > 0 && (t < 0 || t > 2399)) {
-            step(true);
-            --steps;
-        }
-        d += steps / 24;
-        for (steps %= 24; steps > 0; --steps) {
-            step(true);
-        }
-    } else if (offset < 0) {
-        if (t < -100 * offset) {
-            --d;
-        }
-        if (offset > -24) {
-            for (std::int64_t i = 0; i < 24 + offset; ++i) {
-                step(false);
-            }
-        }
-    }
-    day = clampToInt(d);
-    hhmm = clampToInt(t);
 }
 
 } // namespace brisalta::opendata

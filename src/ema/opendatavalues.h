@@ -1,5 +1,5 @@
 // Conversions of the values of an AEMET OpenData hourly record into the whole
-// numbers, compass words and local times of the 24-hour series.
+// numbers, compass words and hours of the 24-hour series.
 #pragma once
 
 #include <optional>
@@ -35,13 +35,5 @@ struct ObservationTime {
 // Reads characters 0-3, 5-6, 8-9 and 11-12 as year, month, day and hour.
 // Nothing when the text is too short to hold the hour.
 std::optional<ObservationTime> parseObservationTime(std::string_view fint);
-
-// Shifts a day and an hhmm time by whole hours, the way every observation time
-// of the program is made local:
-// - offset > 0: offset times, hhmm += 100, and past 2399 it wraps with day + 1;
-// - offset < 0: the day goes back by 1 when hhmm < -100 * offset, then, for
-//   offsets above -24, (24 + offset) times hhmm += 100 wrapping without a day change.
-// Month and year are never touched (days 0 and 32 can come out).
-void shiftByTimeOffset(int& day, int& hhmm, int offsetHours);
 
 } // namespace brisalta::opendata

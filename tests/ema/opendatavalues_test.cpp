@@ -1,5 +1,4 @@
-// Conversions of OpenData values: numbers, rounding, compass sectors, the
-// observation time and its shift to local time.
+// Conversions of OpenData values: rounding into slots and compass sectors.
 #include "ema/opendatavalues.h"
 
 #include "session/sessionstate.h"
@@ -66,36 +65,6 @@ TEST(OpenDataValues, NamesTheCompassSectorOfADirection) {
             ASSERT_TRUE(word.has_value()) << c.degrees;
             EXPECT_EQ(*word, c.word) << c.degrees;
         }
-    }
-}
-
-// Purpose: the local hour and day of the last observation, month never touched.
-TEST(OpenDataValues, ShiftsTheObservationTimeByTheOffset) {
-    struct Case {
-        int day, hhmm, offset;
-        int expectedDay, expectedHhmm;
-    };
-    const Case cases[] = {
-        {8, 2300, 2, 9, 100},   // past midnight: next day
-        {31, 2300, 2, 32, 100}, // the month is not carried
-        {9, 0, -1, 8, 2300},    // before midnight: previous day
-        {9, 200, -3, 8, 2300},
-        {9, 500, -3, 9, 200},
-        {9, 1400, 1, 9, 1500},
-        {9, 1400, 0, 9, 1400},
-        {9, 1400, 24, 10, 1400},
-        {9, 1000, -24, 8, 1000},
-        {9, 0, -24, 8, 0},
-        // Offsets nobody types still end at once, without overflow.
-        {9, 1400, INT_MAX, 9 + INT_MAX / 24, 2100},
-        {9, 1400, INT_MIN, 8, 1400},
-    };
-    for (const Case& c : cases) {
-        int day = c.day;
-        int hhmm = c.hhmm;
-        shiftByTimeOffset(day, hhmm, c.offset);
-        EXPECT_EQ(day, c.expectedDay) << c.hhmm << " " << c.offset;
-        EXPECT_EQ(hhmm, c.expectedHhmm) << c.hhmm << " " << c.offset;
     }
 }
 
