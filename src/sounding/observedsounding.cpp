@@ -71,8 +71,7 @@ void readTextListResponse(SessionState& session, Ui& ui, text::StreamReader& pag
         text::debugLog(text::format("sondeo: la tabla tiene %lld niveles; se leen los %d primeros",
                                     static_cast<long long>(table.tableRows), kMirrorRows));
     }
-    // The top row is not checked: a sounding cut at 100 hPa often ends with
-    // missing values.
+    // Every row but the top one is checked.
     storeRows(session, table.rows, static_cast<int>(table.rows.size()) - 1);
 }
 
