@@ -3,11 +3,33 @@
 // its options, and the tests from a script. Texts are Windows-1252.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brisalta {
+
+// Answer of the sounding date dialog "Sondeos".
+struct SoundingDateAnswer {
+    std::int64_t date = 0; // the picked day, seconds since 1970-01-01 UTC (as the date picker gives it)
+    int hourIndex = 0;     // 0 for "00Z", 1 for "12Z"
+};
+
+// Answer of the ceiling-simulation dialog "Simulación techo".
+struct CeilingInputs {
+    int temperature = 0; // °C, -30..60
+    int dewPoint = 0;    // °C, -30..50
+};
+
+// Answer of the automatic-station dialog: a station of the list, or an
+// identifier typed with "Manual".
+struct AutomaticStationAnswer {
+    bool manual = false;
+    int index = -1;         // record of the list (when not manual)
+    std::string identifier; // typed identifier, in capitals (when manual), Windows-1252
+};
 
 enum class MessageIcon {
     None,        // a plain message box
@@ -49,6 +71,33 @@ public:
     // Where to save a document; proposedName is the default file name (Windows-1252).
     virtual std::optional<std::filesystem::path> chooseDocumentToSave(const std::string& proposedName) {
         (void)proposedName;
+        return std::nullopt;
+    }
+
+    // "Sondeos": date and hour of the sounding of the station shown in the
+    // read-only field; the picker opens on `today` (seconds since 1970).
+    virtual std::optional<SoundingDateAnswer> askSoundingDate(const std::string& stationText,
+                                                              std::int64_t today) {
+        (void)stationText;
+        (void)today;
+        return std::nullopt;
+    }
+
+    // "Sondeo": a station number typed by hand, at most 5 characters.
+    virtual std::optional<std::string> askSoundingStationNumber() { return std::nullopt; }
+
+    // "Simulación techo": the expected surface temperature and dew point.
+    virtual std::optional<CeilingInputs> askCeilingInputs() { return std::nullopt; }
+
+    // The forecast sounding text file to import.
+    virtual std::optional<std::filesystem::path> chooseForecastFile() { return std::nullopt; }
+
+    // "Estaciones Automáticas (EMAs)": keyText is the API key or the sentence that
+    // asks for one; entries are "name   /   PROVINCE" in list order.
+    virtual std::optional<AutomaticStationAnswer> askAutomaticStation(
+        const std::string& keyText, const std::vector<std::string>& entries) {
+        (void)keyText;
+        (void)entries;
         return std::nullopt;
     }
 
