@@ -4,7 +4,9 @@
 
 #include "app/commandcontext.h"
 #include "app/documentcommands.h"
+#include "app/emacommands.h"
 #include "app/graphcommands.h"
+#include "app/soundingcommands.h"
 #include "app/viewcommands.h"
 
 namespace brisalta {
@@ -12,11 +14,13 @@ namespace brisalta {
 class CommandSet {
 public:
     explicit CommandSet(CommandContext& context)
-        : graph(context), view(context), document(context) {}
+        : graph(context), view(context), document(context), sounding(context), ema(context) {}
 
     GraphCommands graph;       // show graph, manual station, statistics, clouds, QNH
     ViewCommands view;         // swap graph and sounding, zoom
     DocumentCommands document; // open, save as
+    SoundingCommands sounding; // the "Sondeos" menu
+    EmaCommands ema;           // automatic stations
 };
 
 } // namespace brisalta

@@ -66,18 +66,40 @@ std::vector<CommandRow> buildTable() {
         {cmd::kQnh, K::Command, "&Gráficas", "QNH\tCtrl+Q", "Ctrl+Q",
          "Intercambiar entre presión real y QNH\nIntercambiar entre presión real y QNH", "qnh",
          [](CommandSet& c) { c.graph.qnh(); }, qnhOn},
+        {cmd::kAutomaticStation, K::Command, "&Gráficas", "Estaciones Automáticas (EMAs)\tCtrl+E",
+         "Ctrl+E",
+         "Muestra la gráfica de una estación automática de AEMET\nEstaciones Automáticas (EMAs)",
+         "", [](CommandSet& c) { c.ema.automaticStation(); }},
         // Sondeos
+        {cmd::kShowSounding, K::Command, "&Sondeos", "&Mostrar\tCtrl+S", "Ctrl+S",
+         "Muestra el sondeo de la estación seleccionada\nDibujar sondeo seleccionado", "",
+         [](CommandSet& c) { c.sounding.showSoundingDialog(); }},
+        placeholder(K::SoundingMenus, "&Sondeos/Elegir sondeo"),
+        {cmd::kManualSounding, K::Command, "&Sondeos", "Manual\tCtrl+D", "Ctrl+D",
+         "Introduce a mano el número de la estación de sondeo\nSondeo manual", "",
+         [](CommandSet& c) { c.sounding.manualSounding(); }},
+        placeholder(K::Separator, "&Sondeos"),
         {cmd::kZoom, K::Command, "&Sondeos", "Zoom\tCtrl+Z", "Ctrl+Z",
          "Amplía/Reduce sondeo.\nAmplía/Reduce sondeo para mejor visualización", "zoom",
          [](CommandSet& c) { c.view.zoom(); }, zoomOn},
+        {cmd::kCeiling, K::Command, "&Sondeos", "Simulación techo\tCtrl+T", "Ctrl+T",
+         "Calcula el techo según condiciones\nSimulación de techo", "ceiling",
+         [](CommandSet& c) { c.sounding.ceiling(); }, ceilingOn},
+        placeholder(K::Separator, "&Sondeos"),
+        {cmd::kForecastSounding, K::Command, "&Sondeos", "Previsión Sondeo\tCtrl+R", "Ctrl+R",
+         "Abre un sondeo previsto guardado desde el Air Resources Laboratory (NOAA)\nPrevisión "
+         "Sondeo",
+         "", [](CommandSet& c) { c.sounding.forecastSounding(); }},
         // Toolbar and accelerator only
+        {cmd::kShowSoundingToolbar, K::Command, "", "", "",
+         "Muestra el sondeo de la estación seleccionada\nDibujar sondeo seleccionado", "sounding",
+         [](CommandSet& c) { c.sounding.showSoundingDialog(); }},
         {cmd::kSwap, K::Command, "", "", "Ctrl+V",
          "Intercambia visualización entre gráfica y sondeo, si existen.\nIntercambiar imagen de "
          "gráfica y sondeo",
          "swap", [](CommandSet& c) { c.view.swap(); }, swapOn},
     };
     (void)tableOn;
-    (void)ceilingOn;
     (void)printOn;
     return rows;
 }
