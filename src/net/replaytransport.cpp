@@ -43,14 +43,72 @@ int recordedStatus(const fs::path& answer) {
     return status > 0 ? status : 200;
 }
 
+// The query parameters whose values a recording may leave open, from the
+// folder's "comodines.txt" (one name per line).
+std::vector<std::string> wildcardParameters(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::ifstream in(folder / "comodines.txt");
+    std::string line;
+    while (std::getline(in, line)) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) {
+            line.pop_back();
+        }
+        if (!line.empty() && line[0] != '#') {
+            names.push_back(line);
+        }
+    }
+    return names;
+}
+
+// The address with the values of the wildcard parameters replaced by "*".
+std::string withWildcards(const std::string& url, const std::vector<std::string>& names) {
+    const auto question = url.find('?');
+    if (question == std::string::npos || names.empty()) {
+        return url;
+    }
+    std::string out = url.substr(0, question + 1);
+    std::size_t start = question + 1;
+    while (start <= url.size()) {
+        const auto amp = url.find('&', start);
+        const std::string pair = url.substr(start, amp == std::string::npos ? std::string::npos : amp - start);
+        const auto eq = pair.find('=');
+        const std::string key = pair.substr(0, eq);
+        bool wild = false;
+        for (const std::string& name : names) {
+            wild = wild || (eq != std::string::npos && key == name);
+        }
+        out += wild ? key + "=*" : pair;
+        if (amp == std::string::npos) {
+            break;
+        }
+        out += '&';
+        start = amp + 1;
+    }
+    return out;
+}
+
 } // namespace
 
 ReplayTransport::ReplayTransport(fs::path folder) : mFolder(std::move(folder)) {}
 
+std::optional<fs::path> ReplayTransport::answerFor(const std::string& url) const {
+    auto answer = replayPathForUrl(mFolder, url);
+    if (isRecorded(answer)) {
+        return answer;
+    }
+    const std::string general = withWildcards(url, wildcardParameters(mFolder));
+    if (general != url) {
+        if (auto fallback = replayPathForUrl(mFolder, general); isRecorded(fallback)) {
+            return fallback;
+        }
+    }
+    return answer;
+}
+
 TransferResult ReplayTransport::httpGet(const std::string& url, const std::vector<std::string>&,
                                         const ReadSink& sink) {
     mRequests.push_back({RequestKind::HttpGet, url});
-    const auto answer = replayPathForUrl(mFolder, url);
+    const auto answer = answerFor(url);
     if (!isRecorded(answer)) {
         return missing(url, answer);
     }
@@ -73,7 +131,7 @@ TransferResult ReplayTransport::httpGet(const std::string& url, const std::vecto
 
 TransferResult ReplayTransport::download(const std::string& url, const std::string& filePath) {
     mRequests.push_back({RequestKind::Download, url});
-    return copyAnswer(url, replayPathForUrl(mFolder, url), filePath);
+    return copyAnswer(url, answerFor(url), filePath);
 }
 
 TransferResult ReplayTransport::ftpRetrieve(const std::string& server, const std::string& directory,

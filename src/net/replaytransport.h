@@ -38,6 +38,10 @@ public:
     const std::filesystem::path& folder() const { return mFolder; }
 
 private:
+    // The recorded answer of an address; with a "comodines.txt" in the folder,
+    // an address without its own recording falls back to the one whose listed
+    // query parameters have the value "*" (written "_" in the file name).
+    std::optional<std::filesystem::path> answerFor(const std::string& url) const;
     TransferResult copyAnswer(const std::string& address,
                               const std::optional<std::filesystem::path>& answer,
                               const std::string& localPath);

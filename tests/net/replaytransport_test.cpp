@@ -117,5 +117,36 @@ TEST_F(ReplayTransportTest, DownloadCopiesTheRecordedFile) {
     EXPECT_EQ(readFile(local), "{\"estado\" : 200}\n");
 }
 
+// Purpose: a demo recording answers every date of a sounding when the folder
+// names the date parameters as wildcards; an exact recording still wins.
+TEST(ReplayTransport, FallsBackToTheWildcardRecordingOfListedParameters) {
+    test::ScratchPlaces places;
+    const fs::path folder = places.root() / "replay";
+    writeFile(folder / "comodines.txt", "# parámetros de fecha\nYEAR\nMONTH\r\nFROM\nTO\n");
+    writeFile(folder / "weather.uwyo.edu/cgi-bin/sounding@region=europe_TYPE=TEXT_LIST_YEAR=__MONTH=_"
+                       "_FROM=__TO=__STNM=08579",
+              "any date\n");
+    writeFile(folder / "weather.uwyo.edu/cgi-bin/sounding@region=europe_TYPE=TEXT_LIST_YEAR=2024_MONTH=7"
+                       "_FROM=1712_TO=1712_STNM=08579",
+              "exact\n");
+    ReplayTransport replay(folder);
+    const auto fetch = [&](const std::string& url) {
+        std::string body;
+        const TransferResult r = replay.httpGet(url, {}, [&](std::string_view read) {
+            body += read;
+            return true;
+        });
+        return r.ok ? body : std::string("(falla)");
+    };
+    const std::string base = "http://weather.uwyo.edu/cgi-bin/sounding?region=europe&TYPE=TEXT:LIST&";
+    EXPECT_EQ(fetch(base + "YEAR=2026&MONTH=12&FROM=0912&TO=0912&STNM=08579"), "any date\n");
+    EXPECT_EQ(fetch(base + "YEAR=2024&MONTH=7&FROM=1712&TO=1712&STNM=08579"), "exact\n");
+    EXPECT_EQ(fetch(base + "YEAR=2026&MONTH=12&FROM=0912&TO=0912&STNM=08001"), "(falla)")
+        << "the station is not a wildcard";
+    const std::string copy = (places.tempFolder() / "sondeo.tmp").string();
+    EXPECT_TRUE(replay.download(base + "YEAR=1999&MONTH=1&FROM=100&TO=100&STNM=08579", copy).ok);
+    EXPECT_EQ(readFile(copy), "any date\n");
+}
+
 } // namespace
 } // namespace brisalta
