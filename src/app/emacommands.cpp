@@ -1,8 +1,144 @@
 // The automatic-station command.
 #include "app/emacommands.h"
 
-namespace brisalta {
+#include "ema/opendataquery.h"
+#include "ema/opendatareader.h"
+#include "ema/opendataseries.h"
+#include "graph/graphrenderer.h"
+#include "net/downloadsession.h"
+#include "session/sessionstate.h"
+#include "settings/settingsfolder.h"
+#include "surface/busycursor.h"
+#include "text/codepage.h"
 
-void EmaCommands::automaticStation() {}
+#include <algorithm>
+#include <cstddef>
+#include <filesystem>
+
+namespace brisalta {
+namespace {
+
+const char* const kNoKey =
+    "Es necesario introducir una clave API (Aemet Open Data) en el menú Preferencias.";
+const char* const kQueryFailed = "No se ha podido efectuar la consulta";
+const char* const kKeyExpired =
+    "Su clave API ha caducado.Obtener nueva en página de AEMET OpenData.";
+const char* const kKeyInvalid =
+    "Su clave API no es válida. Obtener nueva en página de AEMET OpenData.";
+const char* const kEmptyList =
+    "La lista de estaciones automáticas está vacía. Pulse «Manual» para escribir el "
+    "identificador de la estación.";
+const char* const kNoStationChosen = "No se ha elegido ninguna estación automática de la lista.";
+
+bool anyTemperature(const GraphSeries& graph) {
+    return std::any_of(graph.temperature.begin(), graph.temperature.end(),
+                       [](int t) { return t != kMissing; });
+}
+
+// The records the list really holds: the count never reaches past the table.
+std::size_t loadedRecords(const EmaList& list) {
+    return std::min(static_cast<std::size_t>(std::max(list.count, 0)), list.records.size());
+}
+
+} // namespace
+
+std::vector<std::string> automaticStationEntries(EmaList& list) {
+    std::vector<std::string> entries;
+    const std::size_t count = loadedRecords(list);
+    entries.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        CListaEma& record = list.records[i];
+        text::toUpper1252(record.province);
+        entries.push_back(record.name + "   /   " + record.province);
+    }
+    return entries;
+}
+
+std::string automaticStationKeyText(const std::string& apiKey) {
+    return apiKey.empty() ? text::cp1252(kNoKey) : apiKey;
+}
+
+void EmaCommands::automaticStation() {
+    SessionState& s = mContext.session;
+    s.openDataSuccess = 0;
+    s.openDataKeyExpired = 0;
+    s.openDataKeyInvalid = 0;
+
+    const std::vector<std::string> entries = automaticStationEntries(s.emaList);
+    const std::optional<AutomaticStationAnswer> answer =
+        mContext.ui.askAutomaticStation(automaticStationKeyText(s.selection.apiKey), entries);
+    if (!answer) {
+        return;
+    }
+    // The title of a listed station adds its province; a typed one has none.
+    std::string province;
+    if (answer->manual) {
+        // The typed identifier is sent whole: unlike a list id it carries no
+        // check character.
+        s.selection.emaManual = 1;
+        setQueryUrlFromIdentifier(s, mContext.services, answer->identifier);
+    } else {
+        s.selection.emaManual = 0;
+        s.selection.emaIndex = answer->index;
+        // An empty list leaves no record to ask for; only "Manual" leads on.
+        if (!setQueryUrlFromList(s, mContext.services)) {
+            mContext.ui.showMessage(text::cp1252(entries.empty() ? kEmptyList : kNoStationChosen),
+                                    MessageIcon::Exclamation);
+            return;
+        }
+        province = s.emaList.records[static_cast<std::size_t>(s.selection.emaIndex)].province;
+    }
+    queryAndDraw(province);
+}
+
+void EmaCommands::queryAndDraw(const std::string& province) {
+    SessionState& s = mContext.session;
+    Ui& ui = mContext.ui;
+
+    // Both answers go to the settings folder; a folder that cannot be made
+    // makes both downloads fail, which the reader notices.
+    const std::filesystem::path settings = mContext.places.settingsFolder();
+    prepareSettingsFolder(settings, mContext.places.dataFolder());
+    const std::filesystem::path indexFile = settings / kOpenDataIndexFile;
+    const std::filesystem::path dataFile = settings / kOpenDataDataFile;
+
+    bool dataRequested = false;
+    {
+        const BusyCursor busy(ui);
+        DownloadUrlToFile(mContext.transport, s.openDataQueryUrl, indexFile);
+        ReadOpenDataAnswer(s, indexFile, true);
+        if (s.openDataSuccess && !s.openDataKeyExpired && !s.openDataKeyInvalid) {
+            DownloadUrlToFile(mContext.transport, s.openDataDataUrl, dataFile);
+            ReadOpenDataRecords(s, dataFile, true, province);
+            dataRequested = true;
+        }
+    }
+
+    if (!s.openDataSuccess) {
+        ui.showMessage(text::cp1252(kQueryFailed), MessageIcon::Exclamation);
+    }
+    if (s.openDataKeyExpired) {
+        ui.showMessage(text::cp1252(kKeyExpired), MessageIcon::Exclamation);
+        s.openDataKeyExpired = 0;
+    }
+    if (s.openDataKeyInvalid) {
+        ui.showMessage(text::cp1252(kKeyInvalid), MessageIcon::Exclamation);
+        s.openDataKeyInvalid = 0;
+    }
+    if (!dataRequested) {
+        return;
+    }
+
+    finishOpenDataSeries(s);
+    // The series now holds live automatic-station data: whatever was on screen
+    // before (an airport, the Banyeres station, a document) no longer is.
+    s.graphShown = 0;
+    s.graphFromFile = 0;
+    s.banyeresGraph = 0;
+    ui.redraw();
+    if (!anyTemperature(s.graph)) {
+        ui.showMessage(noGraphDataMessage());
+    }
+}
 
 } // namespace brisalta

@@ -4,17 +4,43 @@
 
 #include "app/commandcontext.h"
 
+#include <string>
+#include <vector>
+
 namespace brisalta {
+
+struct EmaList;
+
+// Names of the two OpenData answers in the settings folder.
+inline constexpr const char* kOpenDataIndexFile = "webAemet.tmp";  // index answer
+inline constexpr const char* kOpenDataDataFile = "webOpenData.tmp"; // hourly records
 
 class EmaCommands {
 public:
     explicit EmaCommands(CommandContext& context) : mContext(context) {}
 
-    // The automatic-station dialog, the two OpenData requests and the graph.
+    // Asks for the station ("Estaciones Automáticas (EMAs)", or an identifier
+    // typed with "Manual"), sends the index request and, when the key is good,
+    // the data request, then draws the graph at once. The key's problems are
+    // told to the user; a station without any temperature is told once.
     void automaticStation();
 
 private:
+    // Steps after the station is chosen: the two requests, the messages and
+    // the graph. The query address is already in the session; province goes
+    // into the title of a listed station (empty for a typed identifier).
+    void queryAndDraw(const std::string& province);
+
     CommandContext& mContext;
 };
+
+// The dialog's entries, "name   /   PROVINCE", one per loaded record in list
+// order. The provinces are upper-cased in place (Windows-1252 accents
+// included), so the graph title later shows them that way too.
+std::vector<std::string> automaticStationEntries(EmaList& list);
+
+// What the key box of the dialog shows: the key, or the sentence that asks
+// for one when there is none (Windows-1252).
+std::string automaticStationKeyText(const std::string& apiKey);
 
 } // namespace brisalta

@@ -1,0 +1,243 @@
+// The automatic-station command from the user's side: the dialog's entries, the
+// two requests, the key messages and the graph, over recorded answers.
+#include "app/commandcontext.h"
+#include "app/emacommands.h"
+#include "graph/graphrenderer.h"
+#include "net/replaytransport.h"
+#include "session/sessionstate.h"
+#include "settings/services.h"
+#include "support/scriptedui.h"
+#include "support/testplaces.h"
+#include "text/codepage.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+
+namespace brisalta {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kQueryBase =
+    "https://opendata.aemet.es/opendata/api/observacion/convencional/datos/estacion/";
+
+// Answers the station dialog from a script and keeps what it was shown.
+class StationDialogUi : public test::ScriptedUi {
+public:
+    std::optional<AutomaticStationAnswer> askAutomaticStation(
+        const std::string& keyText, const std::vector<std::string>& entries) override {
+        shownKeys.push_back(text::toUtf8(keyText));
+        shownEntries.clear();
+        for (const std::string& e : entries) {
+            shownEntries.push_back(text::toUtf8(e));
+        }
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::optional<AutomaticStationAnswer>> answers;
+    std::vector<std::string> shownKeys;
+    std::vector<std::string> shownEntries; // UTF-8, of the last run
+};
+
+AutomaticStationAnswer listEntry(int index) { return {false, index, {}}; }
+AutomaticStationAnswer typed(const std::string& identifier) { return {true, -1, identifier}; }
+
+fs::path demoFolder() { return test::dataPath() / ".." / ".." / "data" / "demo"; }
+
+struct Fixture {
+    explicit Fixture(const fs::path& replay = demoFolder()) : transport(replay) {
+        session.selection.apiKey = "clave-de-prueba";
+        addStation("8019X", "ALICANTE-ELCHE AEROPUERTO", "Alicante");
+        addStation("3195X", "MADRID, RETIRO", "Madrid");
+    }
+
+    void addStation(const std::string& id, const std::string& name, const std::string& province) {
+        CListaEma& r = session.emaList.records[static_cast<std::size_t>(session.emaList.count++)];
+        r.id = id;
+        r.name = text::cp1252(name);
+        r.province = text::cp1252(province);
+    }
+
+    void run(std::optional<AutomaticStationAnswer> answer) {
+        ui.answers.push_back(std::move(answer));
+        commands.automaticStation();
+    }
+
+    std::vector<std::string> requested() const {
+        std::vector<std::string> urls;
+        for (const auto& r : transport.requests()) {
+            urls.push_back(r.address);
+        }
+        return urls;
+    }
+
+    test::ScratchPlaces places;
+    test::FixedClock clock{1784120400};
+    ServiceTable services;
+    SessionState session;
+    ReplayTransport transport;
+    StationDialogUi ui;
+    CommandContext context{session, ui, transport, places, clock, services};
+    EmaCommands commands{context};
+};
+
+TEST(EmaCommands, ListedStationIsAskedForWithoutItsCheckCharacterAndDrawn) {
+    Fixture f;
+    f.session.graphShown = 1; // an airport graph was on screen
+    f.run(listEntry(0));
+
+    ASSERT_EQ(f.requested(), (std::vector<std::string>{
+                                 kQueryBase + "8019/?api_key=clave-de-prueba",
+                                 "https://opendata.aemet.es/opendata/sh/5e8c1d27"}));
+    EXPECT_TRUE(f.ui.messages.empty()) << f.ui.messageTexts().front();
+    EXPECT_EQ(f.session.graph.title, "ALICANTE-ELCHE/AEROPUERTO - ALICANTE");
+    EXPECT_EQ(f.session.emaGraphShown, 1);
+    EXPECT_EQ(f.session.graphAvailable, 1);
+    EXPECT_EQ(f.session.graphShown, 0);
+    EXPECT_EQ(f.session.selection.emaManual, 0);
+    EXPECT_EQ(f.session.selection.emaIndex, 0);
+    EXPECT_EQ(f.ui.redraws, 1);
+    EXPECT_EQ(f.ui.busyDepth, 0);
+    EXPECT_EQ(f.session.graph.emaSlotCount, 24);
+    EXPECT_EQ(f.session.graph.hour[23], 12); // 2026-07-17T12:00 UTC
+    EXPECT_EQ(f.session.graph.altitudeMetres, 43);
+    // Both answers are read and removed from the settings folder.
+    EXPECT_FALSE(fs::exists(f.places.settingsFolder() / kOpenDataIndexFile));
+    EXPECT_FALSE(fs::exists(f.places.settingsFolder() / kOpenDataDataFile));
+}
+
+TEST(EmaCommands, TypedIdentifierIsSentWholeAndTitledWithTheStationNameAlone) {
+    Fixture f;
+    f.session.selection.emaIndex = 1;
+    f.run(typed("3195"));
+
+    ASSERT_EQ(f.requested().size(), 2u);
+    EXPECT_EQ(f.requested()[0], kQueryBase + "3195/?api_key=clave-de-prueba");
+    EXPECT_EQ(f.session.selection.emaManual, 1);
+    EXPECT_EQ(f.session.graph.title, "MADRID RETIRO");
+    // Without "tpr" the dew point comes from humidity and temperature.
+    EXPECT_EQ(f.session.graph.hasDewPointSeries, 0);
+    EXPECT_NE(f.session.graph.dewPoint[23], kMissing);
+
+    // The next OK on a list entry is a list choice again.
+    f.run(listEntry(1));
+    EXPECT_EQ(f.session.selection.emaManual, 0);
+    EXPECT_EQ(f.session.graph.title, "MADRID RETIRO - MADRID");
+}
+
+TEST(EmaCommands, ProvincesAreUpperCasedInPlaceAndTheEntriesStayTheSame) {
+    Fixture f;
+    f.addStation("6155AX", "MÁLAGA AEROPUERTO", "málaga");
+    f.run(std::nullopt);
+    const std::vector<std::string> first = f.ui.shownEntries;
+    EXPECT_EQ(first, (std::vector<std::string>{"ALICANTE-ELCHE AEROPUERTO   /   ALICANTE",
+                                               "MADRID, RETIRO   /   MADRID",
+                                               "MÁLAGA AEROPUERTO   /   MÁLAGA"}));
+    EXPECT_EQ(f.session.emaList.records[2].province, text::cp1252("MÁLAGA"));
+    f.run(std::nullopt);
+    EXPECT_EQ(f.ui.shownEntries, first);
+    // A cancelled dialog asks for nothing and says nothing.
+    EXPECT_TRUE(f.requested().empty());
+    EXPECT_TRUE(f.ui.messages.empty());
+}
+
+TEST(EmaCommands, KeyBoxShowsTheKeyOrAsksForOne) {
+    Fixture f;
+    f.run(std::nullopt);
+    f.session.selection.apiKey.clear();
+    f.run(std::nullopt);
+    EXPECT_EQ(f.ui.shownKeys,
+              (std::vector<std::string>{
+                  "clave-de-prueba",
+                  "Es necesario introducir una clave API (Aemet Open Data) en el menú Preferencias."}));
+}
+
+TEST(EmaCommands, OkOnAnEmptyListLeadsNowhere) {
+    Fixture f;
+    f.session.emaList.count = 0;
+    f.run(listEntry(-1));
+    EXPECT_TRUE(f.requested().empty());
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messageTexts()[0],
+              "La lista de estaciones automáticas está vacía. Pulse «Manual» para escribir el "
+              "identificador de la estación.");
+    EXPECT_EQ(f.session.emaGraphShown, 0);
+}
+
+// What the user is told for each index answer, and that a refused key never
+// leads to the data request nor shows up in a message.
+TEST(EmaCommands, IndexAnswerDecidesMessagesAndDataRequest) {
+    struct Case {
+        const char* name;
+        const char* indexAnswer; // nullptr: nothing recorded
+        std::vector<std::string> messages;
+        std::size_t requests;
+    };
+    const std::string consult = "No se ha podido efectuar la consulta";
+    const std::string expired = "Su clave API ha caducado.Obtener nueva en página de AEMET OpenData.";
+    const std::string invalid = "Su clave API no es válida. Obtener nueva en página de AEMET OpenData.";
+    const Case cases[] = {
+        {"no answer", nullptr, {consult}, 1},
+        {"expired", "{\n  \"descripcion\" : \"API key caducada\",\n  \"estado\" : 401\n}\n", {consult, expired}, 1},
+        {"invalid", "{\n  \"descripcion\" : \"API key invalido\",\n  \"estado\" : 401\n}\n", {consult, invalid}, 1},
+        {"success but expired", "{ \"descripcion\" : \"exito\", \"caduca\" }", {expired}, 1},
+        {"success but invalid", "{ \"descripcion\" : \"exito\", \"invalido\" }", {invalid}, 1},
+        {"success without data",
+         "{ \"descripcion\" : \"exito\", \"datos\" : \"https://opendata.aemet.es/opendata/sh/nada\" }",
+         {"La estación seleccionada no posee ningún dato actualmente"}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::ScratchPlaces replay;
+        if (c.indexAnswer) {
+            test::writeFile(replay.root() / "opendata.aemet.es/opendata/api/observacion/convencional/"
+                                            "datos/estacion/8019/_index@api_key=clave-de-prueba",
+                            c.indexAnswer);
+        }
+        Fixture f(replay.root());
+        f.run(listEntry(0));
+        EXPECT_EQ(f.ui.messageTexts(), c.messages);
+        EXPECT_EQ(f.requested().size(), c.requests);
+        for (const test::RecordedMessage& m : f.ui.messages) {
+            EXPECT_EQ(m.icon, c.requests == 2 ? MessageIcon::None : MessageIcon::Exclamation);
+            EXPECT_EQ(m.text.find("clave-de-prueba"), std::string::npos);
+        }
+        EXPECT_EQ(f.session.openDataKeyExpired, 0);
+        EXPECT_EQ(f.session.openDataKeyInvalid, 0);
+        EXPECT_EQ(f.session.emaGraphShown, 0);
+    }
+}
+
+TEST(EmaCommands, DemoKeysGiveTheKeyMessages) {
+    Fixture f;
+    f.session.selection.apiKey = "caducada";
+    f.run(listEntry(1));
+    f.session.selection.apiKey = "invalida";
+    f.run(typed("8019"));
+    EXPECT_EQ(f.ui.messageTexts(),
+              (std::vector<std::string>{
+                  "No se ha podido efectuar la consulta",
+                  "Su clave API ha caducado.Obtener nueva en página de AEMET OpenData.",
+                  "No se ha podido efectuar la consulta",
+                  "Su clave API no es válida. Obtener nueva en página de AEMET OpenData."}));
+    EXPECT_EQ(f.requested().size(), 2u);
+    EXPECT_EQ(f.session.emaGraphShown, 0);
+}
+
+TEST(EmaCommands, MissingSettingsFolderIsCreated) {
+    Fixture f;
+    fs::remove_all(f.places.settingsFolder());
+    f.run(listEntry(0));
+    EXPECT_TRUE(fs::is_directory(f.places.settingsFolder()));
+    EXPECT_EQ(f.session.emaGraphShown, 1);
+}
+
+} // namespace
+} // namespace brisalta
