@@ -12,6 +12,9 @@
 #ifndef BRISALTA_DATA_DIR
 #define BRISALTA_DATA_DIR "/usr/local/share/brisalta"
 #endif
+#ifndef BRISALTA_SOURCE_DATA_DIR
+#define BRISALTA_SOURCE_DATA_DIR BRISALTA_DATA_DIR
+#endif
 
 namespace brisalta {
 namespace {
@@ -78,6 +81,21 @@ fs::path XdgPlaces::currentFolder() const {
 
 fs::path XdgPlaces::installedDataFolder() {
     return BRISALTA_DATA_DIR;
+}
+
+fs::path XdgPlaces::resolveDataFolder(const fs::path& chosen) {
+    if (!chosen.empty()) {
+        return chosen;
+    }
+    if (const char* env = std::getenv("BRISALTA_DATOS"); env && *env) {
+        return env;
+    }
+    std::error_code ec;
+    const fs::path installed = installedDataFolder();
+    if (fs::is_directory(installed, ec)) {
+        return installed;
+    }
+    return BRISALTA_SOURCE_DATA_DIR;
 }
 
 } // namespace brisalta

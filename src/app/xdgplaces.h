@@ -27,6 +27,11 @@ public:
     // Where the installation put the program's data (lists, demo answers).
     static std::filesystem::path installedDataFolder();
 
+    // The data folder a program runs with: `chosen` when given, else
+    // $BRISALTA_DATOS, else the installed folder when it exists, else the
+    // source tree's data/ (a program run from its build folder).
+    static std::filesystem::path resolveDataFolder(const std::filesystem::path& chosen = {});
+
 private:
     std::filesystem::path mTempFolder;
     std::filesystem::path mSettingsFolder;

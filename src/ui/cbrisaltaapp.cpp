@@ -77,18 +77,7 @@ QString usageText() {
 }
 
 std::filesystem::path resolveDataFolder(const std::filesystem::path& option) {
-    if (!option.empty()) {
-        return option;
-    }
-    if (const char* env = std::getenv("BRISALTA_DATOS"); env && *env) {
-        return env;
-    }
-    std::error_code ec;
-    const std::filesystem::path installed = XdgPlaces::installedDataFolder();
-    if (std::filesystem::is_directory(installed, ec)) {
-        return installed;
-    }
-    return BRISALTA_SOURCE_DATA_DIR;
+    return XdgPlaces::resolveDataFolder(option);
 }
 
 struct CBrisaltaApp::Parts {
