@@ -4,6 +4,7 @@
 #include "ui/altitud.h"
 #include "ui/cidentdialogo.h"
 #include "ui/csplashwnd.h"
+#include "ui/dialogoema.h"
 #include "ui/qtext.h"
 
 #include <QApplication>
@@ -97,6 +98,20 @@ std::optional<int> QtUi::askAltitude() {
         return std::nullopt;
     }
     return dialog.altitude();
+}
+
+std::optional<AutomaticStationAnswer> QtUi::askAutomaticStation(
+    const std::string& keyText, const std::vector<std::string>& entries) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& entry : entries) {
+        items << toQt(entry);
+    }
+    DialogoEma dialog(toQt(keyText), items, mWindow);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.answer();
 }
 
 std::optional<std::filesystem::path> QtUi::chooseDocumentToOpen() {

@@ -30,6 +30,8 @@ public:
 
     std::optional<std::string> askIcaoCode() override;
     std::optional<int> askAltitude() override;
+    std::optional<AutomaticStationAnswer> askAutomaticStation(
+        const std::string& keyText, const std::vector<std::string>& entries) override;
     std::optional<std::filesystem::path> chooseDocumentToOpen() override;
     std::optional<std::filesystem::path> chooseDocumentToSave(const std::string& proposedName) override;
 
