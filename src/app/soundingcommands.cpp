@@ -1,13 +1,207 @@
 // The commands of the "Sondeos" menu.
 #include "app/soundingcommands.h"
 
-namespace brisalta {
+#include "catalogues/soundingcatalogue.h"
+#include "net/downloadsession.h"
+#include "sounding/forecastsounding.h"
+#include "sounding/observedsounding.h"
+#include "text/codepage.h"
+#include "text/format.h"
 
-void SoundingCommands::showSoundingDialog() {}
-void SoundingCommands::pickStation(int) {}
-void SoundingCommands::manualSounding() {}
-void SoundingCommands::ceiling() {}
-void SoundingCommands::forecastSounding() {}
-void SoundingCommands::showSounding() {}
+namespace brisalta {
+namespace {
+
+const char* const kNoSounding = "Es necesario haber cargado un sondeo previamente.";
+const char* const kBadStationNumber = "Un identificador de estación válido se compone de 5 números";
+
+// A reader that kept rows outside the level limits leaves the sounding hidden;
+// the user is told here, because the repaint of a hidden sounding draws
+// nothing and says nothing.
+void reportHiddenRows(SessionState& s, Ui& ui) {
+    if (s.sounding.rowsAllocated == 1 && s.soundingShown != 1) {
+        ui.showMessage(text::cp1252("El sondeo elegido no contiene datos válidos"),
+                       MessageIcon::Information);
+    }
+}
+
+// New inputs of the simulation: the results of the previous request are
+// forgotten, so the next drawing searches and words them afresh.
+void requestCeilingSimulation(SessionState& s, const CeilingInputs& inputs) {
+    CeilingSimulation& c = s.ceiling;
+    c.surfaceTemperature = inputs.temperature;
+    c.surfaceDewPoint = inputs.dewPoint;
+    s.sounding.simulationRequested = 1;
+    c.thermalTopFound = 0;
+    c.cloudBaseFound = 0;
+    c.sentenceDone = 0;
+    c.blueThermalDrawn = 0;
+    c.cloudBaseDrawn = 0;
+    c.cloudBaseX = 0;
+    c.cloudBaseY = 0;
+}
+
+} // namespace
+
+void openSoundingDateDialog(SessionState& session, std::int64_t now) {
+    StationSelection& sel = session.selection;
+    sel.soundingHour = "00";
+    sel.soundingTimeFields.tm_hour = 0;
+    sel.soundingDate = now;
+    session.soundingDialogUsed = 1;
+}
+
+void selectSoundingHour(StationSelection& selection, int hourIndex) {
+    if (hourIndex == 1) {
+        selection.soundingHour = "12";
+        selection.soundingTimeFields.tm_hour = 13;
+    } else {
+        selection.soundingHour = "00";
+        selection.soundingTimeFields.tm_hour = 0;
+    }
+}
+
+void confirmSoundingDate(SessionState& session, const Clock& clock, std::int64_t pickedDate) {
+    StationSelection& sel = session.selection;
+    sel.soundingDate = pickedDate;
+    const std::tm picked = clock.toLocal(pickedDate);
+    sel.soundingDay = text::format("%d", picked.tm_mday);
+    sel.soundingMonth = text::format("%d", picked.tm_mon + 1);
+    sel.soundingYear = text::format("%d", picked.tm_year + 1900);
+
+    std::tm& fields = sel.soundingTimeFields;
+    fields.tm_sec = 0;
+    fields.tm_min = 0;
+    fields.tm_mday = picked.tm_mday;
+    fields.tm_mon = picked.tm_mon;
+    fields.tm_year = picked.tm_year;
+    fields.tm_isdst = 0;
+    // The service takes the 32-bit value of the instant (wrapping, never trapping).
+    session.sounding.secondServiceDate =
+        static_cast<int>(static_cast<std::uint32_t>(clock.localTime(fields)));
+    session.sounding.fromSecondService = isSecondServiceStation(sel.soundingStationId) ? 1 : 0;
+}
+
+bool ceilingInputsInRange(const CeilingInputs& inputs) {
+    return inputs.temperature >= -30 && inputs.temperature <= 60 && inputs.dewPoint >= -30 &&
+           inputs.dewPoint <= 50;
+}
+
+std::string forecastNotice() {
+    return text::cp1252(
+        "Los datos que se van a mostrar NO son reales sino sacados de una PREVISIÓN, por lo que "
+        "su validez es relativa\nDatos extraidos del 'Air Resources Laboratory - NOAA'");
+}
+
+bool SoundingCommands::runDateDialog(const std::string& stationText) {
+    SessionState& s = mContext.session;
+    const std::int64_t now = mContext.clock.now();
+    openSoundingDateDialog(s, now);
+    const std::optional<SoundingDateAnswer> answer = mContext.ui.askSoundingDate(stationText, now);
+    if (!answer) {
+        return false;
+    }
+    selectSoundingHour(s.selection, answer->hourIndex);
+    confirmSoundingDate(s, mContext.clock, answer->date);
+    return true;
+}
+
+void SoundingCommands::showSoundingDialog() {
+    if (runDateDialog(mContext.session.selection.soundingStationName)) {
+        showSounding();
+    }
+}
+
+void SoundingCommands::pickStation(int command) {
+    SessionState& s = mContext.session;
+    if (!pickSoundingStation(s, command)) {
+        return;
+    }
+    if (runDateDialog(s.selection.soundingStationName)) {
+        showSounding();
+    }
+}
+
+void SoundingCommands::manualSounding() {
+    const std::optional<std::string> number = mContext.ui.askSoundingStationNumber();
+    if (!number) {
+        return;
+    }
+    // The number replaces the previous station before it is checked; name and
+    // region stay those of the last station picked.
+    StationSelection& sel = mContext.session.selection;
+    sel.soundingStationId = *number;
+    sel.soundingFromCatalogue = 0;
+    if (sel.soundingStationId.size() != 5) {
+        mContext.ui.showMessage(text::cp1252(kBadStationNumber));
+        return;
+    }
+    if (runDateDialog(sel.soundingStationId)) {
+        showSounding();
+    }
+}
+
+void SoundingCommands::showSounding() {
+    SessionState& s = mContext.session;
+    s.graphShown = 0;
+    s.emaGraphShown = 0;
+    mContext.ui.redraw();
+
+    s.soundingFetch = 1;
+    DownloadSession(mContext).fetchGraphOrSounding();
+    s.soundingFetch = 0;
+    // A rejected page (downloadOk = 0) has been reported by the download layer;
+    // so has a failed transfer, and then the sounding on screen is kept rather
+    // than released for a response that never came.
+    if (s.downloadOk == 0 || s.downloadFailed == 1) {
+        mContext.ui.redraw();
+        return;
+    }
+    if (s.graphAvailable) {
+        s.view.swapEnabled = 1;
+    }
+    readObservedSounding(s, mContext.ui, mContext.places.tempFolder());
+    if (s.sounding.rowsAllocated == 0) {
+        // No response file to read: the old rows are gone, so nothing can be shown.
+        s.soundingShown = 0;
+        s.soundingAvailable = 0;
+    }
+    reportHiddenRows(s, mContext.ui);
+    mContext.ui.redraw();
+}
+
+void SoundingCommands::ceiling() {
+    SessionState& s = mContext.session;
+    if (s.soundingShown == 0) {
+        mContext.ui.showMessage(text::cp1252(kNoSounding));
+        return;
+    }
+    const std::optional<CeilingInputs> inputs = mContext.ui.askCeilingInputs();
+    if (!inputs || !ceilingInputsInRange(*inputs)) {
+        return;
+    }
+    requestCeilingSimulation(s, *inputs);
+    mContext.ui.redraw();
+}
+
+void SoundingCommands::forecastSounding() {
+    SessionState& s = mContext.session;
+    s.sounding.isForecast = 0;
+    const std::optional<std::filesystem::path> file = mContext.ui.chooseForecastFile();
+    if (!file) {
+        return;
+    }
+    s.soundingShown = 0;
+    s.soundingAvailable = 0;
+    readForecastSounding(s, mContext.ui, *file);
+    s.graphShown = 0;
+    s.emaGraphShown = 0;
+    // The diagram is painted first; the notice then stands in front of it.
+    mContext.ui.redraw();
+    if (s.soundingShown == 1) {
+        mContext.ui.showMessage(forecastNotice(), MessageIcon::Information);
+    } else {
+        reportHiddenRows(s, mContext.ui);
+    }
+}
 
 } // namespace brisalta

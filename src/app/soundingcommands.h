@@ -5,6 +5,9 @@
 
 #include "app/commandcontext.h"
 
+#include <cstdint>
+#include <string>
+
 namespace brisalta {
 
 class SoundingCommands {
@@ -16,7 +19,8 @@ public:
     void showSoundingDialog();
 
     // A station of the "Elegir sondeo" submenus (menu command identifier):
-    // selects it, then the date dialog and the sounding.
+    // selects it, then the date dialog and the sounding. Cancelling the dialog
+    // keeps the new selection without fetching anything.
     void pickStation(int command);
 
     // "Manual": a station number typed by hand, then the date dialog.
@@ -29,11 +33,37 @@ public:
     // "Previsión Sondeo": reads a forecast sounding saved from the NOAA READY site.
     void forecastSounding();
 
-    // Downloads and reads the sounding of the current selection.
+    // Downloads and reads the sounding of the current selection (station,
+    // date texts, hour, service), then repaints.
     void showSounding();
 
 private:
+    // The "Sondeos" dialog for a station text: true when the user confirmed a
+    // date and an hour, which are then in the selection.
+    bool runDateDialog(const std::string& stationText);
+
     CommandContext& mContext;
 };
+
+// What opening the date dialog does to the session: hour "00" (hour field 0),
+// soundingDate = now (seconds since 1970), soundingDialogUsed = 1.
+void openSoundingDateDialog(SessionState& session, std::int64_t now);
+
+// The hour combo's rule: entry 0 is "00" with hour field 0; entry 1 is "12"
+// with hour field 13, because the second service's date is a local time.
+void selectSoundingHour(StationSelection& selection, int hourIndex);
+
+// "Ver Sondeo": the picked instant (seconds since 1970) becomes soundingDate,
+// the day, month and year texts without leading zeros (read in local time
+// through the clock), the broken-down fields, the second service's date
+// (the clock's local-time conversion) and the choice of service.
+void confirmSoundingDate(SessionState& session, const Clock& clock, std::int64_t pickedDate);
+
+// The Ui's answers to "Simulación techo" are whole degrees within -30..60 (air)
+// and -30..50 (dew point).
+bool ceilingInputsInRange(const CeilingInputs& inputs);
+
+// The notice shown before a forecast sounding, Windows-1252.
+std::string forecastNotice();
 
 } // namespace brisalta

@@ -5,6 +5,7 @@
 #include "app/commandset.h"
 #include "app/commandtable.h"
 #include "catalogues/airportcatalogue.h"
+#include "catalogues/soundingcatalogue.h"
 #include "session/sessionstate.h"
 #include "ui/cbrisaltaview.h"
 #include "ui/icons.h"
@@ -102,6 +103,7 @@ CMainFrame::CMainFrame(SessionState& session, CommandSet& commands,
             rebuildRecentMenu();
             break;
         case MenuItemKind::SoundingMenus:
+            addSoundingMenus(menu);
             break;
         }
     }
@@ -196,6 +198,24 @@ void CMainFrame::addAirportMenus(QMenu* parent) {
     }
 }
 
+void CMainFrame::addSoundingMenus(QMenu* parent) {
+    for (const SoundingCountryMenu& country : soundingStationMenus()) {
+        QMenu* sub = parent->addMenu(toQt(country.caption));
+        for (const SoundingStationEntry& entry : country.entries) {
+            auto* act = sub->addAction(toQt(entry.caption));
+            act->setCheckable(true);
+            act->setData(entry.command);
+            act->setObjectName(QStringLiteral("sondeo%1").arg(entry.command));
+            const int command = entry.command;
+            connect(act, &QAction::triggered, this, [this, command] {
+                mCommands.sounding.pickStation(command);
+                updateActions();
+            });
+            mSoundingActions.emplace_back(act, command);
+        }
+    }
+}
+
 void CMainFrame::rebuildRecentMenu() {
     if (!mRecentMenu) {
         return;
@@ -239,6 +259,9 @@ void CMainFrame::updateActions() {
     }
     for (const auto& [act, command] : mAirportActions) {
         act->setChecked(airports::isAirportChecked(mSession, command));
+    }
+    for (const auto& [act, command] : mSoundingActions) {
+        act->setChecked(isSoundingStationChecked(mSession, command));
     }
 }
 

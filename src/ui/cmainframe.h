@@ -62,6 +62,7 @@ private:
     QMenu* menuFor(const QString& path);
     QAction* createAction(const CommandRow& row);
     void addAirportMenus(QMenu* parent);
+    void addSoundingMenus(QMenu* parent);
     void rebuildRecentMenu();
     void runCommand(int id);
     void loadRecent();
@@ -77,6 +78,7 @@ private:
     std::map<QString, QMenu*> mMenus;
     std::map<int, QAction*> mActions;
     std::vector<std::pair<QAction*, int>> mAirportActions; // action, command
+    std::vector<std::pair<QAction*, int>> mSoundingActions; // action, command
     std::map<int, std::function<void()>> mWindowCommands;  // commands that act on the window itself
     std::vector<std::filesystem::path> mRecent;
 };

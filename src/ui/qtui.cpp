@@ -2,12 +2,16 @@
 #include "ui/qtui.h"
 
 #include "ui/altitud.h"
+#include "ui/cdialogosondeos.h"
 #include "ui/cidentdialogo.h"
+#include "ui/csondeomanual.h"
 #include "ui/csplashwnd.h"
 #include "ui/dialogoema.h"
 #include "ui/qtext.h"
+#include "ui/techo.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -138,6 +142,44 @@ std::optional<std::filesystem::path> QtUi::chooseDocumentToSave(const std::strin
         return std::nullopt;
     }
     return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
+}
+
+std::optional<SoundingDateAnswer> QtUi::askSoundingDate(const std::string& stationText,
+                                                        std::int64_t today) {
+    CDialogoSondeos dialog(toQt(stationText), QDateTime::fromSecsSinceEpoch(today).date(), mWindow);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    // The picked day at local noon: it reads back as the same day in local
+    // time whatever the daylight-saving changes of that date.
+    SoundingDateAnswer answer;
+    answer.date = QDateTime(dialog.date(), QTime(12, 0)).toSecsSinceEpoch();
+    answer.hourIndex = dialog.hourIndex();
+    return answer;
+}
+
+std::optional<std::string> QtUi::askSoundingStationNumber() {
+    CSondeoManual dialog(mWindow);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return fromQt(dialog.number());
+}
+
+std::optional<CeilingInputs> QtUi::askCeilingInputs() {
+    Techo dialog(mWindow);
+    if (dialog.exec() != QDialog::Accepted || !dialog.temperature() || !dialog.dewPoint()) {
+        return std::nullopt;
+    }
+    return CeilingInputs{*dialog.temperature(), *dialog.dewPoint()};
+}
+
+std::optional<std::filesystem::path> QtUi::chooseForecastFile() {
+    const QString file = QFileDialog::getOpenFileName(mWindow, tr8("Abrir"));
+    if (file.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(file.toStdString());
 }
 
 void QtUi::documentUsed(const std::filesystem::path& path) {

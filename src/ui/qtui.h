@@ -34,6 +34,11 @@ public:
         const std::string& keyText, const std::vector<std::string>& entries) override;
     std::optional<std::filesystem::path> chooseDocumentToOpen() override;
     std::optional<std::filesystem::path> chooseDocumentToSave(const std::string& proposedName) override;
+    std::optional<SoundingDateAnswer> askSoundingDate(const std::string& stationText,
+                                                      std::int64_t today) override;
+    std::optional<std::string> askSoundingStationNumber() override;
+    std::optional<CeilingInputs> askCeilingInputs() override;
+    std::optional<std::filesystem::path> chooseForecastFile() override;
 
     void documentUsed(const std::filesystem::path& path) override;
 

@@ -54,6 +54,19 @@ public:
         proposedNames.push_back(text::toUtf8(proposed));
         return next(saveAnswers);
     }
+    std::optional<SoundingDateAnswer> askSoundingDate(const std::string& stationText,
+                                                      std::int64_t today) override {
+        soundingStationTexts.push_back(text::toUtf8(stationText));
+        soundingTodays.push_back(today);
+        return next(soundingDateAnswers);
+    }
+    std::optional<std::string> askSoundingStationNumber() override { return next(stationNumberAnswers); }
+    std::optional<CeilingInputs> askCeilingInputs() override { return next(ceilingAnswers); }
+    std::optional<std::filesystem::path> chooseForecastFile() override { return next(forecastAnswers); }
+    void showDownloadPicture(int variant) override {
+        pictures.push_back(variant);
+        ui::QtUi::showDownloadPicture(variant);
+    }
 
     std::vector<std::string> messages; // UTF-8
     std::vector<MessageIcon> icons;
@@ -62,6 +75,13 @@ public:
     std::deque<std::optional<int>> altitudeAnswers;
     std::deque<std::optional<std::filesystem::path>> openAnswers;
     std::deque<std::optional<std::filesystem::path>> saveAnswers;
+    std::deque<std::optional<SoundingDateAnswer>> soundingDateAnswers;
+    std::vector<std::string> soundingStationTexts; // UTF-8, one per opening of "Sondeos"
+    std::vector<std::int64_t> soundingTodays;
+    std::deque<std::optional<std::string>> stationNumberAnswers;
+    std::deque<std::optional<CeilingInputs>> ceilingAnswers;
+    std::deque<std::optional<std::filesystem::path>> forecastAnswers;
+    std::vector<int> pictures; // variants of the download picture
     std::deque<std::optional<AutomaticStationAnswer>> stationAnswers;
     std::vector<std::string> stationKeyTexts; // UTF-8
     std::vector<std::string> stationEntries;  // UTF-8, of the last opening

@@ -1,0 +1,34 @@
+// "Sondeos": the date and hour of the sounding of a station already chosen.
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+
+namespace brisalta::ui {
+
+class CDialogoSondeos : public QDialog {
+    Q_OBJECT
+
+public:
+    // stationText fills the read-only station field; the picker opens on today.
+    CDialogoSondeos(const QString& stationText, const QDate& today, QWidget* parent = nullptr);
+
+    QDate date() const;
+    // 0 for "00Z", 1 for "12Z".
+    int hourIndex() const;
+
+    QDateEdit* datePicker() const { return mDate; }
+    QComboBox* hourCombo() const { return mHour; }
+    QLineEdit* stationField() const { return mStation; }
+
+private:
+    QDateEdit* mDate;
+    QComboBox* mHour;
+    QLineEdit* mStation;
+};
+
+} // namespace brisalta::ui
