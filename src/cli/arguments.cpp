@@ -39,7 +39,9 @@ Arguments::Arguments(std::span<const std::string> args, std::span<const OptionSp
             return;
         }
         std::vector<std::string>& slot = mOptions[name];
-        slot.clear();
+        if (!spec->repeatable) {
+            slot.clear();
+        }
         if (hasInline) {
             if (spec->values != 1) {
                 mError = "la opción " + name + " no admite '='";

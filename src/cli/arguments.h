@@ -12,6 +12,7 @@ namespace brisalta::cli {
 struct OptionSpec {
     std::string name; // "--json", "-o"
     int values = 0;   // how many words follow the option
+    bool repeatable = false; // each use adds its values instead of replacing the last ones
 };
 
 class Arguments {

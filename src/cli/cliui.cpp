@@ -5,13 +5,22 @@
 
 namespace brisalta::cli {
 
-void CliUi::showMessage(const std::string& text, MessageIcon, const std::string&) {
+void CliUi::showMessage(const std::string& text, MessageIcon icon, const std::string&) {
     mMessages.push_back(text);
-    if (!mStream) {
-        return;
+    mIcons.push_back(icon);
+    if (mStream) {
+        printNotice(mStream, text);
     }
-    // One line per message: its own line breaks become blanks.
-    std::string line = text;
+}
+
+void CliUi::redraw() {
+    if (mRedraw) {
+        mRedraw();
+    }
+}
+
+void printNotice(std::FILE* stream, const std::string& cp1252Text) {
+    std::string line = cp1252Text;
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
         line.pop_back();
     }
@@ -20,9 +29,9 @@ void CliUi::showMessage(const std::string& text, MessageIcon, const std::string&
             c = ' ';
         }
     }
-    std::fputs("aviso: ", mStream);
-    writeText(mStream, line);
-    std::fputc('\n', mStream);
+    std::fputs("aviso: ", stream);
+    writeText(stream, line);
+    std::fputc('\n', stream);
 }
 
 } // namespace brisalta::cli

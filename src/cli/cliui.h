@@ -6,6 +6,7 @@
 #include "app/ports/ui.h"
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,17 +17,30 @@ public:
     // Messages are printed to `stream` as they come (nullptr: only kept).
     explicit CliUi(std::FILE* stream) : mStream(stream) {}
 
-    void showMessage(const std::string& text, MessageIcon icon, const std::string& caption) override;
+    void showMessage(const std::string& text, MessageIcon icon,
+                     const std::string& caption) override;
     void setBusy(bool) override {}
     void showDownloadPicture(int) override {}
-    void redraw() override {}
+    // Runs the redraw handler, when there is one: a batch run has no window,
+    // but the drawing's side effects (daily extremes, header copies, the
+    // validated series) must happen when the program would have painted.
+    void redraw() override;
 
-    // The messages in order, Windows-1252.
+    // What redraw() runs.
+    void setRedrawHandler(std::function<void()> handler) { mRedraw = std::move(handler); }
+
+    // The messages in order, Windows-1252, and the icon each was shown with.
     const std::vector<std::string>& messages() const { return mMessages; }
+    const std::vector<MessageIcon>& icons() const { return mIcons; }
 
 private:
     std::FILE* mStream;
     std::vector<std::string> mMessages;
+    std::vector<MessageIcon> mIcons;
+    std::function<void()> mRedraw;
 };
+
+// One "aviso: <text>" line: the message's own line breaks become blanks.
+void printNotice(std::FILE* stream, const std::string& cp1252Text);
 
 } // namespace brisalta::cli

@@ -14,6 +14,10 @@ using brisalta::cli::Subcommand;
 constexpr std::array kSubcommands = {
     Subcommand{"metar", "descodifica partes METAR y escribe el informe en español",
                &brisalta::cli::runMetar},
+    Subcommand{"grafica", "dibuja la gráfica de 24 horas de un aeropuerto (PNG, SVG, PDF, JSON)",
+               &brisalta::cli::runGrafica},
+    Subcommand{"abrir", "abre un documento .brl (gráfica o sondeo) y lo dibuja, lo vuelca o lo guarda",
+               &brisalta::cli::runAbrir},
 };
 
 void printHelp() {

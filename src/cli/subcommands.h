@@ -19,5 +19,7 @@ inline constexpr int kExitFailure = 1; // the work could not be done (no graph, 
 inline constexpr int kExitUsage = 2;   // bad command line
 
 int runMetar(std::span<const std::string> args);
+int runGrafica(std::span<const std::string> args);
+int runAbrir(std::span<const std::string> args);
 
 } // namespace brisalta::cli

@@ -1,0 +1,281 @@
+// brisalta-cli grafica: the 24-hour graph of an airport, downloaded from the
+// services (or answered from recorded or saved documents), drawn as the
+// desktop program draws it.
+#include "cli/arguments.h"
+#include "cli/output.h"
+#include "cli/picturerun.h"
+#include "cli/savedtransport.h"
+#include "cli/subcommands.h"
+
+#include "app/commandcontext.h"
+#include "app/graphcommands.h"
+#include "app/systemclock.h"
+#include "app/xdgplaces.h"
+#include "net/curl/curltransport.h"
+#include "net/replaytransport.h"
+#include "settings/meteoini.h"
+#include "settings/services.h"
+#include "text/codepage.h"
+
+#include <cctype>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace brisalta::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kHelp =
+    "Uso: brisalta-cli grafica [OPCIONES] [ICAO]\n"
+    "\n"
+    "Descarga las observaciones de las últimas 24 horas de un aeropuerto y su\n"
+    "último parte METAR, dibuja la gráfica de 24 horas tal como la dibuja Brisalta\n"
+    "y escribe el informe del cielo y cada aviso que el programa habría mostrado,\n"
+    "uno por línea tras «aviso:». ICAO es el indicativo de 4 letras (BANY: la\n"
+    "estación escolar de Banyeres de Mariola); sin él, el aeropuerto de meteo.ini\n"
+    "(LEAL si no existe).\n"
+    "\n"
+    "De dónde salen los datos (por omisión, de los servicios reales por Internet,\n"
+    "con las direcciones de servicios.ini de la carpeta de ajustes):\n"
+    "  --datos CARPETA        contesta cada descarga con las respuestas grabadas en\n"
+    "                         CARPETA (véase «Respuestas grabadas» en el README)\n"
+    "  --demo                 contesta con los datos de demostración instalados\n"
+    "  --pagina F             página de condiciones actuales (NOAA) guardada en F\n"
+    "  --consulta F           página de consulta METAR guardada en F\n"
+    "  --fichero-metar F      fichero METAR de la estación (NOAA) guardado en F\n"
+    "  --banyeres F           tabla de datos de Banyeres guardada en F\n"
+    "                         Con estas cuatro opciones solo se leen los ficheros\n"
+    "                         dados; las demás descargas fallan como sin conexión.\n"
+    "  --servicio CLAVE=VALOR cambia una dirección de servicios.ini para esta orden\n"
+    "                         (se puede repetir); claves: noaa, aviacion,\n"
+    "                         banyeres_servidor, banyeres_fichero, sondeos_lista,\n"
+    "                         sondeos_segundo, aemet\n"
+    "  --desfase H            diferencia horaria en horas enteras, de -12 a 12, que\n"
+    "                         se suma a la hora UTC; por omisión la de meteo.ini, o 1\n"
+    "\n"
+    "Qué se escribe:\n"
+    "  -o FICHERO             la gráfica en FICHERO, .png, .svg o .pdf según la\n"
+    "                         extensión (se puede repetir); el PDF es la página\n"
+    "                         impresa\n"
+    "  --pantalla AxL@PPP     pantalla para la que se dibuja la imagen: ancho y alto\n"
+    "                         en píxeles y píxeles por pulgada; por omisión\n"
+    "                         1920x1080@96\n"
+    "  --guardar F.brl        guarda el documento de la gráfica dibujada\n"
+    "  --json                 un objeto JSON en la salida estándar con la serie\n"
+    "                         (day, month, year, lastTime, humidity, title, hour,\n"
+    "                         temperature, dewPoint, pressure, windSpeed,\n"
+    "                         windDirection, pressureIsStation, altitudeKnown,\n"
+    "                         altitudeMetres, skyReport, hasTrend, hasGust,\n"
+    "                         gustSpeed), los extremos del día (extremes), las\n"
+    "                         líneas de cabecera (headerLine1, headerLine2,\n"
+    "                         headerTitle), axisStartHour y los avisos (messages);\n"
+    "                         los avisos van además a la salida de errores\n"
+    "  -h, --help             muestra esta ayuda\n"
+    "\n"
+    "Sale con 0 cuando se ha dibujado la gráfica, con 1 cuando no se ha podido (o\n"
+    "no se ha podido escribir un fichero) y con 2 si las opciones no son válidas.\n"
+    "El valor 6666 marca en --json una hora sin dato.\n"
+    "\n"
+    "Ejemplos:\n"
+    "  brisalta-cli grafica --demo LEMD -o lemd.png\n"
+    "  brisalta-cli grafica --demo SAEZ --desfase -3 -o saez.svg --json\n"
+    "  brisalta-cli grafica LEMD --pagina LEMD.html --consulta metar.html -o lemd.pdf\n"
+    "  brisalta-cli grafica --servicio noaa=espejo.example.org LEBL --guardar lebl.brl\n";
+
+// Bounds of the time offset the preferences accept.
+constexpr int kMinOffset = -12;
+constexpr int kMaxOffset = 12;
+
+struct GraphRequest {
+    std::string icao; // empty: the airport of meteo.ini
+    bool offsetGiven = false;
+    int offset = 1;
+    fs::path replayFolder;
+    bool demo = false;
+    SavedDocuments saved;
+    bool anySaved = false;
+    std::vector<std::pair<std::string, std::string>> services;
+    PictureOptions picture;
+};
+
+// 4 letters or digits, in capitals.
+bool readIcao(const std::string& word, std::string& icao) {
+    if (word.size() != 4) {
+        return false;
+    }
+    icao.clear();
+    for (char c : word) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) {
+            return false;
+        }
+        icao += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return true;
+}
+
+bool readableFile(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return false;
+    }
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f) {
+        std::fclose(f);
+    }
+    return f != nullptr;
+}
+
+// Reads the command line into a request; an error text (UTF-8) when it is bad.
+bool readRequest(const Arguments& args, GraphRequest& r, std::string& error) {
+    if (args.positional().size() > 1) {
+        error = "sobra «" + args.positional()[1] + "»: se dibuja un aeropuerto cada vez";
+        return false;
+    }
+    if (!args.positional().empty() && !readIcao(args.positional()[0], r.icao)) {
+        error = "«" + args.positional()[0] +
+                "» no es un indicativo ICAO: un identificador ICAO "
+                "válido se compone de 4 letras";
+        return false;
+    }
+    if (args.has("--desfase")) {
+        r.offsetGiven = true;
+        if (!parseInt(args.value("--desfase"), r.offset) || r.offset < kMinOffset ||
+            r.offset > kMaxOffset) {
+            error = "--desfase necesita un número entero de horas de -12 a 12";
+            return false;
+        }
+    }
+    r.demo = args.has("--demo");
+    if (args.has("--datos")) {
+        r.replayFolder = args.value("--datos");
+        std::error_code ec;
+        if (!fs::is_directory(r.replayFolder, ec)) {
+            error = "--datos: «" + r.replayFolder.string() + "» no es una carpeta";
+            return false;
+        }
+    }
+    const struct {
+        const char* option;
+        fs::path SavedDocuments::*field;
+    } savedOptions[] = {{"--pagina", &SavedDocuments::currentConditionsPage},
+                        {"--consulta", &SavedDocuments::queryPage},
+                        {"--fichero-metar", &SavedDocuments::stationFile},
+                        {"--banyeres", &SavedDocuments::banyeresFile}};
+    for (const auto& saved : savedOptions) {
+        if (!args.has(saved.option)) {
+            continue;
+        }
+        const fs::path file = args.value(saved.option);
+        if (!readableFile(file)) {
+            error =
+                std::string(saved.option) + ": no se puede leer el fichero «" + file.string() + "»";
+            return false;
+        }
+        r.saved.*saved.field = file;
+        r.anySaved = true;
+    }
+    if (int(r.demo) + int(!r.replayFolder.empty()) + int(r.anySaved) > 1) {
+        error = "--demo, --datos y los ficheros guardados (--pagina, --consulta, "
+                "--fichero-metar, --banyeres) no se pueden combinar";
+        return false;
+    }
+    for (const std::string& setting : args.values("--servicio")) {
+        const auto eq = setting.find('=');
+        ServiceTable probe;
+        if (eq == std::string::npos || !serviceField(probe, setting.substr(0, eq)) ||
+            eq + 1 == setting.size()) {
+            error = "--servicio necesita CLAVE=VALOR con una de las claves noaa, aviacion, "
+                    "banyeres_servidor, banyeres_fichero, sondeos_lista, sondeos_segundo o "
+                    "aemet; no vale «" +
+                    setting + "»";
+            return false;
+        }
+        r.services.emplace_back(setting.substr(0, eq), setting.substr(eq + 1));
+    }
+    return readPictureOptions(args, r.picture, error);
+}
+
+} // namespace
+
+int runGrafica(std::span<const std::string> args) {
+    std::vector<OptionSpec> specs = {{"--datos", 1},
+                                     {"--demo", 0},
+                                     {"--pagina", 1},
+                                     {"--consulta", 1},
+                                     {"--fichero-metar", 1},
+                                     {"--banyeres", 1},
+                                     {"--servicio", 1, true},
+                                     {"--desfase", 1},
+                                     {"-h", 0},
+                                     {"--help", 0}};
+    addPictureOptionSpecs(specs);
+    const Arguments parsed(args, specs);
+    if (!parsed.error().empty()) {
+        writeLine(stderr, "brisalta-cli grafica: " + parsed.error());
+        return kExitUsage;
+    }
+    if (parsed.has("-h") || parsed.has("--help")) {
+        std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    GraphRequest request;
+    std::string error;
+    if (!readRequest(parsed, request, error)) {
+        writeLine(stderr, "brisalta-cli grafica: " + error);
+        return kExitUsage;
+    }
+
+    try {
+        XdgPlaces places(XdgPlaces::resolveDataFolder());
+        SystemClock clock;
+        const fs::path settings = places.settingsFolder();
+        ServiceTable services = loadServiceTable(settings / "servicios.ini");
+        for (const auto& [key, value] : request.services) {
+            *serviceField(services, key) = value;
+        }
+        SessionState session;
+        loadSettings(session, settings / kSettingsFileName);
+        if (!request.icao.empty()) {
+            session.selection.icao = request.icao;
+        }
+        if (request.offsetGiven) {
+            session.selection.timeOffsetHours = request.offset;
+        }
+
+        std::unique_ptr<Transport> transport;
+        if (request.anySaved) {
+            transport = std::make_unique<SavedTransport>(services, session.selection.icao.str(),
+                                                         request.saved);
+        } else if (!request.replayFolder.empty()) {
+            transport = std::make_unique<ReplayTransport>(request.replayFolder);
+        } else if (request.demo) {
+            const fs::path demo = places.dataFolder() / "demo";
+            std::error_code ec;
+            if (!fs::is_directory(demo, ec)) {
+                writeLine(stderr,
+                          "brisalta-cli grafica: no se encuentra la carpeta de los datos de "
+                          "demostración «" +
+                              demo.string() + "»");
+                return kExitFailure;
+            }
+            transport = std::make_unique<ReplayTransport>(demo);
+        } else {
+            transport = std::make_unique<CurlTransport>();
+        }
+
+        PictureRun run("grafica", session, request.picture);
+        CommandContext context{session, run.ui(), *transport, places, clock, services};
+        GraphCommands(context).showGraph();
+        return run.finish(Summary::SkyReport, "no se ha podido dibujar la gráfica de " +
+                                                  text::toUtf8(session.selection.icao.str()));
+    } catch (const std::system_error& e) {
+        writeLine(stderr, std::string("brisalta-cli grafica: ") + e.what());
+        return kExitFailure;
+    }
+}
+
+} // namespace brisalta::cli

@@ -1,0 +1,276 @@
+// The shared end of "grafica" and "abrir".
+#include "cli/picturerun.h"
+
+#include "cli/output.h"
+#include "cli/sessionjson.h"
+#include "cli/subcommands.h"
+#include "document/documentfile.h"
+#include "graph/nullcanvas.h"
+#include "render/renderfile.h"
+#include "text/codepage.h"
+#include "text/format.h"
+
+#include <QGuiApplication>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <charconv>
+#include <memory>
+
+namespace brisalta::cli {
+namespace {
+
+// Screens the layouts make sense on; a picture side is capped by the writer.
+constexpr int kMinScreenSide = 100;
+constexpr int kMaxScreenSide = 16384;
+constexpr int kMinDpi = 24;
+constexpr int kMaxDpi = 1200;
+
+bool readNumber(std::string_view text, int& value) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = std::from_chars(first, last, value);
+    return first != last && ec == std::errc() && end == last;
+}
+
+// The fonts need a QGuiApplication; a batch run never opens a window, so the
+// offscreen platform serves when the user has chosen none.
+std::unique_ptr<QGuiApplication> guiApplication() {
+    if (QGuiApplication::instance()) {
+        return nullptr;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "brisalta-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+std::string withoutLeadingBlank(const std::string& line) {
+    return !line.empty() && line.front() == ' ' ? line.substr(1) : line;
+}
+
+} // namespace
+
+void addPictureOptionSpecs(std::vector<OptionSpec>& specs) {
+    specs.push_back({"-o", 1, true});
+    specs.push_back({"--pantalla", 1});
+    specs.push_back({"--json", 0});
+    specs.push_back({"--guardar", 1});
+}
+
+std::optional<VirtualScreen> parseScreen(std::string_view text) {
+    const auto x = text.find('x');
+    if (x == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto at = text.find('@', x);
+    VirtualScreen screen;
+    if (!readNumber(text.substr(0, x), screen.width) ||
+        !readNumber(
+            text.substr(x + 1, at == std::string_view::npos ? std::string_view::npos : at - x - 1),
+            screen.height) ||
+        (at != std::string_view::npos && !readNumber(text.substr(at + 1), screen.dpi))) {
+        return std::nullopt;
+    }
+    const auto inRange = [](int v, int low, int high) { return v >= low && v <= high; };
+    if (!inRange(screen.width, kMinScreenSide, kMaxScreenSide) ||
+        !inRange(screen.height, kMinScreenSide, kMaxScreenSide) ||
+        !inRange(screen.dpi, kMinDpi, kMaxDpi)) {
+        return std::nullopt;
+    }
+    return screen;
+}
+
+bool readPictureOptions(const Arguments& args, PictureOptions& options, std::string& error) {
+    for (const std::string& output : args.values("-o")) {
+        if (!fileKindOf(output)) {
+            error =
+                "no se reconoce el formato de «" + output + "»: use la extensión .png, .svg o .pdf";
+            return false;
+        }
+        options.outputs.emplace_back(output);
+    }
+    if (args.has("--pantalla")) {
+        const auto screen = parseScreen(args.value("--pantalla"));
+        if (!screen) {
+            error = "--pantalla necesita ANCHOxALTO@PPP, por ejemplo 1920x1080@96 (lados de " +
+                    std::to_string(kMinScreenSide) + " a " + std::to_string(kMaxScreenSide) +
+                    " píxeles, de " + std::to_string(kMinDpi) + " a " + std::to_string(kMaxDpi) +
+                    " ppp)";
+            return false;
+        }
+        options.screen = *screen;
+    }
+    options.json = args.has("--json");
+    if (args.has("--guardar")) {
+        options.saveTo = args.value("--guardar");
+        if (options.saveTo.empty()) {
+            error = "--guardar necesita el nombre del documento";
+            return false;
+        }
+    }
+    return true;
+}
+
+PictureRun::PictureRun(std::string command, SessionState& session, const PictureOptions& options)
+    : mCommand(std::move(command)), mSession(session), mOptions(options) {
+    mUi.setRedrawHandler([this] { paint(); });
+}
+
+void PictureRun::paint() {
+    // The window's view draws from the display flags alone: the graph first.
+    if (mSession.graphShown || mSession.emaGraphShown) {
+        NullCanvas canvas(mOptions.screen.width, mOptions.screen.height, mOptions.screen.dpi);
+        mOutcome = DrawGraph(canvas, mSession);
+    }
+    // The sounding diagram (DrawSounding) is not written yet. When it is, call
+    // it here when soundingShown is set, as the view does: it fills the mirror
+    // rows and the command flags. Then write its pictures in writePictures().
+}
+
+bool PictureRun::graphDrawn() const {
+    return (mSession.graphShown || mSession.emaGraphShown) && mOutcome == GraphOutcome::Drawn;
+}
+
+int PictureRun::finish(Summary summary, const std::string& noPicture) {
+    const bool graphOnScreen = mSession.graphShown || mSession.emaGraphShown;
+    if (graphOnScreen && !mOutcome) {
+        paint();
+    }
+    // The command may already have said it; the user hears it once.
+    if (graphOnScreen && mOutcome == GraphOutcome::NoData) {
+        const std::string noData = noGraphDataMessage();
+        const auto& shown = mUi.messages();
+        if (std::find(shown.begin(), shown.end(), noData) == shown.end()) {
+            mUi.showMessage(noData, MessageIcon::None, {});
+        }
+    }
+    const bool graph = graphDrawn();
+    const bool sounding = !graphOnScreen && mSession.soundingShown;
+
+    bool ok = true;
+    if (graph) {
+        ok = writePictures();
+    } else if (sounding) {
+        for (const auto& output : mOptions.outputs) {
+            error("el diagrama del sondeo todavía no se puede dibujar desde la línea de órdenes; "
+                  "no se ha escrito «" +
+                  output.string() + "»");
+            ok = false;
+        }
+    }
+    if (!mOptions.saveTo.empty() && (graph || sounding) &&
+        !saveWithName(mSession, mUi, mOptions.saveTo)) {
+        ok = false;
+    }
+
+    if (mOptions.json) {
+        const auto report = summary == Summary::SkyReport ? skyReportIndex() : std::nullopt;
+        for (std::size_t i = 0; i < mUi.messages().size(); ++i) {
+            if (i != report) {
+                printNotice(stderr, mUi.messages()[i]);
+            }
+        }
+        QJsonObject object = graph      ? graphJson(mSession)
+                             : sounding ? soundingJson(mSession)
+                                        : QJsonObject();
+        object.insert("messages", textArray(mUi.messages()));
+        writeJson(stdout, object);
+    } else {
+        printText(summary, stdout);
+    }
+    std::fflush(stdout);
+
+    if (!graph && !sounding) {
+        if (!noPicture.empty()) {
+            error(noPicture);
+        }
+        return kExitFailure;
+    }
+    return ok ? kExitOk : kExitFailure;
+}
+
+bool PictureRun::writePictures() {
+    if (mOptions.outputs.empty()) {
+        return true;
+    }
+    const auto app = guiApplication();
+    bool ok = true;
+    for (const auto& output : mOptions.outputs) {
+        ok = writeGraphPicture(output) && ok;
+    }
+    return ok;
+}
+
+bool PictureRun::writeGraphPicture(const std::filesystem::path& path) {
+    RenderOptions options;
+    options.screen = mOptions.screen;
+    options.drawScale = mSession.drawScale;
+    options.title = mSession.headerTitle.empty() ? std::string("Brisalta") : mSession.headerTitle;
+    const std::string failure =
+        renderToFile(path, options, [this](DrawingCanvas& canvas, PageMode mode) {
+            mSession.printing = mode == PageMode::Print ? 1 : 0;
+            mOutcome = DrawGraph(canvas, mSession);
+        });
+    // Printing switches the drawing to its print scale; the screen comes back after.
+    mSession.printing = 0;
+    mSession.drawScale = kScreenScale;
+    if (!failure.empty()) {
+        error(text::toUtf8(failure));
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::size_t> PictureRun::skyReportIndex() const {
+    if (!mSession.graphShown || mSession.banyeresGraph) {
+        return std::nullopt;
+    }
+    const auto& texts = mUi.messages();
+    const auto& icons = mUi.icons();
+    for (std::size_t i = texts.size(); i-- > 0;) {
+        if (icons[i] == MessageIcon::Information && texts[i] == mSession.graph.skyReport) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+void PictureRun::printText(Summary summary, std::FILE* stream) const {
+    const auto report = summary == Summary::SkyReport ? skyReportIndex() : std::nullopt;
+    const auto& texts = mUi.messages();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i != report) {
+            printNotice(stream, texts[i]);
+        } else if (!texts[i].empty()) {
+            writeText(stream, texts[i]);
+            if (texts[i].back() != '\n') {
+                std::fputc('\n', stream);
+            }
+        }
+    }
+    if (summary != Summary::Header) {
+        return;
+    }
+    if (graphDrawn()) {
+        writeText(stream, withoutLeadingBlank(mSession.headerLine1) + "\n");
+        writeText(stream, withoutLeadingBlank(mSession.headerLine2) + "\n");
+    } else if (!(mSession.graphShown || mSession.emaGraphShown) && mSession.soundingShown) {
+        const StationSelection& s = mSession.selection;
+        const std::string forecast = text::cp1252(" (previsión)");
+        writeText(stream, text::format1252("Sondeo de %s del %s/%s/%s a las %s h: %d niveles%s.\n",
+                                           s.soundingStationName.c_str(), s.soundingDay.c_str(),
+                                           s.soundingMonth.c_str(), s.soundingYear.c_str(),
+                                           s.soundingHour.c_str(), mSession.sounding.count,
+                                           mSession.sounding.isForecast ? forecast.c_str() : ""));
+    }
+}
+
+void PictureRun::error(const std::string& utf8Text) const {
+    writeLine(stderr, "brisalta-cli " + mCommand + ": " + utf8Text);
+}
+
+} // namespace brisalta::cli

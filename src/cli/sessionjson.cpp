@@ -1,0 +1,120 @@
+// Graph and sounding as JSON.
+#include "cli/sessionjson.h"
+
+#include "cli/output.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+
+namespace brisalta::cli {
+namespace {
+
+QJsonArray intArray(const Slots<int>& values) {
+    QJsonArray array;
+    for (int value : values) {
+        array.append(value);
+    }
+    return array;
+}
+
+// A sounding value as the shortest decimal that reads back as the same float
+// (1013.2, not 1013.2000122070312).
+double shortestDecimal(float value) {
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer - 1, value);
+    if (ec != std::errc()) {
+        return static_cast<double>(value);
+    }
+    double parsed = 0.0;
+    const auto [parsedEnd, parseEc] = std::from_chars(buffer, end, parsed);
+    return parseEc == std::errc() ? parsed : static_cast<double>(value);
+}
+
+QJsonObject extremesJson(const DailyExtremes& e) {
+    QJsonObject o;
+    o.insert("maxTemperature", e.maxTemperature);
+    o.insert("minTemperature", e.minTemperature);
+    o.insert("maxTemperatureHour", e.maxTemperatureHour);
+    o.insert("minTemperatureHour", e.minTemperatureHour);
+    o.insert("maxPressure", e.maxPressure);
+    o.insert("minPressure", e.minPressure);
+    o.insert("maxPressureHour", e.maxPressureHour);
+    o.insert("minPressureHour", e.minPressureHour);
+    o.insert("maxWindSpeed", e.maxWindSpeed);
+    o.insert("maxWindHour", e.maxWindHour);
+    o.insert("maxWindDirectionName", toQString(e.maxWindDirectionName));
+    o.insert("hasTemperature", e.hasTemperature);
+    return o;
+}
+
+} // namespace
+
+QJsonArray textArray(const std::vector<std::string>& texts) {
+    QJsonArray array;
+    for (const std::string& text : texts) {
+        array.append(toQString(text));
+    }
+    return array;
+}
+
+QJsonObject graphJson(const SessionState& session) {
+    const GraphSeries& g = session.graph;
+    QJsonObject o;
+    o.insert("day", g.day);
+    o.insert("month", g.month);
+    o.insert("year", g.year);
+    o.insert("lastTime", g.lastTime);
+    o.insert("humidity", g.humidity);
+    o.insert("title", toQString(g.title));
+    o.insert("hour", intArray(g.hour));
+    o.insert("temperature", intArray(g.temperature));
+    o.insert("dewPoint", intArray(g.dewPoint));
+    o.insert("pressure", intArray(g.pressure));
+    o.insert("windSpeed", intArray(g.windSpeed));
+    QJsonArray directions;
+    for (const auto& direction : g.windDirection) {
+        directions.append(toQString(direction.str()));
+    }
+    o.insert("windDirection", directions);
+    o.insert("pressureIsStation", g.pressureIsStation);
+    o.insert("altitudeKnown", g.altitudeKnown);
+    o.insert("altitudeMetres", g.altitudeMetres);
+    o.insert("skyReport", toQString(g.skyReport));
+    o.insert("hasTrend", g.hasTrend);
+    o.insert("hasGust", g.hasGust);
+    o.insert("gustSpeed", g.gustSpeed);
+    o.insert("extremes", extremesJson(session.extremes));
+    o.insert("headerLine1", toQString(session.headerLine1));
+    o.insert("headerLine2", toQString(session.headerLine2));
+    o.insert("headerTitle", toQString(session.headerTitle));
+    o.insert("axisStartHour", session.axisStartHour);
+    return o;
+}
+
+QJsonObject soundingJson(const SessionState& session) {
+    const SoundingProfile& p = session.sounding;
+    const StationSelection& s = session.selection;
+    QJsonArray levels;
+    const int count = std::min<int>(p.count, static_cast<int>(p.levels.size()));
+    for (int i = 0; i < count; ++i) {
+        QJsonArray row;
+        for (float value : p.levels[static_cast<std::size_t>(i)]) {
+            row.append(shortestDecimal(value));
+        }
+        levels.append(row);
+    }
+    QJsonObject o;
+    o.insert("count", p.count);
+    o.insert("levels", levels);
+    o.insert("soundingStationName", toQString(s.soundingStationName));
+    o.insert("soundingHour", toQString(s.soundingHour));
+    o.insert("soundingDay", toQString(s.soundingDay));
+    o.insert("soundingMonth", toQString(s.soundingMonth));
+    o.insert("soundingYear", toQString(s.soundingYear));
+    o.insert("isForecast", p.isForecast);
+    o.insert("title", toQString(p.title));
+    return o;
+}
+
+} // namespace brisalta::cli
