@@ -90,5 +90,24 @@ TEST(XdgPlaces, TempFolderFallsBackToTmp) {
     EXPECT_TRUE(fs::is_directory(places.tempFolder()));
 }
 
+// The data folder both programs run with: a chosen folder, then $BRISALTA_DATOS,
+// then the installation, then the source tree's data/ (a build run in place).
+TEST(XdgPlaces, DataFolderChoiceFallsBackToTheSourceTree) {
+    EnvironmentValue unset("BRISALTA_DATOS", nullptr);
+    EXPECT_EQ(XdgPlaces::resolveDataFolder("/elegida"), fs::path("/elegida"));
+    {
+        EnvironmentValue env("BRISALTA_DATOS", "/desde/entorno");
+        EXPECT_EQ(XdgPlaces::resolveDataFolder(), fs::path("/desde/entorno"));
+        EXPECT_EQ(XdgPlaces::resolveDataFolder("/elegida"), fs::path("/elegida"));
+    }
+    const fs::path folder = XdgPlaces::resolveDataFolder();
+    if (!fs::is_directory(XdgPlaces::installedDataFolder())) {
+        EXPECT_TRUE(fs::exists(folder / "lista.ema")) << folder;
+        EXPECT_TRUE(fs::is_directory(folder / "demo")) << folder;
+    } else {
+        EXPECT_EQ(folder, XdgPlaces::installedDataFolder());
+    }
+}
+
 } // namespace
 } // namespace brisalta
