@@ -80,6 +80,15 @@ class GraficaCli(unittest.TestCase):
         self.assertGreater(width, height)  # A4 landscape
         self.assertGreater(count_pixels(pixel, (0, 0, width, height), is_red), 20)
 
+    # A picture that cannot be written fails the run; the others are still written.
+    def test_unwritable_picture_fails_the_run(self):
+        good = self.box.path("bien.svg")
+        out = self.box.run(["grafica", "--demo", "LEAL", "-o", "/no/existe/mal.png", "-o", good])
+        self.assertEqual(out.returncode, 1)
+        self.assertIn("brisalta-cli grafica: No se pudo escribir el fichero /no/existe/mal.png",
+                      out.stderr)
+        self.assertTrue(os.path.getsize(good) > 0)
+
     def test_json_of_demo_airports(self):
         lemd, out = self.json_run(["--demo", "LEMD"])
         self.assertEqual(set(lemd), GRAPH_FIELDS)
