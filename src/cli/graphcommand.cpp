@@ -84,7 +84,7 @@ constexpr const char* kHelp =
     "  brisalta-cli grafica --demo LEMD -o lemd.png\n"
     "  brisalta-cli grafica --demo SAEZ --desfase -3 -o saez.svg --json\n"
     "  brisalta-cli grafica LEMD --pagina LEMD.html --consulta metar.html -o lemd.pdf\n"
-    "  brisalta-cli grafica --servicio noaa=espejo.example.org LEBL --guardar lebl.brl\n";
+    "  brisalta-cli grafica LEBL --servicio noaa=espejo.example --guardar lebl.brl\n";
 
 // Bounds of the time offset the preferences accept.
 constexpr int kMinOffset = -12;

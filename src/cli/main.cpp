@@ -16,7 +16,7 @@ constexpr std::array kSubcommands = {
                &brisalta::cli::runMetar},
     Subcommand{"grafica", "dibuja la gráfica de 24 horas de un aeropuerto (PNG, SVG, PDF, JSON)",
                &brisalta::cli::runGrafica},
-    Subcommand{"abrir", "abre un documento .brl (gráfica o sondeo) y lo dibuja, lo vuelca o lo guarda",
+    Subcommand{"abrir", "abre un documento .brl (gráfica o sondeo): imagen, datos o copia",
                &brisalta::cli::runAbrir},
 };
 

@@ -56,7 +56,7 @@ constexpr const char* kHelp =
     "no son válidas.\n"
     "\n"
     "Ejemplos:\n"
-    "  brisalta-cli abrir Gráfica_Aeropuerto_de_Barajas_-_Madrid_29_7_2017.brl -o lemd.png\n"
+    "  brisalta-cli abrir madrid.brl -o madrid.png -o madrid.pdf\n"
     "  brisalta-cli abrir sondeo.brl --json\n";
 
 } // namespace
