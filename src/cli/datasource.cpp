@@ -1,0 +1,82 @@
+// The data-source options of the commands that download.
+#include "cli/datasource.h"
+
+#include "net/curl/curltransport.h"
+#include "net/replaytransport.h"
+
+#include <system_error>
+
+namespace brisalta::cli {
+
+namespace fs = std::filesystem;
+
+const char* const kDataSourceHelp =
+    "  --datos CARPETA        contesta cada descarga con las respuestas grabadas en\n"
+    "                         CARPETA (véase «Respuestas grabadas» en el README)\n"
+    "  --demo                 contesta con los datos de demostración instalados\n"
+    "  --servicio CLAVE=VALOR cambia una dirección de servicios.ini para esta orden\n"
+    "                         (se puede repetir); claves: noaa, aviacion,\n"
+    "                         banyeres_servidor, banyeres_fichero, sondeos_lista,\n"
+    "                         sondeos_segundo, aemet\n";
+
+void addDataSourceOptionSpecs(std::vector<OptionSpec>& specs) {
+    specs.push_back({"--datos", 1});
+    specs.push_back({"--demo", 0});
+    specs.push_back({"--servicio", 1, true});
+}
+
+bool readDataSource(const Arguments& args, DataSource& source, std::string& error) {
+    source.demo = args.has("--demo");
+    if (args.has("--datos")) {
+        source.replayFolder = args.value("--datos");
+        std::error_code ec;
+        if (!fs::is_directory(source.replayFolder, ec)) {
+            error = "--datos: «" + source.replayFolder.string() + "» no es una carpeta";
+            return false;
+        }
+        if (source.demo) {
+            error = "--datos y --demo no se pueden combinar";
+            return false;
+        }
+    }
+    for (const std::string& setting : args.values("--servicio")) {
+        const auto eq = setting.find('=');
+        ServiceTable probe;
+        if (eq == std::string::npos || !serviceField(probe, setting.substr(0, eq)) ||
+            eq + 1 == setting.size()) {
+            error = "--servicio necesita CLAVE=VALOR con una de las claves noaa, aviacion, "
+                    "banyeres_servidor, banyeres_fichero, sondeos_lista, sondeos_segundo o "
+                    "aemet; no vale «" + setting + "»";
+            return false;
+        }
+        source.services.emplace_back(setting.substr(0, eq), setting.substr(eq + 1));
+    }
+    return true;
+}
+
+ServiceTable loadServices(const Places& places, const DataSource& source) {
+    ServiceTable services = loadServiceTable(places.settingsFolder() / "servicios.ini");
+    for (const auto& [key, value] : source.services) {
+        *serviceField(services, key) = value;
+    }
+    return services;
+}
+
+std::unique_ptr<Transport> makeTransport(const DataSource& source, const Places& places,
+                                         std::string& error) {
+    if (!source.replayFolder.empty()) {
+        return std::make_unique<ReplayTransport>(source.replayFolder);
+    }
+    if (source.demo) {
+        const fs::path demo = places.dataFolder() / "demo";
+        std::error_code ec;
+        if (!fs::is_directory(demo, ec)) {
+            error = "no se encuentra la carpeta de los datos de demostración «" + demo.string() + "»";
+            return nullptr;
+        }
+        return std::make_unique<ReplayTransport>(demo);
+    }
+    return std::make_unique<CurlTransport>();
+}
+
+} // namespace brisalta::cli

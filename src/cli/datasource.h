@@ -1,0 +1,43 @@
+// Where a command's downloads come from: the real services (with the
+// addresses of "servicios.ini", changed by --servicio), the recorded answers
+// of a folder (--datos) or the installed demo answers (--demo).
+#pragma once
+
+#include "app/ports/places.h"
+#include "app/ports/transport.h"
+#include "cli/arguments.h"
+#include "settings/services.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace brisalta::cli {
+
+struct DataSource {
+    std::filesystem::path replayFolder; // --datos, empty when not given
+    bool demo = false;                  // --demo
+    std::vector<std::pair<std::string, std::string>> services; // --servicio CLAVE=VALOR
+};
+
+// Appends the specs of --datos, --demo and --servicio.
+void addDataSourceOptionSpecs(std::vector<OptionSpec>& specs);
+
+// Reads the options. False, with a Spanish error text (UTF-8), for a --datos
+// that is not a folder, --datos with --demo, or a malformed --servicio.
+bool readDataSource(const Arguments& args, DataSource& source, std::string& error);
+
+// The service table of the settings folder with the --servicio changes.
+ServiceTable loadServices(const Places& places, const DataSource& source);
+
+// The transport the options ask for: replayed answers or the live services.
+// Nothing, with an error text (UTF-8), when the demo folder is not installed.
+std::unique_ptr<Transport> makeTransport(const DataSource& source, const Places& places,
+                                         std::string& error);
+
+// The help lines of the three options.
+extern const char* const kDataSourceHelp;
+
+} // namespace brisalta::cli
