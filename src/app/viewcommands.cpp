@@ -1,6 +1,7 @@
 // Swap and zoom.
 #include "app/viewcommands.h"
 
+#include "sounding/soundingdiagram.h"
 #include "text/codepage.h"
 
 namespace brisalta {
@@ -41,6 +42,10 @@ void ViewCommands::zoom() {
     SessionState& s = mContext.session;
     s.soundingZoom = s.soundingZoom ? 0 : 1;
     mContext.ui.redraw();
+    // The diagram draws nothing then; the command says why, once.
+    if (s.soundingShown != 1) {
+        mContext.ui.showMessage(invalidSoundingMessage());
+    }
 }
 
 } // namespace brisalta

@@ -13,14 +13,17 @@ namespace brisalta {
 
 enum class SoundingOutcome {
     Drawn,
-    NotValid, // soundingShown is not 1: nothing drawn
+    NotValid, // soundingShown is not 1, or the sounding has no row: nothing drawn
 };
 
 // Draws the sounding of session.sounding onto the canvas (screen mapping, or
 // the print mapping while session.printing is 1, which also sets drawScale to
 // 1.07). Sets the view's command flags, diagramTitle and the mirror rows.
 // NotValid draws nothing and shows nothing: the caller tells the user
-// invalidSoundingMessage() once per drawing request.
+// invalidSoundingMessage() once per drawing request. A lowest row at or above
+// the top of the height scale (zoomed above 6000 m) draws the title, frames
+// and scales only. While session.sounding.simulationRequested is 1 the
+// ceiling simulation is drawn in the same pass (ceilingsimulation.h).
 SoundingOutcome DrawSounding(DrawingCanvas& canvas, SessionState& session);
 
 // "El sondeo elegido no contiene datos válidos" (no final full stop), Windows-1252.

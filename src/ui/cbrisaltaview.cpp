@@ -4,6 +4,7 @@
 #include "graph/graphrenderer.h"
 #include "render/renderfile.h"
 #include "session/sessionstate.h"
+#include "sounding/soundingdiagram.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -46,6 +47,11 @@ void CBrisaltaView::paintEvent(QPaintEvent*) {
         QtCanvas canvas(painter, screenMetrics());
         if (mSession.graphShown || mSession.emaGraphShown) {
             DrawGraph(canvas, mSession);
+        }
+        // A sounding that cannot be drawn is reported by the command that
+        // asked for it, never from a repaint.
+        if (mSession.soundingShown) {
+            DrawSounding(canvas, mSession);
         }
     }
     emit painted();
