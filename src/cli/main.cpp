@@ -18,6 +18,8 @@ constexpr std::array kSubcommands = {
                &brisalta::cli::runGrafica},
     Subcommand{"abrir", "abre un documento .brl (gráfica o sondeo): imagen, datos o copia",
                &brisalta::cli::runAbrir},
+    Subcommand{"ema", "dibuja la gráfica de 24 horas de una estación automática de AEMET",
+               &brisalta::cli::runEma},
 };
 
 void printHelp() {

@@ -21,5 +21,6 @@ inline constexpr int kExitUsage = 2;   // bad command line
 int runMetar(std::span<const std::string> args);
 int runGrafica(std::span<const std::string> args);
 int runAbrir(std::span<const std::string> args);
+int runEma(std::span<const std::string> args);
 
 } // namespace brisalta::cli
