@@ -3,8 +3,10 @@
 
 #include "catalogues/soundingcatalogue.h"
 #include "net/downloadsession.h"
+#include "sounding/ceilingsimulation.h"
 #include "sounding/forecastsounding.h"
 #include "sounding/observedsounding.h"
+#include "sounding/soundingdiagram.h"
 #include "text/codepage.h"
 #include "text/format.h"
 
@@ -19,25 +21,8 @@ const char* const kBadStationNumber = "Un identificador de estación válido se 
 // nothing and says nothing.
 void reportHiddenRows(SessionState& s, Ui& ui) {
     if (s.sounding.rowsAllocated == 1 && s.soundingShown != 1) {
-        ui.showMessage(text::cp1252("El sondeo elegido no contiene datos válidos"),
-                       MessageIcon::Information);
+        ui.showMessage(invalidSoundingMessage());
     }
-}
-
-// New inputs of the simulation: the results of the previous request are
-// forgotten, so the next drawing searches and words them afresh.
-void requestCeilingSimulation(SessionState& s, const CeilingInputs& inputs) {
-    CeilingSimulation& c = s.ceiling;
-    c.surfaceTemperature = inputs.temperature;
-    c.surfaceDewPoint = inputs.dewPoint;
-    s.sounding.simulationRequested = 1;
-    c.thermalTopFound = 0;
-    c.cloudBaseFound = 0;
-    c.sentenceDone = 0;
-    c.blueThermalDrawn = 0;
-    c.cloudBaseDrawn = 0;
-    c.cloudBaseX = 0;
-    c.cloudBaseY = 0;
 }
 
 } // namespace
@@ -179,7 +164,7 @@ void SoundingCommands::ceiling() {
     if (!inputs || !ceilingInputsInRange(*inputs)) {
         return;
     }
-    requestCeilingSimulation(s, *inputs);
+    startCeilingSimulation(s, inputs->temperature, inputs->dewPoint);
     mContext.ui.redraw();
 }
 

@@ -193,6 +193,19 @@ private slots:
         QCOMPARE(f.session.soundingShown, 1);
     }
 
+    void theCeilingIsSimulatedOnTheSoundingAtOnce() {
+        test::UiFixture f(demoFolder());
+        f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{k7March2020Noon, 1});
+        stationAction(f, kMurcia)->trigger();
+        QVERIFY(f.window.action(cmd::kCeiling)->isEnabled());
+        f.ui.ceilingAnswers.push_back(CeilingInputs{36, 12});
+        f.trigger(cmd::kCeiling);
+        QCOMPARE(f.session.sounding.simulationRequested, 1);
+        QCOMPARE(f.session.ceiling.blueThermalDrawn, 1);
+        QCOMPARE(text::toUtf8(f.session.ceiling.thermalTopText), std::string("2446 mts. 12ºC"));
+        QCOMPARE(f.ui.messages, std::vector<std::string>{});
+    }
+
     void aTextListSoundingUsesTheFirstFormOfThePicture() {
         test::UiFixture f(demoFolder());
         f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{k7March2020Noon, 0});
