@@ -18,6 +18,10 @@ constexpr std::array kSubcommands = {
                &brisalta::cli::runGrafica},
     Subcommand{"abrir", "abre un documento .brl (gráfica o sondeo): imagen, datos o copia",
                &brisalta::cli::runAbrir},
+    Subcommand{"sondeo", "dibuja el sondeo de una estación en un día y hora; simula el techo",
+               &brisalta::cli::runSondeo},
+    Subcommand{"prevision", "dibuja un sondeo previsto guardado de la herramienta READY (NOAA)",
+               &brisalta::cli::runPrevision},
     Subcommand{"ema", "dibuja la gráfica de 24 horas de una estación automática de AEMET",
                &brisalta::cli::runEma},
 };

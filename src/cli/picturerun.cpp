@@ -7,6 +7,7 @@
 #include "document/documentfile.h"
 #include "graph/nullcanvas.h"
 #include "render/renderfile.h"
+#include "sounding/soundingdiagram.h"
 #include "text/codepage.h"
 #include "text/format.h"
 
@@ -126,9 +127,13 @@ void PictureRun::paint() {
         NullCanvas canvas(mOptions.screen.width, mOptions.screen.height, mOptions.screen.dpi);
         mOutcome = DrawGraph(canvas, mSession);
     }
-    // The sounding diagram (DrawSounding) is not written yet. When it is, call
-    // it here when soundingShown is set, as the view does: it fills the mirror
-    // rows and the command flags. Then write its pictures in writePictures().
+    if (mSession.soundingShown) {
+        // Fills the mirror rows, the diagram title and the command flags, and
+        // runs the ceiling simulation while one is requested.
+        NullCanvas canvas(mOptions.screen.width, mOptions.screen.height, mOptions.screen.dpi);
+        DrawSounding(canvas, mSession);
+        mSoundingPainted = true;
+    }
 }
 
 bool PictureRun::graphDrawn() const {
@@ -150,17 +155,13 @@ int PictureRun::finish(Summary summary, const std::string& noPicture) {
     }
     const bool graph = graphDrawn();
     const bool sounding = !graphOnScreen && mSession.soundingShown;
+    if (sounding && !mSoundingPainted) {
+        paint();
+    }
 
     bool ok = true;
-    if (graph) {
+    if (graph || sounding) {
         ok = writePictures();
-    } else if (sounding) {
-        for (const auto& output : mOptions.outputs) {
-            error("el diagrama del sondeo todavía no se puede dibujar desde la línea de órdenes; "
-                  "no se ha escrito «" +
-                  output.string() + "»");
-            ok = false;
-        }
     }
     if (!mOptions.saveTo.empty() && (graph || sounding) &&
         !saveWithName(mSession, mUi, mOptions.saveTo)) {
@@ -199,8 +200,9 @@ bool PictureRun::writePictures() {
     }
     const auto app = guiApplication();
     bool ok = true;
+    const bool graph = graphDrawn();
     for (const auto& output : mOptions.outputs) {
-        ok = writeGraphPicture(output) && ok;
+        ok = (graph ? writeGraphPicture(output) : writeSoundingPicture(output)) && ok;
     }
     return ok;
 }
@@ -216,6 +218,28 @@ bool PictureRun::writeGraphPicture(const std::filesystem::path& path) {
             mOutcome = DrawGraph(canvas, mSession);
         });
     // Printing switches the drawing to its print scale; the screen comes back after.
+    mSession.printing = 0;
+    mSession.drawScale = kScreenScale;
+    if (!failure.empty()) {
+        error(text::toUtf8(failure));
+        return false;
+    }
+    return true;
+}
+
+bool PictureRun::writeSoundingPicture(const std::filesystem::path& path) {
+    RenderOptions options;
+    options.screen = mOptions.screen;
+    options.drawScale = mSession.drawScale;
+    // Printed, every design unit of the diagram is 1.07 x 1.07 x 1.07 hundredths of an inch.
+    options.printFactor = 1.07 * 1.07 * 1.07;
+    options.title = mSession.sounding.diagramTitle.empty() ? std::string("Brisalta")
+                                                           : mSession.sounding.diagramTitle;
+    const std::string failure =
+        renderToFile(path, options, [this](DrawingCanvas& canvas, PageMode mode) {
+            mSession.printing = mode == PageMode::Print ? 1 : 0;
+            DrawSounding(canvas, mSession);
+        });
     mSession.printing = 0;
     mSession.drawScale = kScreenScale;
     if (!failure.empty()) {
@@ -260,12 +284,17 @@ void PictureRun::printText(Summary summary, std::FILE* stream) const {
         writeText(stream, withoutLeadingBlank(mSession.headerLine2) + "\n");
     } else if (!(mSession.graphShown || mSession.emaGraphShown) && mSession.soundingShown) {
         const StationSelection& s = mSession.selection;
-        const std::string forecast = text::cp1252(" (previsión)");
-        writeText(stream, text::format1252("Sondeo de %s del %s/%s/%s a las %s h: %d niveles%s.\n",
+        if (mSession.sounding.isForecast) {
+            // A forecast's title names its place and date; the station name is not its own.
+            writeText(stream, text::format1252("%s: %d niveles (previsión).\n",
+                                               mSession.sounding.title.c_str(),
+                                               mSession.sounding.count));
+            return;
+        }
+        writeText(stream, text::format1252("Sondeo de %s del %s/%s/%s a las %s h: %d niveles.\n",
                                            s.soundingStationName.c_str(), s.soundingDay.c_str(),
                                            s.soundingMonth.c_str(), s.soundingYear.c_str(),
-                                           s.soundingHour.c_str(), mSession.sounding.count,
-                                           mSession.sounding.isForecast ? forecast.c_str() : ""));
+                                           s.soundingHour.c_str(), mSession.sounding.count));
     }
 }
 

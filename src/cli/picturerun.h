@@ -64,6 +64,7 @@ private:
     bool graphDrawn() const;
     bool writePictures();
     bool writeGraphPicture(const std::filesystem::path& path);
+    bool writeSoundingPicture(const std::filesystem::path& path);
     void printText(Summary summary, std::FILE* stream) const;
     std::optional<std::size_t> skyReportIndex() const;
     void error(const std::string& utf8Text) const;
@@ -73,6 +74,7 @@ private:
     const PictureOptions& mOptions;
     CliUi mUi{nullptr};
     std::optional<GraphOutcome> mOutcome; // of the last paint of the graph
+    bool mSoundingPainted = false;        // the sounding has been drawn at least once
 };
 
 } // namespace brisalta::cli

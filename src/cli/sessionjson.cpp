@@ -2,6 +2,7 @@
 #include "cli/sessionjson.h"
 
 #include "cli/output.h"
+#include "sounding/ceilingsimulation.h"
 
 #include <algorithm>
 #include <charconv>
@@ -45,6 +46,27 @@ QJsonObject extremesJson(const DailyExtremes& e) {
     o.insert("maxWindHour", e.maxWindHour);
     o.insert("maxWindDirectionName", toQString(e.maxWindDirectionName));
     o.insert("hasTemperature", e.hasTemperature);
+    return o;
+}
+
+// The ceiling simulation's results (all zero and empty when none was run).
+QJsonObject ceilingJson(const SessionState& session) {
+    const CeilingSimulation& c = session.ceiling;
+    QJsonObject o;
+    o.insert("simulationRequested", session.sounding.simulationRequested);
+    o.insert("surfaceTemperature", c.surfaceTemperature);
+    o.insert("surfaceDewPoint", c.surfaceDewPoint);
+    o.insert("thermalTopFound", c.thermalTopFound);
+    o.insert("thermalTopHeight", c.thermalTopHeight);
+    o.insert("thermalTopText", toQString(c.thermalTopText));
+    o.insert("cloudBaseFound", c.cloudBaseFound);
+    o.insert("cloudBaseHeight", c.cloudBaseHeight);
+    o.insert("cloudBaseText", toQString(c.cloudBaseText));
+    o.insert("ceilingHeight", c.ceilingHeight);
+    o.insert("ceilingWindSpeed", c.ceilingWindSpeed);
+    o.insert("ceilingWindDirection", c.ceilingWindDirection);
+    o.insert("ceilingWindDirectionName", toQString(c.ceilingWindDirectionName));
+    o.insert("sentence", toQString(ceilingResultSentence(session)));
     return o;
 }
 
@@ -114,6 +136,11 @@ QJsonObject soundingJson(const SessionState& session) {
     o.insert("soundingYear", toQString(s.soundingYear));
     o.insert("isForecast", p.isForecast);
     o.insert("title", toQString(p.title));
+    o.insert("partialFirstRow", p.partialFirstRow);
+    o.insert("fromSecondService", p.fromSecondService);
+    o.insert("forecastTitle", toQString(p.forecastTitle.str()));
+    o.insert("diagramTitle", toQString(p.diagramTitle));
+    o.insert("ceiling", ceilingJson(session));
     return o;
 }
 

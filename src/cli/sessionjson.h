@@ -17,7 +17,9 @@ namespace brisalta::cli {
 QJsonObject graphJson(const SessionState& session);
 
 // count, levels (count rows of seven numbers), soundingStationName,
-// soundingHour, soundingDay, soundingMonth, soundingYear, isForecast, title.
+// soundingHour, soundingDay, soundingMonth, soundingYear, isForecast, title,
+// partialFirstRow, fromSecondService, forecastTitle, diagramTitle and the
+// ceiling simulation's results under "ceiling".
 QJsonObject soundingJson(const SessionState& session);
 
 // Windows-1252 texts as a JSON array of strings.

@@ -3,6 +3,8 @@
 
 #include "app/soundingcommands.h"
 #include "app/viewcommands.h"
+#include "cli/output.h"
+#include "sounding/ceilingsimulation.h"
 
 namespace brisalta::cli {
 
@@ -42,6 +44,20 @@ void applySoundingOptions(CommandContext& context, AnsweringUi& ui, const Soundi
     if (options.ceiling) {
         ui.ceilingInputs = options.ceiling;
         SoundingCommands(context).ceiling();
+    }
+}
+
+void printCeilingResult(std::FILE* stream, const SessionState& session,
+                        const SoundingOptions& options) {
+    if (!options.ceiling || session.soundingShown != 1) {
+        return;
+    }
+    const std::string sentence = ceilingResultSentence(session);
+    if (sentence.empty()) {
+        writeLine(stream, "La simulación no encuentra ni el techo de las térmicas ni la base de "
+                          "los cúmulos.");
+    } else {
+        writeText(stream, sentence + "\n");
     }
 }
 

@@ -7,6 +7,7 @@
 #include "app/ports/ui.h"
 #include "cli/arguments.h"
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,5 +63,11 @@ private:
 // After the command has read the sounding: "Zoom" and "Simulación techo" as
 // the window runs them (the context's Ui must be an AnsweringUi).
 void applySoundingOptions(CommandContext& context, AnsweringUi& ui, const SoundingOptions& options);
+
+// Text mode: the simulation's sentence on `stream`, or a line saying that it
+// found neither a thermal top nor a cumulus base. Nothing without --techo or
+// when no sounding is shown.
+void printCeilingResult(std::FILE* stream, const SessionState& session,
+                        const SoundingOptions& options);
 
 } // namespace brisalta::cli

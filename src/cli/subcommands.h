@@ -21,6 +21,8 @@ inline constexpr int kExitUsage = 2;   // bad command line
 int runMetar(std::span<const std::string> args);
 int runGrafica(std::span<const std::string> args);
 int runAbrir(std::span<const std::string> args);
+int runSondeo(std::span<const std::string> args);
+int runPrevision(std::span<const std::string> args);
 int runEma(std::span<const std::string> args);
 
 } // namespace brisalta::cli

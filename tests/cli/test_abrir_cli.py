@@ -89,11 +89,11 @@ class AbrirCli(unittest.TestCase):
         self.assertEqual(text.stdout, "Sondeo de Madrid - España del 1/2/2021 a las 12 h: 3 niveles.\n")
         with open(sounding, "rb") as a, open(self.box.path("copia.brl"), "rb") as b:
             self.assertEqual(a.read(), b.read())
-        # The diagram is not drawn yet: -o says so and fails, the data still come out.
-        doc, out = self.json_run([sounding, "-o", self.box.path("sondeo.png")], code=1)
+        # The diagram is drawn into the picture, and its title comes out with the data.
+        doc, out = self.json_run([sounding, "-o", self.box.path("sondeo.png")])
         self.assertEqual(doc["count"], 3)
-        self.assertIn("el diagrama del sondeo todavía no se puede dibujar", out.stderr)
-        self.assertFalse(os.path.exists(self.box.path("sondeo.png")))
+        self.assertTrue(doc["diagramTitle"].startswith("Sondeo de Madrid - España"), doc["diagramTitle"])
+        self.assertEqual(png_size(self.box.path("sondeo.png")), (1859, 1052))
 
     def test_forecast_sounding_shows_the_notice(self):
         with open(os.path.join(DOCUMENTS, "sounding.brl"), "rb") as f:
