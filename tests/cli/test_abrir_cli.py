@@ -136,7 +136,7 @@ class AbrirCli(unittest.TestCase):
         out = self.box.run(["abrir", "--help"])
         self.assertEqual(out.returncode, 0)
         for text in ("DOCUMENTO.brl", "-o FICHERO", "--pantalla", "--guardar", "--json",
-                     "soundingStationName", "todavía no se puede"):
+                     "soundingStationName", "diagrama del sondeo"):
             self.assertIn(text, out.stdout)
         for args in ([], ["a.brl", "b.brl"], ["a.brl", "--nada"], ["a.brl", "-o", "a.bmp"],
                      ["a.brl", "--pantalla", "99x99"]):
