@@ -85,7 +85,7 @@ constexpr const char* kHelpEnd =
     "  brisalta-cli ema 8019 --demo -o alicante.png\n"
     "  brisalta-cli ema 3195 --demo --desfase 2 --json\n"
     "  brisalta-cli ema 3195 --demo --clave caducada\n"
-    "  brisalta-cli ema 6155A --indice indice.json --datos-ema datos.json -o malaga.svg\n";
+    "  brisalta-cli ema 6155A --indice indice.json --datos-ema datos.json -o m.svg\n";
 
 // Bounds of the time offset the preferences accept.
 constexpr int kMinOffset = -12;
