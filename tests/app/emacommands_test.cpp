@@ -23,16 +23,11 @@ namespace fs = std::filesystem;
 const std::string kQueryBase =
     "https://opendata.aemet.es/opendata/api/observacion/convencional/datos/estacion/";
 
-// Answers the station dialog from a script and keeps what it was shown.
+// Answers the station dialog from a script.
 class StationDialogUi : public test::ScriptedUi {
 public:
-    std::optional<AutomaticStationAnswer> askAutomaticStation(
-        const std::string& keyText, const std::vector<std::string>& entries) override {
-        shownKeys.push_back(text::toUtf8(keyText));
-        shownEntries.clear();
-        for (const std::string& e : entries) {
-            shownEntries.push_back(text::toUtf8(e));
-        }
+    std::optional<AutomaticStationAnswer> askAutomaticStation(const std::string&,
+                                                              const std::vector<std::string>&) override {
         if (answers.empty()) {
             return std::nullopt;
         }
@@ -42,8 +37,6 @@ public:
     }
 
     std::deque<std::optional<AutomaticStationAnswer>> answers;
-    std::vector<std::string> shownKeys;
-    std::vector<std::string> shownEntries; // UTF-8, of the last run
 };
 
 AutomaticStationAnswer listEntry(int index) { return {false, index, {}}; }
@@ -132,33 +125,6 @@ TEST(EmaCommands, TypedIdentifierIsSentWholeAndTitledWithTheStationNameAlone) {
     EXPECT_EQ(f.session.graph.title, "MADRID RETIRO - MADRID");
 }
 
-TEST(EmaCommands, ProvincesAreUpperCasedInPlaceAndTheEntriesStayTheSame) {
-    Fixture f;
-    f.addStation("6155AX", "MÁLAGA AEROPUERTO", "málaga");
-    f.run(std::nullopt);
-    const std::vector<std::string> first = f.ui.shownEntries;
-    EXPECT_EQ(first, (std::vector<std::string>{"ALICANTE-ELCHE AEROPUERTO   /   ALICANTE",
-                                               "MADRID, RETIRO   /   MADRID",
-                                               "MÁLAGA AEROPUERTO   /   MÁLAGA"}));
-    EXPECT_EQ(f.session.emaList.records[2].province, text::cp1252("MÁLAGA"));
-    f.run(std::nullopt);
-    EXPECT_EQ(f.ui.shownEntries, first);
-    // A cancelled dialog asks for nothing and says nothing.
-    EXPECT_TRUE(f.requested().empty());
-    EXPECT_TRUE(f.ui.messages.empty());
-}
-
-TEST(EmaCommands, KeyBoxShowsTheKeyOrAsksForOne) {
-    Fixture f;
-    f.run(std::nullopt);
-    f.session.selection.apiKey.clear();
-    f.run(std::nullopt);
-    EXPECT_EQ(f.ui.shownKeys,
-              (std::vector<std::string>{
-                  "clave-de-prueba",
-                  "Es necesario introducir una clave API (Aemet Open Data) en el menú Preferencias."}));
-}
-
 TEST(EmaCommands, OkOnAnEmptyListLeadsNowhere) {
     Fixture f;
     f.session.emaList.count = 0;
@@ -213,22 +179,6 @@ TEST(EmaCommands, IndexAnswerDecidesMessagesAndDataRequest) {
         EXPECT_EQ(f.session.openDataKeyInvalid, 0);
         EXPECT_EQ(f.session.emaGraphShown, 0);
     }
-}
-
-TEST(EmaCommands, DemoKeysGiveTheKeyMessages) {
-    Fixture f;
-    f.session.selection.apiKey = "caducada";
-    f.run(listEntry(1));
-    f.session.selection.apiKey = "invalida";
-    f.run(typed("8019"));
-    EXPECT_EQ(f.ui.messageTexts(),
-              (std::vector<std::string>{
-                  "No se ha podido efectuar la consulta",
-                  "Su clave API ha caducado.Obtener nueva en página de AEMET OpenData.",
-                  "No se ha podido efectuar la consulta",
-                  "Su clave API no es válida. Obtener nueva en página de AEMET OpenData."}));
-    EXPECT_EQ(f.requested().size(), 2u);
-    EXPECT_EQ(f.session.emaGraphShown, 0);
 }
 
 TEST(EmaCommands, MissingSettingsFolderIsCreated) {

@@ -36,15 +36,10 @@ public:
     std::optional<std::string> askIcaoCode() override { return next(icaoAnswers); }
     std::optional<int> askAltitude() override { return next(altitudeAnswers); }
     std::optional<std::filesystem::path> chooseDocumentToOpen() override { return next(openAnswers); }
-    // The station dialog: its key text and entries are kept; with
-    // realStationDialog the real DialogoEma opens instead of the queue.
+    // The station dialog; with realStationDialog the real DialogoEma opens
+    // instead of the queue, for a test to drive.
     std::optional<AutomaticStationAnswer> askAutomaticStation(
         const std::string& keyText, const std::vector<std::string>& entries) override {
-        stationKeyTexts.push_back(text::toUtf8(keyText));
-        stationEntries.clear();
-        for (const std::string& entry : entries) {
-            stationEntries.push_back(text::toUtf8(entry));
-        }
         if (realStationDialog) {
             return ui::QtUi::askAutomaticStation(keyText, entries);
         }
@@ -83,8 +78,6 @@ public:
     std::deque<std::optional<std::filesystem::path>> forecastAnswers;
     std::vector<int> pictures; // variants of the download picture
     std::deque<std::optional<AutomaticStationAnswer>> stationAnswers;
-    std::vector<std::string> stationKeyTexts; // UTF-8
-    std::vector<std::string> stationEntries;  // UTF-8, of the last opening
     bool realStationDialog = false;
 
 private:
