@@ -45,6 +45,11 @@ void GraphCommands::showGraph() {
         return;
     }
     readCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
+    if (s.graphShown) {
+        // An airport graph replaces an automatic station's on screen; left set,
+        // the clouds command would deny the airport its sky report.
+        s.emaGraphShown = 0;
+    }
     download.fetchQueryPage();
     readQueryPage(s, temp / tempfiles::kQueryPage);
     if (s.queryPageDone == 0) {

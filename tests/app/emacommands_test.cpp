@@ -42,7 +42,7 @@ public:
 AutomaticStationAnswer listEntry(int index) { return {false, index, {}}; }
 AutomaticStationAnswer typed(const std::string& identifier) { return {true, -1, identifier}; }
 
-fs::path demoFolder() { return test::dataPath() / ".." / ".." / "data" / "demo"; }
+fs::path demoFolder() { return test::demoPath(); }
 
 struct Fixture {
     explicit Fixture(const fs::path& replay = demoFolder()) : transport(replay) {

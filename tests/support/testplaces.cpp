@@ -50,4 +50,8 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes) {
 
 std::filesystem::path dataPath() { return BRISALTA_TEST_DATA_DIR; }
 
+std::filesystem::path programDataPath() { return dataPath().parent_path().parent_path() / "data"; }
+
+std::filesystem::path demoPath() { return programDataPath() / "demo"; }
+
 } // namespace brisalta::test

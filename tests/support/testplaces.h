@@ -47,4 +47,9 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes);
 // Folder of the test fixtures (tests/data).
 std::filesystem::path dataPath();
 
+// The data folder installed with the program (data/ of the source tree), and
+// its demo answers.
+std::filesystem::path programDataPath();
+std::filesystem::path demoPath();
+
 } // namespace brisalta::test

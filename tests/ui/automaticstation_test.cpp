@@ -22,12 +22,10 @@ namespace {
 const std::string kQueryBase =
     "https://opendata.aemet.es/opendata/api/observacion/convencional/datos/estacion/";
 
-std::filesystem::path projectData() { return test::dataPath() / ".." / ".." / "data"; }
-
 // A window answered from the demo folder, with the installed station list.
 struct EmaFixture : test::UiFixture {
-    EmaFixture() : test::UiFixture(projectData() / "demo") {
-        LoadEmaList(session, projectData() / "lista.ema");
+    EmaFixture() : test::UiFixture(test::demoPath()) {
+        LoadEmaList(session, test::programDataPath() / "lista.ema");
         session.selection.apiKey = "clave-de-prueba";
     }
 

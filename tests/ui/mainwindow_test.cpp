@@ -178,6 +178,26 @@ private slots:
         QVERIFY(f.transport.requests().empty());
     }
 
+    void showGraphOnReplayedAnswersEnablesTheGraphCommandsAndShowsTheSkyReport() {
+        test::UiFixture f(test::demoPath());
+        f.session.selection.icao = "LEMD";
+        f.session.emaGraphShown = 1; // an automatic station was on screen before
+        f.trigger(cmd::kShowGraph);
+        QCOMPARE(f.session.graphShown, 1);
+        QCOMPARE(f.session.emaGraphShown, 0);
+        QCOMPARE(f.session.graph.altitudeMetres, 582);
+        QVERIFY(!f.session.graph.skyReport.empty());
+        QCOMPARE(f.ui.messages.size(), std::size_t{1});
+        QCOMPARE(f.ui.icons.back(), MessageIcon::Information);
+        QCOMPARE(f.ui.messages.back(), text::toUtf8(f.session.graph.skyReport));
+        for (int id : {cmd::kSaveAs, cmd::kStatistics, cmd::kClouds, cmd::kQnh}) {
+            QVERIFY2(f.window.action(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        QVERIFY(!viewIsBlank(f.window.view()));
+        f.trigger(cmd::kClouds);
+        QCOMPARE(f.ui.messages.back(), text::toUtf8(f.session.graph.skyReport));
+    }
+
     void pickingAnAirportChecksItsMenuEntry() {
         test::UiFixture f;
         f.session.selection.icao = "MMCM";

@@ -13,7 +13,7 @@ using namespace brisalta;
 namespace {
 
 // The answers installed with the program: any date of the demo stations.
-std::filesystem::path demoFolder() { return test::dataPath() / ".." / ".." / "data" / "demo"; }
+std::filesystem::path demoFolder() { return test::demoPath(); }
 
 constexpr int kMurcia = 33051;
 constexpr int kLisboa = 33099;
