@@ -11,6 +11,11 @@
 #include <QScreen>
 
 namespace brisalta::ui {
+namespace {
+
+constexpr int kUsedDesignHeight = 515;
+
+} // namespace
 
 CBrisaltaView::CBrisaltaView(SessionState& session, QWidget* parent)
     : QWidget(parent), mSession(session) {
@@ -34,6 +39,10 @@ QSize CBrisaltaView::sizeHint() const {
     RenderOptions options;
     options.screen = screenMetrics();
     options.drawScale = mSession.drawScale;
+    // Both pictures leave the bottom sixth of their 800 x 600 layout empty (the
+    // lowest labels end near 500), so the view stops there and a maximized
+    // window on a 1920 x 1080 screen needs no scroll bar.
+    options.designHeight = kUsedDesignHeight;
     return pictureSize(options);
 }
 
