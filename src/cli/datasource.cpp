@@ -4,6 +4,7 @@
 #include "net/curl/curltransport.h"
 #include "net/replaytransport.h"
 
+#include <cstdio>
 #include <system_error>
 
 namespace brisalta::cli {
@@ -18,6 +19,35 @@ const char* const kDataSourceHelp =
     "                         (se puede repetir); claves: noaa, aviacion,\n"
     "                         banyeres_servidor, banyeres_fichero, sondeos_lista,\n"
     "                         sondeos_segundo, aemet\n";
+
+const char* const kTimeOffsetHelp =
+    "  --desfase H            diferencia horaria en horas enteras, de -12 a 12, que\n"
+    "                         se suma a la hora UTC; por omisión la de meteo.ini, o 1\n";
+
+bool readTimeOffset(const Arguments& args, std::optional<int>& offset, std::string& error) {
+    if (!args.has("--desfase")) {
+        return true;
+    }
+    int value = 0;
+    if (!parseInt(args.value("--desfase"), value) || value < -12 || value > 12) {
+        error = "--desfase necesita un número entero de horas de -12 a 12";
+        return false;
+    }
+    offset = value;
+    return true;
+}
+
+bool readableFile(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return false;
+    }
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f) {
+        std::fclose(f);
+    }
+    return f != nullptr;
+}
 
 void addDataSourceOptionSpecs(std::vector<OptionSpec>& specs) {
     specs.push_back({"--datos", 1});

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,5 +40,16 @@ std::unique_ptr<Transport> makeTransport(const DataSource& source, const Places&
 
 // The help lines of the three options.
 extern const char* const kDataSourceHelp;
+
+// --desfase H: the time offset in whole hours, -12..12, as the preferences
+// accept it. Left empty when the option is not given. False, with a Spanish
+// error text (UTF-8), for anything else.
+bool readTimeOffset(const Arguments& args, std::optional<int>& offset, std::string& error);
+
+// The help lines of --desfase.
+extern const char* const kTimeOffsetHelp;
+
+// True when the path is a regular file that can be opened for reading.
+bool readableFile(const std::filesystem::path& path);
 
 } // namespace brisalta::cli

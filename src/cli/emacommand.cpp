@@ -87,10 +87,6 @@ constexpr const char* kHelpEnd =
     "  brisalta-cli ema 3195 --demo --clave caducada\n"
     "  brisalta-cli ema 6155A --indice indice.json --datos-ema datos.json -o m.svg\n";
 
-// Bounds of the time offset the preferences accept.
-constexpr int kMinOffset = -12;
-constexpr int kMaxOffset = 12;
-
 struct EmaRequest {
     std::string identifier; // Windows-1252, used whole
     std::optional<std::string> key;
@@ -100,12 +96,6 @@ struct EmaRequest {
     DataSource source;
     PictureOptions picture;
 };
-
-bool readableFile(const fs::path& path) {
-    std::error_code ec;
-    std::ifstream in(path, std::ios::binary);
-    return fs::is_regular_file(path, ec) && in.good();
-}
 
 bool readRequest(const Arguments& args, EmaRequest& r, std::string& error) {
     const std::vector<std::string>& words = args.positional();
@@ -120,13 +110,8 @@ bool readRequest(const Arguments& args, EmaRequest& r, std::string& error) {
     if (args.has("--clave")) {
         r.key = text::cp1252(args.value("--clave"));
     }
-    if (args.has("--desfase")) {
-        int offset = 0;
-        if (!parseInt(args.value("--desfase"), offset) || offset < kMinOffset || offset > kMaxOffset) {
-            error = "--desfase necesita un número entero de horas de -12 a 12";
-            return false;
-        }
-        r.offset = offset;
+    if (!readTimeOffset(args, r.offset, error)) {
+        return false;
     }
     const struct {
         const char* option;

@@ -2,6 +2,7 @@
 // services (or answered from recorded or saved documents), drawn as the
 // desktop program draws it.
 #include "cli/arguments.h"
+#include "cli/datasource.h"
 #include "cli/output.h"
 #include "cli/picturerun.h"
 #include "cli/savedtransport.h"
@@ -11,8 +12,6 @@
 #include "app/graphcommands.h"
 #include "app/systemclock.h"
 #include "app/xdgplaces.h"
-#include "net/curl/curltransport.h"
-#include "net/replaytransport.h"
 #include "settings/meteoini.h"
 #include "settings/services.h"
 #include "text/codepage.h"
@@ -20,6 +19,7 @@
 #include <cctype>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -86,19 +86,12 @@ constexpr const char* kHelp =
     "  brisalta-cli grafica LEMD --pagina LEMD.html --consulta metar.html -o lemd.pdf\n"
     "  brisalta-cli grafica LEBL --servicio noaa=espejo.example --guardar lebl.brl\n";
 
-// Bounds of the time offset the preferences accept.
-constexpr int kMinOffset = -12;
-constexpr int kMaxOffset = 12;
-
 struct GraphRequest {
     std::string icao; // empty: the airport of meteo.ini
-    bool offsetGiven = false;
-    int offset = 1;
-    fs::path replayFolder;
-    bool demo = false;
+    std::optional<int> offset;
+    DataSource source;
     SavedDocuments saved;
     bool anySaved = false;
-    std::vector<std::pair<std::string, std::string>> services;
     PictureOptions picture;
 };
 
@@ -117,18 +110,6 @@ bool readIcao(const std::string& word, std::string& icao) {
     return true;
 }
 
-bool readableFile(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        return false;
-    }
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f) {
-        std::fclose(f);
-    }
-    return f != nullptr;
-}
-
 // Reads the command line into a request; an error text (UTF-8) when it is bad.
 bool readRequest(const Arguments& args, GraphRequest& r, std::string& error) {
     if (args.positional().size() > 1) {
@@ -141,22 +122,8 @@ bool readRequest(const Arguments& args, GraphRequest& r, std::string& error) {
                 "válido se compone de 4 letras";
         return false;
     }
-    if (args.has("--desfase")) {
-        r.offsetGiven = true;
-        if (!parseInt(args.value("--desfase"), r.offset) || r.offset < kMinOffset ||
-            r.offset > kMaxOffset) {
-            error = "--desfase necesita un número entero de horas de -12 a 12";
-            return false;
-        }
-    }
-    r.demo = args.has("--demo");
-    if (args.has("--datos")) {
-        r.replayFolder = args.value("--datos");
-        std::error_code ec;
-        if (!fs::is_directory(r.replayFolder, ec)) {
-            error = "--datos: «" + r.replayFolder.string() + "» no es una carpeta";
-            return false;
-        }
+    if (!readTimeOffset(args, r.offset, error) || !readDataSource(args, r.source, error)) {
+        return false;
     }
     const struct {
         const char* option;
@@ -178,23 +145,10 @@ bool readRequest(const Arguments& args, GraphRequest& r, std::string& error) {
         r.saved.*saved.field = file;
         r.anySaved = true;
     }
-    if (int(r.demo) + int(!r.replayFolder.empty()) + int(r.anySaved) > 1) {
+    if (r.anySaved && (r.source.demo || !r.source.replayFolder.empty())) {
         error = "--demo, --datos y los ficheros guardados (--pagina, --consulta, "
                 "--fichero-metar, --banyeres) no se pueden combinar";
         return false;
-    }
-    for (const std::string& setting : args.values("--servicio")) {
-        const auto eq = setting.find('=');
-        ServiceTable probe;
-        if (eq == std::string::npos || !serviceField(probe, setting.substr(0, eq)) ||
-            eq + 1 == setting.size()) {
-            error = "--servicio necesita CLAVE=VALOR con una de las claves noaa, aviacion, "
-                    "banyeres_servidor, banyeres_fichero, sondeos_lista, sondeos_segundo o "
-                    "aemet; no vale «" +
-                    setting + "»";
-            return false;
-        }
-        r.services.emplace_back(setting.substr(0, eq), setting.substr(eq + 1));
     }
     return readPictureOptions(args, r.picture, error);
 }
@@ -202,16 +156,11 @@ bool readRequest(const Arguments& args, GraphRequest& r, std::string& error) {
 } // namespace
 
 int runGrafica(std::span<const std::string> args) {
-    std::vector<OptionSpec> specs = {{"--datos", 1},
-                                     {"--demo", 0},
-                                     {"--pagina", 1},
-                                     {"--consulta", 1},
-                                     {"--fichero-metar", 1},
-                                     {"--banyeres", 1},
-                                     {"--servicio", 1, true},
-                                     {"--desfase", 1},
-                                     {"-h", 0},
+    std::vector<OptionSpec> specs = {{"--pagina", 1},        {"--consulta", 1},
+                                     {"--fichero-metar", 1}, {"--banyeres", 1},
+                                     {"--desfase", 1},       {"-h", 0},
                                      {"--help", 0}};
+    addDataSourceOptionSpecs(specs);
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
     if (!parsed.error().empty()) {
@@ -232,39 +181,27 @@ int runGrafica(std::span<const std::string> args) {
     try {
         XdgPlaces places(XdgPlaces::resolveDataFolder());
         SystemClock clock;
-        const fs::path settings = places.settingsFolder();
-        ServiceTable services = loadServiceTable(settings / "servicios.ini");
-        for (const auto& [key, value] : request.services) {
-            *serviceField(services, key) = value;
-        }
+        const ServiceTable services = loadServices(places, request.source);
         SessionState session;
-        loadSettings(session, settings / kSettingsFileName);
+        loadSettings(session, places.settingsFolder() / kSettingsFileName);
         if (!request.icao.empty()) {
             session.selection.icao = request.icao;
         }
-        if (request.offsetGiven) {
-            session.selection.timeOffsetHours = request.offset;
+        if (request.offset) {
+            session.selection.timeOffsetHours = *request.offset;
         }
 
         std::unique_ptr<Transport> transport;
         if (request.anySaved) {
             transport = std::make_unique<SavedTransport>(services, session.selection.icao.str(),
                                                          request.saved);
-        } else if (!request.replayFolder.empty()) {
-            transport = std::make_unique<ReplayTransport>(request.replayFolder);
-        } else if (request.demo) {
-            const fs::path demo = places.dataFolder() / "demo";
-            std::error_code ec;
-            if (!fs::is_directory(demo, ec)) {
-                writeLine(stderr,
-                          "brisalta-cli grafica: no se encuentra la carpeta de los datos de "
-                          "demostración «" +
-                              demo.string() + "»");
+        } else {
+            std::string failure;
+            transport = makeTransport(request.source, places, failure);
+            if (!transport) {
+                writeLine(stderr, "brisalta-cli grafica: " + failure);
                 return kExitFailure;
             }
-            transport = std::make_unique<ReplayTransport>(demo);
-        } else {
-            transport = std::make_unique<CurlTransport>();
         }
 
         PictureRun run("grafica", session, request.picture);

@@ -1,6 +1,8 @@
 // The download layer over the Transport port.
 #include "net/downloadsession.h"
 
+#include "app/ports/busycursor.h"
+
 #include "net/serviceaddresses.h"
 #include "net/tempfiles.h"
 #include "net/urlparts.h"
@@ -32,17 +34,6 @@ constexpr std::size_t kErrorTextLimit = 1023;
 
 constexpr const char* kUrlErrorCaption = "Error en URL";
 constexpr const char* kTransferErrorCaption = "ERROR";
-
-class BusyCursor {
-public:
-    explicit BusyCursor(Ui& ui) : mUi(ui) { mUi.setBusy(true); }
-    ~BusyCursor() { mUi.setBusy(false); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    Ui& mUi;
-};
 
 // A transport that throws is reported like one that fails: no exception leaves
 // a command.

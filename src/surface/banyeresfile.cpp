@@ -4,7 +4,7 @@
 #include "app/ports/ui.h"
 #include "session/numeric.h"
 #include "session/sessionstate.h"
-#include "surface/busycursor.h"
+#include "app/ports/busycursor.h"
 #include "surface/derived.h"
 #include "surface/hourlyslots.h"
 #include "text/codepage.h"
