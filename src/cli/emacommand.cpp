@@ -116,7 +116,8 @@ bool readRequest(const Arguments& args, EmaRequest& r, std::string& error) {
     const struct {
         const char* option;
         fs::path EmaRequest::*field;
-    } savedOptions[] = {{"--indice", &EmaRequest::savedIndex}, {"--datos-ema", &EmaRequest::savedData}};
+    } savedOptions[] = {{"--indice", &EmaRequest::savedIndex},
+                        {"--datos-ema", &EmaRequest::savedData}};
     for (const auto& saved : savedOptions) {
         if (args.has(saved.option)) {
             r.*saved.field = args.value(saved.option);
@@ -161,7 +162,8 @@ public:
         return result;
     }
     TransferResult ftpRetrieve(const std::string& server, const std::string& directory,
-                               const std::string& remoteFile, const std::string& localPath) override {
+                               const std::string& remoteFile,
+                               const std::string& localPath) override {
         return mInner->ftpRetrieve(server, directory, remoteFile, localPath);
     }
 
@@ -179,7 +181,8 @@ public:
     StationAnsweringUi(Ui& inner, std::string identifier)
         : mInner(inner), mIdentifier(std::move(identifier)) {}
 
-    void showMessage(const std::string& text, MessageIcon icon, const std::string& caption) override {
+    void showMessage(const std::string& text, MessageIcon icon,
+                     const std::string& caption) override {
         mInner.showMessage(text, icon, caption);
     }
     void setBusy(bool busy) override { mInner.setBusy(busy); }
@@ -187,8 +190,8 @@ public:
     void redraw() override { mInner.redraw(); }
     void documentUsed(const std::filesystem::path& path) override { mInner.documentUsed(path); }
 
-    std::optional<AutomaticStationAnswer> askAutomaticStation(const std::string&,
-                                                              const std::vector<std::string>&) override {
+    std::optional<AutomaticStationAnswer>
+    askAutomaticStation(const std::string&, const std::vector<std::string>&) override {
         return AutomaticStationAnswer{true, -1, mIdentifier};
     }
 
@@ -205,15 +208,8 @@ int runEma(std::span<const std::string> args) {
     addDataSourceOptionSpecs(specs);
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
-    if (!parsed.error().empty()) {
-        writeLine(stderr, "brisalta-cli ema: " + parsed.error());
-        return kExitUsage;
-    }
-    if (parsed.has("-h") || parsed.has("--help")) {
-        std::fputs(kHelpStart, stdout);
-        std::fputs(kDataSourceHelp, stdout);
-        std::fputs(kHelpEnd, stdout);
-        return kExitOk;
+    if (const auto done = finishIfUsage("ema", parsed, {kHelpStart, kDataSourceHelp, kHelpEnd})) {
+        return *done;
     }
     EmaRequest request;
     std::string error;

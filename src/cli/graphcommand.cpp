@@ -163,13 +163,8 @@ int runGrafica(std::span<const std::string> args) {
     addDataSourceOptionSpecs(specs);
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
-    if (!parsed.error().empty()) {
-        writeLine(stderr, "brisalta-cli grafica: " + parsed.error());
-        return kExitUsage;
-    }
-    if (parsed.has("-h") || parsed.has("--help")) {
-        std::fputs(kHelp, stdout);
-        return kExitOk;
+    if (const auto done = finishIfUsage("grafica", parsed, {kHelp})) {
+        return *done;
     }
     GraphRequest request;
     std::string error;

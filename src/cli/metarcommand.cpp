@@ -117,13 +117,8 @@ int runMetar(std::span<const std::string> args) {
     static const std::array<OptionSpec, 4> specs = {{
         {"--desde", 1}, {"--json", 0}, {"-h", 0}, {"--help", 0}}};
     const Arguments parsed(args, specs);
-    if (!parsed.error().empty()) {
-        writeLine(stderr, "brisalta-cli metar: " + parsed.error());
-        return kExitUsage;
-    }
-    if (parsed.has("-h") || parsed.has("--help")) {
-        std::fputs(kHelp, stdout);
-        return kExitOk;
+    if (const auto done = finishIfUsage("metar", parsed, {kHelp})) {
+        return *done;
     }
     int firstWord = 2;
     if (parsed.has("--desde") && (!parseInt(parsed.value("--desde"), firstWord) || firstWord < 0)) {

@@ -65,13 +65,8 @@ int runAbrir(std::span<const std::string> args) {
     std::vector<OptionSpec> specs = {{"-h", 0}, {"--help", 0}};
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
-    if (!parsed.error().empty()) {
-        writeLine(stderr, "brisalta-cli abrir: " + parsed.error());
-        return kExitUsage;
-    }
-    if (parsed.has("-h") || parsed.has("--help")) {
-        std::fputs(kHelp, stdout);
-        return kExitOk;
+    if (const auto done = finishIfUsage("abrir", parsed, {kHelp})) {
+        return *done;
     }
     if (parsed.positional().size() != 1) {
         writeLine(stderr, parsed.positional().empty()

@@ -1,6 +1,9 @@
 // Terminal and JSON output.
 #include "cli/output.h"
 
+#include "cli/arguments.h"
+#include "cli/subcommands.h"
+
 #include "text/codepage.h"
 
 #include <QJsonDocument>
@@ -26,6 +29,21 @@ void writeJson(std::FILE* stream, const QJsonObject& object) {
     const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fputc('\n', stream);
+}
+
+std::optional<int> finishIfUsage(const char* name, const Arguments& parsed,
+                                 std::initializer_list<const char*> helpParts) {
+    if (!parsed.error().empty()) {
+        writeLine(stderr, std::string("brisalta-cli ") + name + ": " + parsed.error());
+        return kExitUsage;
+    }
+    if (parsed.has("-h") || parsed.has("--help")) {
+        for (const char* part : helpParts) {
+            std::fputs(part, stdout);
+        }
+        return kExitOk;
+    }
+    return std::nullopt;
 }
 
 } // namespace brisalta::cli

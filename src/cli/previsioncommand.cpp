@@ -66,15 +66,9 @@ int runPrevision(std::span<const std::string> args) {
     addSoundingOptionSpecs(specs);
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
-    if (!parsed.error().empty()) {
-        writeLine(stderr, "brisalta-cli prevision: " + parsed.error());
-        return kExitUsage;
-    }
-    if (parsed.has("-h") || parsed.has("--help")) {
-        std::fputs(kHelpStart, stdout);
-        std::fputs(kSoundingOptionsHelp, stdout);
-        std::fputs(kHelpEnd, stdout);
-        return kExitOk;
+    if (const auto done =
+            finishIfUsage("prevision", parsed, {kHelpStart, kSoundingOptionsHelp, kHelpEnd})) {
+        return *done;
     }
     std::string error;
     SoundingOptions sounding;
@@ -106,8 +100,8 @@ int runPrevision(std::span<const std::string> args) {
         CommandContext context{session, ui, transport, places, clock, services};
         SoundingCommands(context).forecastSounding();
         applySoundingOptions(context, ui, sounding);
-        const int code = run.finish(Summary::Header,
-                                    "no se ha podido dibujar el sondeo previsto de «" + words[0] + "»");
+        const int code = run.finish(
+            Summary::Header, "no se ha podido dibujar el sondeo previsto de «" + words[0] + "»");
         if (!picture.json) {
             printCeilingResult(stdout, session, sounding);
         }

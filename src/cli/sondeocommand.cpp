@@ -108,7 +108,9 @@ bool allDigits(const std::string& text, std::size_t from, std::size_t count) {
     return true;
 }
 
-bool leapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool leapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 // "AAAA-MM-DD", a day that exists, years 1900 to 2100.
 bool readDate(const std::string& text, SoundingRequest& r) {
@@ -142,7 +144,8 @@ bool readRequest(const Arguments& args, SoundingRequest& r, std::string& error) 
     }
     r.station = words[0];
     if (r.station.size() != 5 || !allDigits(r.station, 0, 5)) {
-        error = "«" + r.station + "» no es un número de estación: un identificador de estación "
+        error = "«" + r.station +
+                "» no es un número de estación: un identificador de estación "
                 "válido se compone de 5 números";
         return false;
     }
@@ -235,17 +238,11 @@ int runSondeo(std::span<const std::string> args) {
     addSoundingOptionSpecs(specs);
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
-    if (!parsed.error().empty()) {
-        writeLine(stderr, "brisalta-cli sondeo: " + parsed.error());
-        return kExitUsage;
-    }
-    if (parsed.has("-h") || parsed.has("--help")) {
-        std::fputs(kHelpStart, stdout);
-        std::fputs(kDataSourceHelp, stdout);
-        std::fputs("\nCómo se dibuja y qué se escribe:\n", stdout);
-        std::fputs(kSoundingOptionsHelp, stdout);
-        std::fputs(kHelpEnd, stdout);
-        return kExitOk;
+    if (const auto done =
+            finishIfUsage("sondeo", parsed,
+                          {kHelpStart, kDataSourceHelp, "\nCómo se dibuja y qué se escribe:\n",
+                           kSoundingOptionsHelp, kHelpEnd})) {
+        return *done;
     }
     SoundingRequest request;
     std::string error;
