@@ -3,6 +3,7 @@
 
 #include "net/curl/curltransport.h"
 #include "net/replaytransport.h"
+#include "settings/meteoini.h"
 
 #include <cstdio>
 #include <system_error>
@@ -35,6 +36,13 @@ bool readTimeOffset(const Arguments& args, std::optional<int>& offset, std::stri
     }
     offset = value;
     return true;
+}
+
+void loadPreferences(SessionState& session, const Places& places, std::optional<int> offset) {
+    loadSettings(session, places.settingsFolder() / kSettingsFileName);
+    if (offset) {
+        session.selection.timeOffsetHours = *offset;
+    }
 }
 
 bool readableFile(const fs::path& path) {

@@ -6,6 +6,7 @@
 #include "app/ports/places.h"
 #include "app/ports/transport.h"
 #include "cli/arguments.h"
+#include "session/sessionstate.h"
 #include "settings/services.h"
 
 #include <filesystem>
@@ -45,6 +46,10 @@ extern const char* const kDataSourceHelp;
 // accept it. Left empty when the option is not given. False, with a Spanish
 // error text (UTF-8), for anything else.
 bool readTimeOffset(const Arguments& args, std::optional<int>& offset, std::string& error);
+
+// The user's preferences ("meteo.ini" of the settings folder), with the time
+// offset of --desfase over the stored one when it was given.
+void loadPreferences(SessionState& session, const Places& places, std::optional<int> offset);
 
 // The help lines of --desfase.
 extern const char* const kTimeOffsetHelp;

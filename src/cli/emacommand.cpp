@@ -223,12 +223,9 @@ int runEma(std::span<const std::string> args) {
         SystemClock clock;
         const ServiceTable services = loadServices(places, request.source);
         SessionState session;
-        loadSettings(session, places.settingsFolder() / kSettingsFileName);
+        loadPreferences(session, places, request.offset);
         if (request.key) {
             session.selection.apiKey = *request.key;
-        }
-        if (request.offset) {
-            session.selection.timeOffsetHours = *request.offset;
         }
         std::unique_ptr<Transport> network = makeTransport(request.source, places, error);
         if (!network) {

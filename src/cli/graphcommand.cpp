@@ -178,12 +178,9 @@ int runGrafica(std::span<const std::string> args) {
         SystemClock clock;
         const ServiceTable services = loadServices(places, request.source);
         SessionState session;
-        loadSettings(session, places.settingsFolder() / kSettingsFileName);
+        loadPreferences(session, places, request.offset);
         if (!request.icao.empty()) {
             session.selection.icao = request.icao;
-        }
-        if (request.offset) {
-            session.selection.timeOffsetHours = *request.offset;
         }
 
         std::unique_ptr<Transport> transport;

@@ -13,45 +13,23 @@ constexpr std::uint16_t kUtf16Marker = 0xFFFE;    // after 0xFF: UTF-16 text fol
 constexpr std::uint16_t kWideLength = 0xFFFF;     // after 0xFF: a 32-bit length follows
 constexpr std::uint32_t kHugeLength = 0xFFFFFFFF; // a 64-bit length follows
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
-// UTF-16LE code units to Windows-1252. A lone surrogate is not a character and
-// becomes '?', like any character outside the code page.
+// UTF-16LE code units to Windows-1252. A surrogate pair names a character far
+// outside the code page, and a lone surrogate is no character at all: both
+// become one '?', like any character the code page cannot hold.
 std::string utf16ToCp1252(const unsigned char* bytes, std::size_t units) {
-    std::string utf8;
-    utf8.reserve(units);
+    std::string out;
+    out.reserve(units);
     for (std::size_t i = 0; i < units; ++i) {
-        char32_t unit = static_cast<char32_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+        const char32_t unit = static_cast<char32_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units) {
             const char32_t low = static_cast<char32_t>(bytes[2 * i + 2] | (bytes[2 * i + 3] << 8));
             if (low >= 0xDC00 && low <= 0xDFFF) {
-                appendUtf8(utf8, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
                 ++i;
-                continue;
             }
         }
-        if (unit >= 0xD800 && unit <= 0xDFFF) {
-            unit = '?';
-        }
-        appendUtf8(utf8, unit);
+        out.push_back(unit >= 0xD800 && unit <= 0xDFFF ? '?' : text::cp1252ByteOf(unit));
     }
-    return text::toCp1252(utf8);
+    return out;
 }
 
 } // namespace

@@ -41,7 +41,7 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-char byteOf(char32_t cp) {
+char byteOfCodePoint(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
         return static_cast<char>(cp);
     }
@@ -63,6 +63,8 @@ std::string toUtf8(std::string_view cp1252) {
     }
     return out;
 }
+
+char cp1252ByteOf(char32_t codePoint) { return byteOfCodePoint(codePoint); }
 
 std::string toCp1252(std::string_view utf8) {
     std::string out;
@@ -112,7 +114,7 @@ std::string toCp1252(std::string_view utf8) {
                       (cp >= 0xD800 && cp <= 0xDFFF))) {
             valid = false;
         }
-        out.push_back(valid ? byteOf(cp) : '?');
+        out.push_back(valid ? byteOfCodePoint(cp) : '?');
         i += consumed;
     }
     return out;

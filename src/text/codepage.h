@@ -17,6 +17,10 @@ std::string toUtf8(std::string_view cp1252);
 // malformed UTF-8 sequence, becomes '?'.
 std::string toCp1252(std::string_view utf8);
 
+// The Windows-1252 byte of one Unicode character, or '?' when the code page
+// cannot hold it.
+char cp1252ByteOf(char32_t codePoint);
+
 // The program's user-facing literals are written in UTF-8 source files; this is
 // the one helper they pass through to become core text.
 inline std::string cp1252(std::string_view utf8) { return toCp1252(utf8); }
