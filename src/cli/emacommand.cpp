@@ -12,7 +12,6 @@
 #include "app/systemclock.h"
 #include "app/xdgplaces.h"
 #include "ema/opendataquery.h"
-#include "settings/meteoini.h"
 #include "text/codepage.h"
 
 #include <cstdio>

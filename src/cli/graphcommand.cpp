@@ -12,7 +12,6 @@
 #include "app/graphcommands.h"
 #include "app/systemclock.h"
 #include "app/xdgplaces.h"
-#include "settings/meteoini.h"
 #include "settings/services.h"
 #include "text/codepage.h"
 
