@@ -2,7 +2,7 @@
 // private folder where each input is written under the name its reader expects.
 #pragma once
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,10 +2,10 @@
 // service addresses. The window and the command-line tool each build one.
 #pragma once
 
-#include "app/ports/clock.h"
-#include "app/ports/places.h"
-#include "app/ports/transport.h"
-#include "app/ports/ui.h"
+#include "ports/clock.h"
+#include "ports/places.h"
+#include "ports/transport.h"
+#include "ports/ui.h"
 #include "session/sessionstate.h"
 #include "settings/services.h"
 

@@ -8,7 +8,7 @@
 #include "net/downloadsession.h"
 #include "session/sessionstate.h"
 #include "settings/settingsfolder.h"
-#include "app/ports/busycursor.h"
+#include "ports/busycursor.h"
 #include "text/codepage.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 #include "session/numeric.h"
 #include "surface/banyeresfile.h"
 #include "surface/currentconditionspage.h"
-#include "surface/derived.h"
+#include "weather/derived.h"
 #include "surface/latestreport.h"
 #include "text/codepage.h"
 #include "text/format.h"

@@ -3,10 +3,10 @@
 
 #include "catalogues/soundingcatalogue.h"
 #include "net/downloadsession.h"
-#include "sounding/ceilingsimulation.h"
+#include "diagram/ceilingsimulation.h"
 #include "sounding/forecastsounding.h"
 #include "sounding/observedsounding.h"
-#include "sounding/soundingdiagram.h"
+#include "diagram/soundingdiagram.h"
 #include "text/codepage.h"
 #include "text/format.h"
 

@@ -1,7 +1,7 @@
 // Swap and zoom.
 #include "app/viewcommands.h"
 
-#include "sounding/soundingdiagram.h"
+#include "diagram/soundingdiagram.h"
 #include "text/codepage.h"
 
 namespace brisalta {

@@ -1,7 +1,7 @@
 // Automatic-station list reader.
 #include "catalogues/emalist.h"
 
-#include "app/ports/places.h"
+#include "ports/places.h"
 #include "ema/cparser.h"
 #include "session/sessionstate.h"
 #include "text/streamreader.h"

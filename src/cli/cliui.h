@@ -3,7 +3,7 @@
 // answered from the command-line options, and nothing is ever waited for.
 #pragma once
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 
 #include <cstdio>
 #include <functional>

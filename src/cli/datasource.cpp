@@ -1,8 +1,8 @@
 // The data-source options of the commands that download.
 #include "cli/datasource.h"
 
-#include "net/curl/curltransport.h"
-#include "net/replaytransport.h"
+#include "adapters/curl/curltransport.h"
+#include "adapters/replaytransport.h"
 #include "settings/meteoini.h"
 
 #include <cstdio>

@@ -3,8 +3,8 @@
 // of a folder (--datos) or the installed demo answers (--demo).
 #pragma once
 
-#include "app/ports/places.h"
-#include "app/ports/transport.h"
+#include "ports/places.h"
+#include "ports/transport.h"
 #include "cli/arguments.h"
 #include "session/sessionstate.h"
 #include "settings/services.h"

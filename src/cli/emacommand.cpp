@@ -9,8 +9,8 @@
 
 #include "app/commandcontext.h"
 #include "app/emacommands.h"
-#include "app/systemclock.h"
-#include "app/xdgplaces.h"
+#include "adapters/systemclock.h"
+#include "adapters/xdgplaces.h"
 #include "ema/opendataquery.h"
 #include "text/codepage.h"
 

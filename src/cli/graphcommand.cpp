@@ -10,8 +10,8 @@
 
 #include "app/commandcontext.h"
 #include "app/graphcommands.h"
-#include "app/systemclock.h"
-#include "app/xdgplaces.h"
+#include "adapters/systemclock.h"
+#include "adapters/xdgplaces.h"
 #include "settings/services.h"
 #include "text/codepage.h"
 

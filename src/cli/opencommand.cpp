@@ -7,9 +7,9 @@
 
 #include "app/commandcontext.h"
 #include "app/documentcommands.h"
-#include "app/systemclock.h"
-#include "app/xdgplaces.h"
-#include "net/replaytransport.h"
+#include "adapters/systemclock.h"
+#include "adapters/xdgplaces.h"
+#include "adapters/replaytransport.h"
 #include "settings/meteoini.h"
 #include "settings/services.h"
 

@@ -7,7 +7,7 @@
 #include "document/documentfile.h"
 #include "graph/nullcanvas.h"
 #include "render/renderfile.h"
-#include "sounding/soundingdiagram.h"
+#include "diagram/soundingdiagram.h"
 #include "text/codepage.h"
 #include "text/format.h"
 

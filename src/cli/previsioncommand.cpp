@@ -8,9 +8,9 @@
 
 #include "app/commandcontext.h"
 #include "app/soundingcommands.h"
-#include "app/systemclock.h"
-#include "app/xdgplaces.h"
-#include "net/replaytransport.h"
+#include "adapters/systemclock.h"
+#include "adapters/xdgplaces.h"
+#include "adapters/replaytransport.h"
 #include "settings/services.h"
 
 #include <cstdio>

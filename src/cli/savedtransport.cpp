@@ -1,7 +1,7 @@
 // Downloads answered from saved documents.
 #include "cli/savedtransport.h"
 
-#include "net/linechunker.h"
+#include "adapters/linechunker.h"
 #include "net/serviceaddresses.h"
 
 #include <fstream>

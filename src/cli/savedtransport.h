@@ -3,7 +3,7 @@
 // --banyeres) and fails every other request, as if that download had failed.
 #pragma once
 
-#include "app/ports/transport.h"
+#include "ports/transport.h"
 #include "settings/services.h"
 
 #include <filesystem>

@@ -2,7 +2,7 @@
 #include "cli/sessionjson.h"
 
 #include "cli/output.h"
-#include "sounding/ceilingsimulation.h"
+#include "diagram/ceilingsimulation.h"
 
 #include <algorithm>
 #include <charconv>

@@ -5,7 +5,7 @@
 
 // Before any Qt header: Qt defines "emit" as a keyword, and the chunker has a
 // member of that name.
-#include "net/linechunker.h"
+#include "adapters/linechunker.h"
 
 #include "cli/arguments.h"
 #include "cli/datasource.h"
@@ -16,8 +16,8 @@
 
 #include "app/commandcontext.h"
 #include "app/soundingcommands.h"
-#include "app/systemclock.h"
-#include "app/xdgplaces.h"
+#include "adapters/systemclock.h"
+#include "adapters/xdgplaces.h"
 #include "catalogues/soundingcatalogue.h"
 #include "settings/meteoini.h"
 

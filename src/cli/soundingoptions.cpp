@@ -4,7 +4,7 @@
 #include "app/soundingcommands.h"
 #include "app/viewcommands.h"
 #include "cli/output.h"
-#include "sounding/ceilingsimulation.h"
+#include "diagram/ceilingsimulation.h"
 
 namespace brisalta::cli {
 

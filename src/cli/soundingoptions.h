@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/commandcontext.h"
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 #include "cli/arguments.h"
 
 #include <cstdio>

@@ -12,7 +12,7 @@
 // soundingYear, then 7 floats per level as in SoundingProfile.
 #pragma once
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 #include "document/archive.h"
 #include "session/sessionstate.h"
 

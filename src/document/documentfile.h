@@ -2,7 +2,7 @@
 // when that fails.
 #pragma once
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 #include "document/brisaltadocument.h"
 #include "session/sessionstate.h"
 

@@ -4,7 +4,7 @@
 #include "ema/cparser.h"
 #include "ema/opendatavalues.h"
 #include "session/sessionstate.h"
-#include "surface/timeoffset.h"
+#include "weather/timeoffset.h"
 #include "text/debuglog.h"
 #include "text/format.h"
 #include "text/streamreader.h"

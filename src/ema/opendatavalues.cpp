@@ -2,8 +2,8 @@
 #include "ema/opendatavalues.h"
 
 #include "session/sessionstate.h"
-#include "surface/compass.h"
-#include "surface/derived.h"
+#include "weather/compass.h"
+#include "weather/derived.h"
 #include "text/streamreader.h"
 #include "text/textutil.h"
 

@@ -2,7 +2,7 @@
 // Positions are design units; each operation converts them with the factors.
 #pragma once
 
-#include "graph/drawingcanvas.h"
+#include "ports/drawingcanvas.h"
 #include "graph/graphgeometry.h"
 
 namespace brisalta {

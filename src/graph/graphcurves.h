@@ -3,7 +3,7 @@
 // bridged by dotted lines; positions are design units converted with the factors.
 #pragma once
 
-#include "graph/drawingcanvas.h"
+#include "ports/drawingcanvas.h"
 #include "graph/graphgeometry.h"
 #include "session/sessionstate.h"
 

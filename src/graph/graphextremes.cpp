@@ -2,7 +2,7 @@
 #include "graph/graphextremes.h"
 
 #include "graph/graphgeometry.h"
-#include "surface/compass.h"
+#include "weather/compass.h"
 
 #include <algorithm>
 

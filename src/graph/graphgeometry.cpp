@@ -2,7 +2,7 @@
 #include "graph/graphgeometry.h"
 
 #include "session/numeric.h"
-#include "surface/compass.h"
+#include "weather/compass.h"
 
 #include <algorithm>
 #include <climits>

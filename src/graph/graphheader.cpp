@@ -2,8 +2,8 @@
 #include "graph/graphheader.h"
 
 #include "session/numeric.h"
-#include "surface/compass.h"
-#include "surface/derived.h"
+#include "weather/compass.h"
+#include "weather/derived.h"
 #include "text/codepage.h"
 #include "text/format.h"
 

@@ -4,7 +4,7 @@
 // validated series, command availability).
 #pragma once
 
-#include "graph/drawingcanvas.h"
+#include "ports/drawingcanvas.h"
 #include "session/sessionstate.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 // Fonts, pens and colours of the 24-hour graph.
 #pragma once
 
-#include "graph/drawingcanvas.h"
+#include "ports/drawingcanvas.h"
 #include "graph/graphgeometry.h"
 
 namespace brisalta::graphstyle {

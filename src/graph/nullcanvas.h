@@ -3,7 +3,7 @@
 // flags) when no picture is wanted, as the command-line tool does.
 #pragma once
 
-#include "graph/drawingcanvas.h"
+#include "ports/drawingcanvas.h"
 
 namespace brisalta {
 

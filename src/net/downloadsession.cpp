@@ -1,7 +1,7 @@
 // The download layer over the Transport port.
 #include "net/downloadsession.h"
 
-#include "app/ports/busycursor.h"
+#include "ports/busycursor.h"
 
 #include "net/serviceaddresses.h"
 #include "net/tempfiles.h"

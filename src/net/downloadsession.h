@@ -6,9 +6,9 @@
 #pragma once
 
 #include "app/commandcontext.h"
-#include "app/ports/places.h"
-#include "app/ports/transport.h"
-#include "app/ports/ui.h"
+#include "ports/places.h"
+#include "ports/transport.h"
+#include "ports/ui.h"
 #include "session/sessionstate.h"
 #include "settings/services.h"
 

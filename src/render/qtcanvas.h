@@ -4,7 +4,7 @@
 // mapped to the metric-compatible Liberation faces.
 #pragma once
 
-#include "graph/drawingcanvas.h"
+#include "ports/drawingcanvas.h"
 
 #include <QColor>
 #include <QFont>

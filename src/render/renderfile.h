@@ -3,7 +3,7 @@
 // offscreen platform is enough) for the fonts.
 #pragma once
 
-#include "graph/drawingcanvas.h"
+#include "ports/drawingcanvas.h"
 #include "render/qtcanvas.h"
 
 #include <QSize>

@@ -1,7 +1,7 @@
 // Reader of the forecast sounding listings of the READY sounding tool.
 #include "sounding/forecastsounding.h"
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 #include "sounding/soundinglimits.h"
 #include "sounding/tablescan.h"
 #include "text/codepage.h"

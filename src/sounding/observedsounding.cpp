@@ -1,7 +1,7 @@
 // Observed soundings from the text-list service and the second service.
 #include "sounding/observedsounding.h"
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 #include "session/sessionstate.h"
 #include "sounding/secondservicetable.h"
 #include "sounding/soundinglimits.h"

@@ -1,11 +1,11 @@
 // The Banyeres school station table.
 #include "surface/banyeresfile.h"
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 #include "session/numeric.h"
 #include "session/sessionstate.h"
-#include "app/ports/busycursor.h"
-#include "surface/derived.h"
+#include "ports/busycursor.h"
+#include "weather/derived.h"
 #include "surface/hourlyslots.h"
 #include "text/codepage.h"
 #include "text/streamreader.h"

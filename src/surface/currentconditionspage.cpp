@@ -2,13 +2,13 @@
 // one character at a time.
 #include "surface/currentconditionspage.h"
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 #include "session/numeric.h"
 #include "session/sessionstate.h"
-#include "app/ports/busycursor.h"
-#include "surface/derived.h"
+#include "ports/busycursor.h"
+#include "weather/derived.h"
 #include "surface/hourlyslots.h"
-#include "surface/timeoffset.h"
+#include "weather/timeoffset.h"
 #include "text/codepage.h"
 #include "text/streamreader.h"
 #include "text/textutil.h"

@@ -3,9 +3,9 @@
 
 #include "session/numeric.h"
 #include "session/sessionstate.h"
-#include "surface/derived.h"
+#include "weather/derived.h"
 #include "surface/metardecoder.h"
-#include "surface/timeoffset.h"
+#include "weather/timeoffset.h"
 #include "text/streamreader.h"
 #include "text/textutil.h"
 

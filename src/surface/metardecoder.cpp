@@ -3,7 +3,7 @@
 
 #include "session/numeric.h"
 #include "session/sessionstate.h"
-#include "surface/compass.h"
+#include "weather/compass.h"
 #include "text/codepage.h"
 #include "text/format.h"
 #include "text/textutil.h"

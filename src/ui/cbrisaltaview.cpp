@@ -4,7 +4,7 @@
 #include "graph/graphrenderer.h"
 #include "render/renderfile.h"
 #include "session/sessionstate.h"
-#include "sounding/soundingdiagram.h"
+#include "diagram/soundingdiagram.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // user's AEMET OpenData key.
 #pragma once
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 
 #include <QDialog>
 #include <QPixmap>

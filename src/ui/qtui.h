@@ -1,7 +1,7 @@
 // The Ui port answered by real Qt dialogs and message boxes.
 #pragma once
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -4,7 +4,7 @@
 // transfer ends.
 #pragma once
 
-#include "app/ports/transport.h"
+#include "ports/transport.h"
 
 namespace brisalta::ui {
 

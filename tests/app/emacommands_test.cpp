@@ -3,7 +3,7 @@
 #include "app/commandcontext.h"
 #include "app/emacommands.h"
 #include "graph/graphrenderer.h"
-#include "net/replaytransport.h"
+#include "adapters/replaytransport.h"
 #include "session/sessionstate.h"
 #include "settings/services.h"
 #include "support/scriptedui.h"

@@ -4,8 +4,8 @@
 #include "app/soundingcommands.h"
 
 #include "../sounding/soundingpages.h"
-#include "net/replaynaming.h"
-#include "net/replaytransport.h"
+#include "adapters/replaynaming.h"
+#include "adapters/replaytransport.h"
 #include "support/scriptedui.h"
 #include "support/testplaces.h"
 #include "text/codepage.h"

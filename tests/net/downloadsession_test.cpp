@@ -3,8 +3,8 @@
 // commands rely on afterwards.
 #include "net/downloadsession.h"
 
-#include "net/replaynaming.h"
-#include "net/replaytransport.h"
+#include "adapters/replaynaming.h"
+#include "adapters/replaytransport.h"
 #include "support/scriptedui.h"
 #include "support/testplaces.h"
 #include "text/codepage.h"

@@ -3,7 +3,7 @@
 // contain, with the font, colour and pen that were current when they were drawn.
 #pragma once
 
-#include "graph/drawingcanvas.h"
+#include "ports/drawingcanvas.h"
 
 #include <optional>
 #include <string>

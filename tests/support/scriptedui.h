@@ -2,7 +2,7 @@
 // request, so tests assert what the user would have seen.
 #pragma once
 
-#include "app/ports/ui.h"
+#include "ports/ui.h"
 
 #include <string>
 #include <vector>

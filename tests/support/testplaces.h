@@ -2,8 +2,8 @@
 // removed with the object, and a clock that always reads the same instant.
 #pragma once
 
-#include "app/ports/clock.h"
-#include "app/ports/places.h"
+#include "ports/clock.h"
+#include "ports/places.h"
 
 #include <filesystem>
 #include <string>

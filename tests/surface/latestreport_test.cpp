@@ -4,7 +4,7 @@
 
 #include "session/sessionstate.h"
 #include "support/testplaces.h"
-#include "surface/derived.h"
+#include "weather/derived.h"
 #include "text/codepage.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 
 #include "app/commandcontext.h"
 #include "app/commandset.h"
-#include "net/replaytransport.h"
+#include "adapters/replaytransport.h"
 #include "session/sessionstate.h"
 #include "settings/services.h"
 #include "support/testplaces.h"

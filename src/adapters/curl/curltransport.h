@@ -1,0 +1,46 @@
+// The Transport port over libcurl: HTTP(S) GET streamed in line reads, plain
+// address-to-file download, FTP retrieve after a change of directory. Each
+// transfer uses a fresh handle, so nothing is cached or reused between calls,
+// and the object may be used from a worker thread.
+#pragma once
+
+#include "ports/transport.h"
+
+#include <chrono>
+
+namespace brisalta {
+
+struct CurlTimeouts {
+    std::chrono::milliseconds connect{20000};  // name look-up and connection
+    std::chrono::milliseconds receive{20000};  // longest silence of the server (whole seconds)
+    std::chrono::milliseconds overall{300000}; // cap of one whole transfer
+};
+
+class CurlTransport : public Transport {
+public:
+    using Timeouts = CurlTimeouts;
+
+    explicit CurlTransport(Timeouts timeouts = {});
+
+    // GET without following redirects, with the caller's headers plus
+    // "Cache-Control: no-cache" and "Pragma: no-cache"; TLS certificates are
+    // verified. Any HTTP status is a completed transfer (see status).
+    TransferResult httpGet(const std::string& url, const std::vector<std::string>& headers,
+                           const ReadSink& sink) override;
+
+    // ftp://, http:// or https:// to a file; HTTP redirects are followed (to
+    // http and https only), as the desktop's own download does.
+    TransferResult download(const std::string& url, const std::string& filePath) override;
+
+    // Anonymous log-in, "CWD <directory>", then RETR of the file, in passive mode.
+    TransferResult ftpRetrieve(const std::string& server, const std::string& directory,
+                               const std::string& remoteFile,
+                               const std::string& localPath) override;
+
+    const Timeouts& timeouts() const { return mTimeouts; }
+
+private:
+    Timeouts mTimeouts;
+};
+
+} // namespace brisalta

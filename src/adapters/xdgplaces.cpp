@@ -1,0 +1,101 @@
+// Desktop folders.
+#include "adapters/xdgplaces.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <pwd.h>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+#ifndef BRISALTA_DATA_DIR
+#define BRISALTA_DATA_DIR "/usr/local/share/brisalta"
+#endif
+#ifndef BRISALTA_SOURCE_DATA_DIR
+#define BRISALTA_SOURCE_DATA_DIR BRISALTA_DATA_DIR
+#endif
+
+namespace brisalta {
+namespace {
+
+namespace fs = std::filesystem;
+
+// An environment folder counts only when it is set and absolute, as the XDG
+// base-directory rules say.
+const char* absoluteEnv(const char* name) {
+    const char* value = std::getenv(name);
+    return value && value[0] == '/' ? value : nullptr;
+}
+
+fs::path homeFolder() {
+    if (const char* home = absoluteEnv("HOME")) {
+        return home;
+    }
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_dir) {
+        return found->pw_dir;
+    }
+    return "/";
+}
+
+// mkdtemp makes the folder with mode 0700 and a name nobody can guess.
+bool makePrivateFolder(const fs::path& parent, fs::path& made) {
+    std::string pattern = (parent / "brisalta-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        return false;
+    }
+    made = pattern;
+    return true;
+}
+
+} // namespace
+
+XdgPlaces::XdgPlaces(fs::path dataFolder) : mDataFolder(std::move(dataFolder)) {
+    const char* runtime = absoluteEnv("XDG_RUNTIME_DIR");
+    if (!(runtime && makePrivateFolder(runtime, mTempFolder)) &&
+        !makePrivateFolder("/tmp", mTempFolder)) {
+        throw std::system_error(errno, std::generic_category(),
+                                "No se ha podido crear la carpeta temporal");
+    }
+    if (const char* config = absoluteEnv("XDG_CONFIG_HOME")) {
+        mSettingsFolder = fs::path(config) / "Brisalta";
+    } else {
+        mSettingsFolder = homeFolder() / ".config" / "Brisalta";
+    }
+}
+
+XdgPlaces::~XdgPlaces() {
+    std::error_code ignored;
+    fs::remove_all(mTempFolder, ignored);
+}
+
+fs::path XdgPlaces::currentFolder() const {
+    std::error_code ec;
+    fs::path current = fs::current_path(ec);
+    return ec ? fs::path(".") : current;
+}
+
+fs::path XdgPlaces::installedDataFolder() {
+    return BRISALTA_DATA_DIR;
+}
+
+fs::path XdgPlaces::resolveDataFolder(const fs::path& chosen) {
+    if (!chosen.empty()) {
+        return chosen;
+    }
+    if (const char* env = std::getenv("BRISALTA_DATOS"); env && *env) {
+        return env;
+    }
+    std::error_code ec;
+    const fs::path installed = installedDataFolder();
+    if (fs::is_directory(installed, ec)) {
+        return installed;
+    }
+    return BRISALTA_SOURCE_DATA_DIR;
+}
+
+} // namespace brisalta

@@ -1,0 +1,84 @@
+// The thermal-ceiling simulation on the sounding diagram: for a surface
+// temperature and dew point typed by the user, the parcel's dry adiabat rises
+// until it meets the temperature curve (the top of a blue thermal) or the
+// line of the surface mixing ratio (the cumulus base), and the ceiling is
+// marked with the wind interpolated at its height.
+#pragma once
+
+#include "ports/drawingcanvas.h"
+#include "session/sessionstate.h"
+#include "diagram/designpainter.h"
+#include "diagram/soundinggeometry.h"
+
+#include <array>
+#include <span>
+#include <string>
+
+namespace brisalta {
+
+inline constexpr int kMaxCurvePoints = 300;
+
+// The picture drawn beside a cumulus base: 38 × 28 pixels, a white cloud
+// with an orange sun, shipped as the Qt resource ":/pictures/nube.png".
+inline constexpr const char* kCloudPictureName = "nube.png";
+inline constexpr int kCloudPictureWidth = 38;
+inline constexpr int kCloudPictureHeight = 28;
+
+// Design points collected along the drawn temperature curve, about one per
+// grid step of height; the parcel is compared with them.
+struct CurvePoints {
+    std::array<Point, kMaxCurvePoints> points{};
+    int count = 0;
+    void add(Point p) {
+        if (count < kMaxCurvePoints) {
+            points[static_cast<std::size_t>(count++)] = p;
+        }
+    }
+};
+
+// Adds the points of one drawn temperature segment (design units). The
+// segment from row 0 gives only its start; a longer one is cut into
+// d = max(dx, rise / 1.2666…) parts (rounded to two decimals), each part
+// giving the point k / d of the way, with X rounded and Y truncated; a segment
+// shorter than one part gives its end.
+void collectCurvePoints(CurvePoints& curve, Point from, Point to, bool fromLowestRow);
+
+// What the simulation needs of the drawing.
+struct CeilingGeometry {
+    SoundingGeometry geometry;
+    std::span<const SoundingRow> rows; // the drawn rows, lowest first
+    double t0Kelvin = 0.0;             // lowest row's temperature + 273.16
+    double p0 = 0.0;                   // lowest row's pressure, hPa
+    bool knots = false;                // wind speeds in knots (text-list service)
+};
+
+// Per drawing: whether a cumulus base was recorded in this pass.
+struct CeilingPass {
+    bool baseRecorded = false;
+};
+
+// First half, after the temperature curve: draws the moisture line and the
+// parcel line (moisture and parcel pens), searches the thermal top and the
+// cumulus base, and, once per request, chooses the ceiling and its wind.
+// Runs only while simulationRequested is 1. The found flags last for the
+// request; the positions are those found in this drawing (0 when not found),
+// so that a zoom compares and marks heights of one geometry only.
+CeilingPass simulateCeiling(DesignPainter& painter, SessionState& session,
+                            const CeilingGeometry& frame, const CurvePoints& curve);
+
+// Second half, after the dew-point curve: the marker, the arrowheads between
+// the panels, the cloud picture for a cumulus base, and the red sentence at
+// the top. `titleFont` is the diagram's title font.
+void drawCeilingResult(DesignPainter& painter, SessionState& session, const CeilingPass& pass,
+                       const Font& titleFont);
+
+// The command's part once the user has typed the values: stores them, resets
+// the results and asks for the simulation on the next drawings, until a new
+// sounding clears simulationRequested.
+void startCeilingSimulation(SessionState& session, int temperature, int dewPoint);
+
+// The sentence the last drawing wrote (Windows-1252), or "" when neither a
+// thermal top nor a cumulus base was drawn.
+std::string ceilingResultSentence(const SessionState& session);
+
+} // namespace brisalta

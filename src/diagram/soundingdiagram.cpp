@@ -1,0 +1,336 @@
+// DrawSounding: the sounding diagram, step by step in the order the picture
+// is layered (humidity behind everything, curves on top) and the ceiling
+// simulation expects (curve points before its first half).
+#include "diagram/soundingdiagram.h"
+
+#include "session/numeric.h"
+#include "diagram/ceilingsimulation.h"
+#include "diagram/designpainter.h"
+#include "diagram/soundinggeometry.h"
+#include "diagram/soundinggrid.h"
+#include "diagram/soundinglevels.h"
+#include "diagram/soundingstyle.h"
+#include "diagram/soundingtitle.h"
+#include "thermo/thermodynamics.h"
+#include "thermo/windprofile.h"
+#include "text/codepage.h"
+#include "text/format.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+namespace brisalta {
+namespace {
+
+using namespace soundingstyle;
+
+void setSoundingCommandFlags(SessionState& session) {
+    ViewFlags& v = session.view;
+    v.tableEnabled = 1;
+    v.cloudsEnabled = 0;
+    v.qnhEnabled = 0;
+    v.ceilingEnabled = 1;
+    v.swapEnabled = session.graphAvailable != 0 ? 1 : 0;
+    v.printEnabled = 1;
+    v.saveAsEnabled = 1;
+    v.statsEnabled = 0;
+    v.zoomEnabled = 1;
+}
+
+// The rows there really are: count never promises more than levels holds.
+std::span<const SoundingRow> drawnRows(const SoundingProfile& sounding) {
+    const std::size_t count = static_cast<std::size_t>(std::max(0, sounding.count));
+    return std::span<const SoundingRow>(sounding.levels.data(),
+                                        std::min(count, sounding.levels.size()));
+}
+
+struct Fonts {
+    Font title;
+    Font axis;
+    Font level;
+};
+
+void drawFrame(DesignPainter& p, int left, int right) {
+    p.line(left, kPanelTop, left, kPanelBottom);
+    p.line(left, kPanelTop, right, kPanelTop);
+    p.line(left, kPanelBottom, right, kPanelBottom);
+    p.line(right, kPanelTop, right, kPanelBottom);
+}
+
+// The relative humidity as an area from the left edge: one point a row (never
+// above the top edge), then down the left edge and back to row 0.
+std::vector<Point> humidityOutline(std::span<const SoundingRow> rows, const SoundingGeometry& g) {
+    std::vector<Point> points;
+    points.reserve(rows.size() + 3);
+    for (const SoundingRow& row : rows) {
+        const int y = std::max(kPanelTop, g.rowY(row[kHeight]));
+        points.push_back(Point{kSkewLeft + clampDevice(3.0f * row[kHumidity]), y});
+    }
+    points.push_back(Point{kSkewLeft, points.back().y});
+    points.push_back(Point{kSkewLeft, kPanelBottom});
+    points.push_back(Point{points.front().x, kPanelBottom});
+    return points;
+}
+
+void drawScales(DesignPainter& p, bool zoomed, int step) {
+    DrawingCanvas& c = p.canvas();
+    c.setTextColor(kHumidityScaleColour);
+    p.text(376, 45, "%");
+    for (int k = 0; k <= 10; ++k) {
+        p.line(80 + 30 * k, 82, 80 + 30 * k, 88);
+        p.text(67 + 30 * k, 60, text::format("%3d", 10 * k));
+    }
+
+    c.setTextColor(kTemperatureColour);
+    p.text(343, 484, text::cp1252("ºC"));
+    const int lowest = zoomed ? -10 : -30;
+    for (int k = 0; k <= 9; ++k) {
+        p.line(80 + 30 * k, 462, 80 + 30 * k, 468);
+        p.text(67 + 30 * k, 470, text::format("%3d", lowest + 10 * k));
+    }
+
+    drawFrame(p, kWindLeft, kWindRight);
+
+    c.setTextColor(kDirectionColour);
+    static constexpr std::array<const char*, 8> kDirections = {"S", "SO", "O", "NO",
+                                                               "N", "NE", "E", "SE"};
+    for (int k = 0; k < 8; ++k) {
+        p.text(460 + 38 * k, 60, kDirections[static_cast<std::size_t>(k)]);
+        p.line(465 + 38 * k, 85, 465 + 38 * k, 468);
+    }
+    p.text(764, 60, "S");
+
+    c.setTextColor(kSpeedColour);
+    p.text(743, 482, "km/h");
+    for (int k = 0; k <= 8; ++k) {
+        p.text(465 + 36 * k, 470, text::format("%lld", static_cast<long long>(k) * step));
+    }
+}
+
+void drawLevelMarks(DesignPainter& p, const std::vector<LevelMark>& marks) {
+    for (const LevelMark& m : marks) {
+        if (m.pressureLabels) {
+            const std::string pressure = text::format("%4d", m.pressure);
+            p.text(40, m.y - 7, pressure);
+            p.text(775, m.y - 7, pressure);
+        }
+        if (m.heightLabel) {
+            p.text(400, m.y - 7, text::format("%5d", m.height));
+        }
+        if (m.lines) {
+            p.line(kSkewLeft, m.y, kSkewRight, m.y);
+            p.line(kWindLeft, m.y, kWindRight, m.y);
+        }
+    }
+}
+
+// Mixing ratios of the grid (g/kg) and their labels; the two driest lines
+// crowd the zoomed diagram and are left out there.
+struct MixingRatio {
+    int grams;
+    const char* label;
+};
+constexpr std::array<MixingRatio, 7> kMixingRatios = {{
+    {1, "1"},
+    {2, "2"},
+    {3, "3"},
+    {5, "5"},
+    {10, "10"},
+    {20, "20"},
+    {30, "30 g/kg"},
+}};
+
+void drawMixingRatioLines(DesignPainter& p, std::span<const SoundingRow> rows,
+                          const SoundingGeometry& g, bool zoomed) {
+    p.canvas().selectPen(kMixingPen);
+    p.canvas().setTextColor(kMixingColour);
+    for (const MixingRatio& w : kMixingRatios) {
+        if (zoomed && w.grams <= 2) {
+            continue;
+        }
+        const auto line = mixingRatioLine(w.grams, rows, g);
+        if (!line) {
+            continue;
+        }
+        p.line(line->from, line->to);
+        p.line(line->from.x, line->from.y, line->from.x, line->from.y + 5);
+        p.text(line->from.x - 4, line->from.y + 20, w.label);
+    }
+}
+
+// Isotherms every 10 °C at 45°, the 0 °C one in red.
+void drawIsotherms(DesignPainter& p, bool zoomed) {
+    const int freezing = zoomed ? 1 : 3;
+    for (int k = 0; k <= 9; ++k) {
+        p.canvas().selectPen(k == freezing ? kFreezingPen : kFramePen);
+        p.line(80 + 30 * k, 465, 380, 165 + 30 * k);
+    }
+    p.canvas().selectPen(kFramePen);
+    p.line(80, 435, 380, 135);
+    p.line(80, 405, 380, 105);
+    for (int m = 0; m <= 9; ++m) {
+        p.line(80, 375 - 30 * m, 370 - 30 * m, 85);
+    }
+}
+
+bool curveSegmentInside(Point a, Point b) {
+    const auto inside = [](Point q) {
+        return q.x > kSkewLeft && q.x < kSkewRight && q.y > kPanelTop && q.y <= kPanelBottom;
+    };
+    return inside(a) && inside(b);
+}
+
+// The temperature (or dew-point) curve from row to row; the temperature's
+// drawn segments feed the simulation's curve points.
+void drawCurve(DesignPainter& p, std::span<const SoundingRow> rows, const SoundingGeometry& g,
+               int column, const Pen& pen, CurvePoints* curve) {
+    p.canvas().selectPen(pen);
+    const auto pointOf = [&](const SoundingRow& row) {
+        const int y = g.rowY(row[kHeight]);
+        return Point{g.curveX(row[static_cast<std::size_t>(column)], y), y};
+    };
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+        const Point a = pointOf(rows[i]);
+        const Point b = pointOf(rows[i + 1]);
+        if (!curveSegmentInside(a, b)) {
+            continue;
+        }
+        p.line(a, b);
+        if (curve) {
+            collectCurvePoints(*curve, a, b, i == 0);
+        }
+    }
+}
+
+void drawWind(DesignPainter& p, std::span<const SoundingRow> rows, const SoundingGeometry& g,
+              int step, bool knots) {
+    p.canvas().selectPen(kDirectionPen);
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+        const DirectionSegment d =
+            directionSegment(rows[i][kWindDirection], rows[i + 1][kWindDirection]);
+        const int y1 = g.rowY(rows[i][kHeight]);
+        const int y2 = g.rowY(rows[i + 1][kHeight]);
+        if (d.drawable && d.x1 < kWindRight && d.x2 < kWindRight && y1 > kPanelTop &&
+            y2 > kPanelTop) {
+            p.line(d.x1, y1, d.x2, y2);
+        }
+    }
+
+    p.canvas().selectPen(kSpeedPen);
+    const double factor = knots ? kKnotsToKmh : 1.0;
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+        const int x1 = speedX(rows[i][kWindSpeed] * factor, step);
+        const int x2 = speedX(rows[i + 1][kWindSpeed] * factor, step);
+        const int y1 = g.rowY(rows[i][kHeight]);
+        const int y2 = g.rowY(rows[i + 1][kHeight]);
+        if (x1 < kWindRight && x2 < kWindRight && y1 > kPanelTop && y2 > kPanelTop) {
+            p.line(x1, y1, x2, y2);
+        }
+    }
+}
+
+void copyIntoMirror(SoundingProfile& sounding, std::span<const SoundingRow> rows) {
+    const std::size_t n = std::min(rows.size(), sounding.mirror.size());
+    std::copy_n(rows.begin(), n, sounding.mirror.begin());
+}
+
+} // namespace
+
+std::string invalidSoundingMessage() {
+    return text::cp1252("El sondeo elegido no contiene datos válidos");
+}
+
+SoundingOutcome DrawSounding(DrawingCanvas& canvas, SessionState& session) {
+    setSoundingCommandFlags(session);
+    SoundingProfile& sounding = session.sounding;
+    const std::span<const SoundingRow> rows = drawnRows(sounding);
+    // A sounding without a single row has nothing to say either.
+    if (session.soundingShown != 1 || rows.empty()) {
+        return SoundingOutcome::NotValid;
+    }
+
+    const bool zoomed = session.soundingZoom == 1;
+    const bool knots = speedsInKnots(sounding);
+    const SoundingGeometry g = soundingGeometry(rows[0][kHeight], zoomed);
+    const int step = windSpeedStep(rows, knots);
+    const double t0Kelvin = rows[0][kTemperature] + kKelvinOffset;
+    const double p0 = rows[0][kPressure];
+
+    const GraphFactors f =
+        soundingFactors(canvas.deviceCaps(DeviceCap::HorizontalResolution),
+                        canvas.deviceCaps(DeviceCap::VerticalResolution),
+                        canvas.deviceCaps(DeviceCap::LogicalPixelsPerInch), session);
+    const Fonts fonts{titleFont(f.fontScale()), axisFont(f.fontScale()), levelFont(f.fontScale())};
+    canvas.setMapping(session.printing == 1 ? Mapping::Print : Mapping::Screen);
+    canvas.saveState();
+    DesignPainter p(canvas, f);
+    canvas.selectPen(kFramePen);
+    canvas.selectFont(fonts.title);
+
+    sounding.diagramTitle = soundingTitle(session);
+    p.text(50, 30, sounding.diagramTitle);
+
+    canvas.selectFont(fonts.axis);
+    p.text(48, 60, "mb");
+    p.text(780, 60, "mb");
+    p.text(402, 46, "Altura");
+    p.text(408, 60, "(m)");
+
+    drawFrame(p, kSkewLeft, kSkewRight);
+
+    // With the lowest row at or above the top of the scale there is no height
+    // to draw on: the frames and scales stay, the data are left out.
+    std::vector<Point> humidity;
+    if (g.valid()) {
+        humidity = humidityOutline(rows, g);
+        canvas.selectBrush(kHumidityBrush);
+        canvas.polygon(p.device(humidity));
+    }
+
+    drawScales(p, zoomed, step);
+
+    if (g.valid()) {
+        canvas.selectPen(kLevelPen);
+        canvas.selectFont(fonts.level);
+        canvas.setTextColor(kBlack);
+        drawLevelMarks(p, levelMarks(rows, g, soundingSource(sounding), zoomed));
+        if (sounding.partialFirstRow == 0) {
+            p.text(400, 468, text::format("%5d", truncToInt(rows[0][kHeight])));
+            const std::string pressure = text::format("%4d", truncToInt(rows[0][kPressure]));
+            p.text(40, 464, pressure);
+            p.text(775, 464, pressure);
+        }
+
+        canvas.selectPen(kFramePen);
+        humidity.resize(humidity.size() - 1);
+        canvas.polyline(p.device(humidity));
+
+        canvas.selectPen(kAdiabatPen);
+        for (int theta = -20; theta <= 60; theta += 10) {
+            for (const DesignSegment& s : dryAdiabatSegments(theta, g, t0Kelvin)) {
+                p.line(s.from, s.to);
+            }
+        }
+
+        drawMixingRatioLines(p, rows, g, zoomed);
+    }
+
+    drawIsotherms(p, zoomed);
+
+    if (g.valid()) {
+        CurvePoints curve;
+        drawCurve(p, rows, g, kTemperature, kTemperaturePen, &curve);
+        const CeilingGeometry frame{g, rows, t0Kelvin, p0, knots};
+        const CeilingPass pass = simulateCeiling(p, session, frame, curve);
+        drawCurve(p, rows, g, kDewPoint, kDewPointPen, nullptr);
+        drawCeilingResult(p, session, pass, fonts.title);
+        drawWind(p, rows, g, step, knots);
+    }
+
+    canvas.restoreState();
+    copyIntoMirror(sounding, rows);
+    return SoundingOutcome::Drawn;
+}
+
+} // namespace brisalta

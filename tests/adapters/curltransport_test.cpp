@@ -1,0 +1,290 @@
+// CurlTransport against HTTP and FTP servers on 127.0.0.1 that the test
+// starts and stops itself: reads, headers, statuses, time-outs, failures, and
+// the download layer on top of it.
+#include "adapters/curl/curltransport.h"
+
+#include "net/downloadsession.h"
+#include "adapters/loopbackserver.h"
+#include "support/scriptedui.h"
+#include "support/testplaces.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace brisalta {
+namespace {
+
+using namespace std::chrono_literals;
+using test::readFile;
+namespace fs = std::filesystem;
+
+const char* const kRejected =
+    "No se puede encontrar dicha estación o no es válida la fecha o la hora.";
+
+test::LoopbackServer& httpServer() {
+    static test::LoopbackServer server(BRISALTA_NET_TEST_DIR "/httpfixture.py",
+                                       {test::dataPath().string()});
+    return server;
+}
+
+test::LoopbackServer& ftpServer() {
+    static test::LoopbackServer server(BRISALTA_NET_TEST_DIR "/ftpfixture.py",
+                                       {(test::dataPath() / "net" / "ftp").string()});
+    return server;
+}
+
+std::string loopback(int port) {
+    return "127.0.0.1:" + std::to_string(port);
+}
+std::string httpUrl(const std::string& path) {
+    return "http://" + loopback(httpServer().port()) + path;
+}
+
+// Short time-outs keep every failing case to a few seconds.
+CurlTransport::Timeouts quick() {
+    return {3000ms, 2000ms, 20000ms};
+}
+
+struct Answer {
+    TransferResult result;
+    std::vector<std::string> reads;
+    std::string body() const {
+        std::string all;
+        for (const std::string& r : reads)
+            all += r;
+        return all;
+    }
+};
+
+Answer get(const std::string& url, const std::vector<std::string>& headers = {},
+           std::size_t stopAfter = 1000000) {
+    CurlTransport curl(quick());
+    Answer answer;
+    answer.result = curl.httpGet(url, headers, [&](std::string_view read) {
+        answer.reads.emplace_back(read);
+        return answer.reads.size() < stopAfter;
+    });
+    return answer;
+}
+
+class CurlTransportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(httpServer().port(), 0) << "the HTTP fixture server did not start";
+    }
+    test::ScratchPlaces places;
+};
+
+TEST_F(CurlTransportTest, StreamsThePageInLineReads) {
+    const Answer a = get(httpUrl("/samples/uwyo/siphon_wyoming_sounding.html"));
+    ASSERT_TRUE(a.result.ok) << a.result.error;
+    EXPECT_EQ(a.result.status, 200);
+    EXPECT_EQ(a.body(), readFile(test::dataPath() / "samples/uwyo/siphon_wyoming_sounding.html"));
+    EXPECT_EQ(a.reads.size(), 104u);
+    for (const std::string& r : a.reads) {
+        EXPECT_EQ(r.back(), '\n');
+    }
+
+    const Answer longLine = get(httpUrl("/larga"));
+    EXPECT_EQ(longLine.reads,
+              (std::vector<std::string>{std::string(1022, 'x'), std::string(1022, 'x'),
+                                        std::string(956, 'x') + "\n", "fin\n"}));
+}
+
+TEST_F(CurlTransportTest, SendsTheProgramHeadersAndAsksForAFreshCopy) {
+    const Answer a = get(httpUrl("/cabeceras"), {"Accept: text/*", "User-Agent: MFC_Tear_Sample"});
+    ASSERT_TRUE(a.result.ok) << a.result.error;
+    for (const char* line : {"Accept: text/*\n", "User-Agent: MFC_Tear_Sample\n",
+                             "Cache-Control: no-cache\n", "Pragma: no-cache\n"}) {
+        EXPECT_NE(a.body().find(line), std::string::npos) << line << " missing from\n" << a.body();
+    }
+    EXPECT_EQ(a.body().find("*/*"), std::string::npos);
+}
+
+TEST_F(CurlTransportTest, ReportsStatusAndDoesNotFollowRedirects) {
+    const Answer moved = get(httpUrl("/redirige"));
+    EXPECT_TRUE(moved.result.ok);
+    EXPECT_EQ(moved.result.status, 302);
+    EXPECT_EQ(moved.body(), "Moved\n");
+
+    const Answer missing = get(httpUrl("/no-existe"));
+    EXPECT_TRUE(missing.result.ok);
+    EXPECT_EQ(missing.result.status, 404);
+    EXPECT_EQ(missing.body(),
+              readFile(test::dataPath() /
+                       "samples/today/uwyo_new/siphon_2026/wyoming_no_data.body.404.txt"));
+
+    const Answer stopped = get(httpUrl("/samples/uwyo/siphon_wyoming_sounding.html"), {}, 1);
+    EXPECT_TRUE(stopped.result.ok) << "a transfer the caller stopped is not a failure";
+    EXPECT_EQ(stopped.reads.size(), 1u);
+}
+
+// No answer in time, nobody listening, no such host: a failure with curl's text.
+TEST_F(CurlTransportTest, UnreachableServersFailWithAnExplanation) {
+    struct Case {
+        std::string url;
+        const char* explanation;
+    };
+    const Case cases[] = {
+        {httpUrl("/silencio"), "El servidor no ha respondido a tiempo"},
+        {"http://" + loopback(test::closedLoopbackPort()) + "/",
+         "No se ha podido conectar con el servidor"},
+        {"http://nohay.invalid/", "No se encuentra el servidor"},
+    };
+    for (const Case& c : cases) {
+        const auto start = std::chrono::steady_clock::now();
+        const Answer a = get(c.url);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 10s) << c.url;
+        EXPECT_FALSE(a.result.ok) << c.url;
+        EXPECT_EQ(a.result.failure, TransferFailure::Connection) << c.url;
+        EXPECT_EQ(a.result.error.rfind(c.explanation, 0), 0u) << a.result.error;
+        EXPECT_GT(a.result.error.size(), std::string(c.explanation).size() + 3)
+            << "curl's own text follows";
+    }
+}
+
+TEST_F(CurlTransportTest, DownloadWritesTheAnswerWhateverItsStatus) {
+    CurlTransport curl(quick());
+    const fs::path file = places.tempFolder() / "respuesta";
+    TransferResult r = curl.download(httpUrl("/redirige"), file.string());
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.status, 200);
+    EXPECT_EQ(readFile(file),
+              readFile(test::dataPath() / "samples/uwyo/siphon_wyoming_sounding.html"));
+
+    r = curl.download(httpUrl("/no-existe"), file.string());
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.status, 404);
+    EXPECT_NE(readFile(file).find("Unable to retrieve"), std::string::npos);
+
+    r = curl.download("http://" + loopback(test::closedLoopbackPort()) + "/", file.string());
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(CurlTransportTest, FetchesFilesByFtp) {
+    ASSERT_NE(ftpServer().port(), 0) << "the FTP fixture server did not start";
+    const std::string server = loopback(ftpServer().port());
+    const std::string expected =
+        readFile(test::dataPath() / "net/ftp/data/observations/metar/stations/LEMD.TXT");
+    CurlTransport curl(quick());
+    const fs::path file = places.tempFolder() / "tempMet.txt";
+
+    TransferResult r = curl.download(
+        "ftp://" + server + "/data/observations/metar/stations/LEMD.TXT", file.string());
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(readFile(file), expected);
+    fs::remove(file);
+
+    r = curl.ftpRetrieve(server, "/data/observations/metar/stations/", "LEMD.TXT", file.string());
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(readFile(file), expected);
+
+    for (const auto& [directory, name] :
+         {std::pair{"/data/observations/metar/stations/", "LEXX.TXT"},
+          std::pair{"/no/existe/", "LEMD.TXT"}}) {
+        r = curl.ftpRetrieve(server, directory, name, file.string());
+        EXPECT_FALSE(r.ok) << directory << name;
+        EXPECT_EQ(r.failure, TransferFailure::NotFound) << r.error;
+        EXPECT_FALSE(fs::exists(file));
+    }
+
+    r = curl.ftpRetrieve(loopback(test::closedLoopbackPort()), "/data/", "LEMD.TXT", file.string());
+    EXPECT_EQ(r.failure, TransferFailure::Connection) << r.error;
+
+    r = curl.ftpRetrieve(server, "/data/\r\nDELE x", "LEMD.TXT", file.string());
+    EXPECT_FALSE(r.ok) << "a line break never reaches the server";
+}
+
+// The download layer over real transfers: what the commands see.
+class LoopbackDownloadTest : public CurlTransportTest {
+protected:
+    void SetUp() override {
+        CurlTransportTest::SetUp();
+        ASSERT_NE(ftpServer().port(), 0);
+        // "localhost": the NOAA label must not occur in the 127.0.0.1 sounding addresses.
+        services.noaaHost = "localhost:" + std::to_string(ftpServer().port());
+        services.soundingListHost = loopback(httpServer().port());
+        session.selection.icao = "LEMD";
+        session.selection.soundingRegion = "naconf";
+        session.selection.soundingYear = "1999";
+        session.selection.soundingMonth = "5";
+        session.selection.soundingDay = "04";
+        session.selection.soundingHour = "00";
+        session.selection.soundingStationId = "72357";
+    }
+    void fetchSounding() {
+        session.soundingFetch = 1;
+        download.fetchGraphOrSounding();
+        session.soundingFetch = 0;
+    }
+
+    test::ScriptedUi ui;
+    SessionState session;
+    ServiceTable services;
+    CurlTransport curl{quick()};
+    DownloadSession download{session, ui, curl, places, services};
+};
+
+TEST_F(LoopbackDownloadTest, FetchesSoundingPageAndStationFiles) {
+    fetchSounding();
+    EXPECT_EQ(session.downloadOk, 1);
+    EXPECT_EQ(session.downloadFailed, 0);
+    EXPECT_EQ(readFile(places.tempFolder() / "sondeo.tmp"),
+              readFile(test::dataPath() / "samples/uwyo/siphon_wyoming_sounding.html"));
+
+    download.fetchGraphOrSounding();
+    EXPECT_NE(readFile(places.tempFolder() / "temp.htm").find("Current Weather Conditions"),
+              std::string::npos);
+    download.fetchStationFile();
+    EXPECT_EQ(session.stationFileFetched, 1);
+    EXPECT_EQ(readFile(places.tempFolder() / "tempMet.txt"),
+              readFile(test::dataPath() / "net/ftp/data/observations/metar/stations/LEMD.TXT"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.messageTexts()[0];
+
+    session.selection.icao = "LEXX";
+    download.fetchStationFile();
+    EXPECT_EQ(session.stationFileFetched, 0);
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"No se ha encontrado fichero."});
+}
+
+TEST_F(LoopbackDownloadTest, RejectsUnknownSoundingsAndMissingPages) {
+    session.selection.soundingStationId = "08221"; // the service's error page
+    session.downloadOk = 1;
+    fetchSounding();
+    EXPECT_EQ(session.downloadOk, 1);
+    EXPECT_FALSE(fs::exists(places.tempFolder() / "sondeo.tmp"));
+
+    services.soundingListHost = loopback(httpServer().port()) + "/nada"; // the server's 404 page
+    fetchSounding();
+    EXPECT_EQ(session.downloadOk, 0);
+    EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{kRejected, kRejected}));
+}
+
+TEST_F(LoopbackDownloadTest, UnreachableServersSetBothFlagsAndShowTheError) {
+    const std::string closed = loopback(test::closedLoopbackPort());
+    for (const std::string& host : {closed, std::string("nohay.invalid")}) {
+        services.soundingListHost = host;
+        ui.messages.clear();
+        fetchSounding();
+        EXPECT_EQ(session.downloadFailed, 1) << host;
+        EXPECT_EQ(session.downloadOk, 1) << host;
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].caption, "ERROR");
+    }
+
+    services.noaaHost = "localhost:" + std::to_string(test::closedLoopbackPort());
+    session.downloadFailed = 0;
+    ui.messages.clear();
+    download.fetchStationFile();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messageTexts()[0].rfind("No se ha podido conectar con el servidor", 0), 0u)
+        << ui.messageTexts()[0];
+}
+
+} // namespace
+} // namespace brisalta
