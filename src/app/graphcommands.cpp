@@ -2,7 +2,7 @@
 #include "app/graphcommands.h"
 
 #include "graph/graphrenderer.h"
-#include "net/downloadsession.h"
+#include "app/downloads.h"
 #include "net/tempfiles.h"
 #include "session/numeric.h"
 #include "surface/banyeresfile.h"
@@ -38,9 +38,8 @@ void GraphCommands::showGraph() {
         return;
     }
     const std::filesystem::path temp = mContext.places.tempFolder();
-    DownloadSession download(mContext);
-    s.soundingFetch = 0;
-    download.fetchGraphOrSounding();
+    Downloads download(mContext);
+    download.currentConditions();
     if (s.downloadFailed) {
         return;
     }
@@ -50,10 +49,10 @@ void GraphCommands::showGraph() {
         // the clouds command would deny the airport its sky report.
         s.emaGraphShown = 0;
     }
-    download.fetchQueryPage();
+    download.queryPage();
     readQueryPage(s, temp / tempfiles::kQueryPage);
     if (s.queryPageDone == 0) {
-        download.fetchStationFile();
+        download.stationFile();
         if (s.stationFileFetched) {
             readStationFile(s, temp / tempfiles::kStationFile);
         }
@@ -78,8 +77,7 @@ void GraphCommands::showBanyeresGraph() {
         mContext.ui.showMessage(text::cp1252(kNoStation));
         return;
     }
-    DownloadSession download(mContext);
-    download.fetchBanyeresFile();
+    Downloads(mContext).banyeresFile();
     if (s.downloadFailed) {
         return;
     }

@@ -2,7 +2,7 @@
 #include "app/soundingcommands.h"
 
 #include "catalogues/soundingcatalogue.h"
-#include "net/downloadsession.h"
+#include "app/downloads.h"
 #include "diagram/ceilingsimulation.h"
 #include "sounding/forecastsounding.h"
 #include "sounding/observedsounding.h"
@@ -131,9 +131,7 @@ void SoundingCommands::showSounding() {
     s.emaGraphShown = 0;
     mContext.ui.redraw();
 
-    s.soundingFetch = 1;
-    DownloadSession(mContext).fetchGraphOrSounding();
-    s.soundingFetch = 0;
+    Downloads(mContext).sounding();
     // A rejected page (downloadOk = 0) has been reported by the download layer;
     // so has a failed transfer, and then the sounding on screen is kept rather
     // than released for a response that never came.

@@ -1,12 +1,9 @@
 // The download layer over the Transport port.
 #include "net/downloadsession.h"
 
-#include "ports/busycursor.h"
-
 #include "net/serviceaddresses.h"
 #include "net/tempfiles.h"
 #include "net/urlparts.h"
-#include "text/codepage.h"
 #include "text/format.h"
 #include "text/textutil.h"
 
@@ -14,6 +11,7 @@
 #include <fstream>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace brisalta {
@@ -28,12 +26,6 @@ const std::vector<std::string> kRequestHeaders = {"Accept: text/*", "User-Agent:
 // starts with this line instead of an error status.
 constexpr std::string_view kErrorBodyStart = "<BODY BGCOLOR=white>";
 constexpr std::string_view kNotFound = "404 Not Found";
-
-// Error texts are shown from a 1024-byte buffer.
-constexpr std::size_t kErrorTextLimit = 1023;
-
-constexpr const char* kUrlErrorCaption = "Error en URL";
-constexpr const char* kTransferErrorCaption = "ERROR";
 
 // A transport that throws is reported like one that fails: no exception leaves
 // a command.
@@ -53,8 +45,15 @@ void removeQuietly(const fs::path& path) {
     fs::remove(path, ignored);
 }
 
-void message(Ui& ui, const char* utf8Text, const std::string& caption = {}) {
-    ui.showMessage(text::cp1252(utf8Text), MessageIcon::None, caption);
+DownloadResult resultOf(DownloadStatus status, fs::path file, const TransferResult& transfer = {}) {
+    DownloadResult result;
+    result.status = status;
+    result.file = std::move(file);
+    if (status != DownloadStatus::Ok) {
+        result.error = transfer.error;
+        result.failure = transfer.failure;
+    }
+    return result;
 }
 
 } // namespace
@@ -69,133 +68,87 @@ TransferResult DownloadUrlToFile(Transport& transport, const std::string& url,
     return result;
 }
 
-DownloadSession::DownloadSession(const CommandContext& context)
-    : DownloadSession(context.session, context.ui, context.transport, context.places,
-                      context.services) {}
+DownloadSession::DownloadSession(Transport& transport, fs::path tempFolder,
+                                 const ServiceTable& services)
+    : mTransport(transport), mTempFolder(std::move(tempFolder)), mServices(services) {}
 
-DownloadSession::DownloadSession(SessionState& session, Ui& ui, Transport& transport,
-                                 const Places& places, const ServiceTable& services)
-    : mSession(session), mUi(ui), mTransport(transport), mPlaces(places), mServices(services) {}
-
-fs::path DownloadSession::tempFile(const char* name) const {
-    return mPlaces.tempFolder() / name;
+DownloadResult DownloadSession::currentConditions(std::string_view icao) {
+    return sharedFetch(currentConditionsAddress(mServices, icao), tempfiles::kCurrentConditions);
 }
 
-void DownloadSession::fetchGraphOrSounding() {
-    SessionState& s = mSession;
-    SoundingProfile& sounding = s.sounding;
-    s.downloadFailed = 0;
-    BusyCursor busy(mUi);
+DownloadResult DownloadSession::textListSounding(const StationSelection& selection) {
+    return sharedFetch(soundingListAddress(mServices, selection), tempfiles::kSoundingList);
+}
 
-    const bool secondService = s.soundingFetch == 1 && sounding.fromSecondService == 1;
-    const int variant = secondService && s.soundingDialogUsed == 1 ? 1 : 0;
-    // A download that is not a sounding ends the second-service choice.
-    if (s.soundingFetch == 0) {
-        sounding.fromSecondService = 0;
-        s.soundingDialogUsed = 0;
-    } else if (sounding.fromSecondService == 0) {
-        s.soundingDialogUsed = 0;
-    }
-    mUi.showDownloadPicture(variant);
+DownloadResult DownloadSession::secondServiceSounding(std::string_view stationId,
+                                                      int secondServiceDate) {
+    return sharedFetch(secondSoundingAddress(mServices, stationId, secondServiceDate),
+                       tempfiles::kSecondSounding);
+}
 
-    std::string url;
-    fs::path file;
-    if (s.soundingFetch == 0) {
-        url = currentConditionsAddress(mServices, s.selection.icao.view());
-        file = tempFile(tempfiles::kCurrentConditions);
-    } else if (secondService) {
-        url = secondSoundingAddress(mServices, s.selection.soundingStationId,
-                                    sounding.secondServiceDate);
-        file = tempFile(tempfiles::kSecondSounding);
-    } else {
-        url = soundingListAddress(mServices, s.selection);
-        file = tempFile(tempfiles::kSoundingList);
-    }
-
-    // The NOAA pages come by FTP: plain download, no rejection tests.
+DownloadResult DownloadSession::sharedFetch(const std::string& url, const char* fileName) {
+    const fs::path file = mTempFolder / fileName;
+    // The NOAA pages come by FTP: plain download, no rejection tests, and a
+    // failure the reader notices by the missing page.
     if (text::textContains(noaaHostLabel(mServices), url)) {
         DownloadUrlToFile(mTransport, url, file);
-        s.downloadOk = 1;
-    } else {
-        httpGetToFile(url, file, Caller::SharedDownloader);
+        return resultOf(DownloadStatus::Ok, file);
     }
+    return httpGetToFile(url, file, Tests::Shared);
 }
 
-void DownloadSession::fetchQueryPage() {
-    if (mSession.downloadOk != 1 || mSession.downloadFailed == 1) {
-        mSession.stationFileFetched = 0;
-        return;
-    }
-    BusyCursor busy(mUi);
-    httpGetToFile(queryPageAddress(mServices, mSession.selection.icao.view()),
-                  tempFile(tempfiles::kQueryPage), Caller::QueryPage);
+DownloadResult DownloadSession::queryPage(std::string_view icao) {
+    return httpGetToFile(queryPageAddress(mServices, icao), mTempFolder / tempfiles::kQueryPage,
+                         Tests::ErrorBodyOnly);
 }
 
-void DownloadSession::fetchBanyeresFile() {
-    mSession.downloadFailed = 0;
-    BusyCursor busy(mUi);
-    mUi.showDownloadPicture(mSession.sounding.fromSecondService == 1 ? 1 : 0);
-    httpGetToFile(banyeresAddress(mServices), tempFile(tempfiles::kBanyeres), Caller::Banyeres);
+DownloadResult DownloadSession::banyeresFile() {
+    return httpGetToFile(banyeresAddress(mServices), mTempFolder / tempfiles::kBanyeres,
+                         Tests::ErrorBodyOnly);
 }
 
-void DownloadSession::fetchStationFile() {
-    // Set again only by a file fetched in this command.
-    mSession.stationFileFetched = 0;
-    if (mSession.downloadOk != 1 || mSession.downloadFailed == 1) {
-        return;
-    }
-    BusyCursor busy(mUi);
+DownloadResult DownloadSession::stationFile(std::string_view icao) {
+    const fs::path local = mTempFolder / tempfiles::kStationFile;
     const auto base = splitUrl(stationFileBaseAddress(mServices));
     if (!base || base->scheme != "ftp") {
-        message(mUi, "URL inválido.");
-        return;
+        return resultOf(DownloadStatus::BadBase, local);
     }
     const std::string server =
         base->explicitPort ? base->host + text::format(":%d", base->port) : base->host;
-    const fs::path local = tempFile(tempfiles::kStationFile);
     removeQuietly(local);
-    const std::string remoteFile = mSession.selection.icao.str() + ".TXT";
+    const std::string remoteFile = std::string(icao) + ".TXT";
     const TransferResult result = guarded([&] {
         return mTransport.ftpRetrieve(server, kStationFileDirectory, remoteFile, local.string());
     });
     if (result.ok) {
-        mSession.stationFileFetched = 1;
-        return;
+        return resultOf(DownloadStatus::Ok, local);
     }
     removeQuietly(local);
     switch (result.failure) {
     case TransferFailure::NoSession:
-        message(mUi, "No se encuentra ninguna sesión de Internet válida.");
-        break;
+        return resultOf(DownloadStatus::NoSession, local, result);
     case TransferFailure::Connection:
-        showTransferError(result, {});
-        break;
+        return resultOf(DownloadStatus::TransferFailed, local, result);
     default:
-        message(mUi, "No se ha encontrado fichero.");
-        break;
+        return resultOf(DownloadStatus::NoFile, local, result);
     }
 }
 
-void DownloadSession::httpGetToFile(const std::string& url, const fs::path& filePath,
-                                    Caller caller) {
+DownloadResult DownloadSession::httpGetToFile(const std::string& url, const fs::path& filePath,
+                                              Tests tests) {
     const auto parts = splitUrl(url);
     if (!parts || (parts->scheme != "http" && parts->scheme != "https")) {
-        message(mUi, "Error: Solo se pueden usar direcciones que comiencen con http://",
-                kUrlErrorCaption);
-        mSession.downloadOk = 1;
-        return;
+        return resultOf(DownloadStatus::BadAddress, filePath);
     }
 
     removeQuietly(filePath);
     std::ofstream out(filePath, std::ios::binary | std::ios::trunc);
     if (!out) {
-        message(mUi, "No se han podido encontrar, en estos momentos, datos sobre dicha estación.");
-        mSession.downloadOk = 1;
-        return;
+        return resultOf(DownloadStatus::CannotWrite, filePath);
     }
 
     bool firstRead = true;
-    bool rejected = false;
+    DownloadStatus refusal = DownloadStatus::Ok;
     bool writeFailed = false;
     const auto sink = [&](std::string_view read) {
         out.write(read.data(), static_cast<std::streamsize>(read.size()));
@@ -204,15 +157,14 @@ void DownloadSession::httpGetToFile(const std::string& url, const fs::path& file
             return false;
         }
         // Error pages arrive with an ordinary status: recognise them by their text.
-        if (caller == Caller::SharedDownloader && text::textContains(kNotFound, read)) {
-            mSession.downloadOk = 0;
-            rejected = true;
+        if (tests == Tests::Shared && text::textContains(kNotFound, read)) {
+            refusal = DownloadStatus::NotFound;
             return false;
         }
         if (firstRead) {
             firstRead = false;
             if (read.substr(0, kErrorBodyStart.size()) == kErrorBodyStart) {
-                rejected = true;
+                refusal = DownloadStatus::ErrorPage;
                 return false;
             }
         }
@@ -224,43 +176,24 @@ void DownloadSession::httpGetToFile(const std::string& url, const fs::path& file
 
     // Servers of today answer a missing document with status 404 and a body of
     // their own wording.
-    if (!rejected && !writeFailed && result.ok && caller == Caller::SharedDownloader &&
+    if (refusal == DownloadStatus::Ok && !writeFailed && result.ok && tests == Tests::Shared &&
         result.status == 404) {
-        mSession.downloadOk = 0;
-        rejected = true;
+        refusal = DownloadStatus::NotFound;
     }
-    if (rejected) {
+    if (refusal != DownloadStatus::Ok) {
         removeQuietly(filePath);
-        rejectPage();
-        return;
+        return resultOf(refusal, filePath);
     }
     if (writeFailed || !out) {
         removeQuietly(filePath);
-        message(mUi, "No se han podido encontrar, en estos momentos, datos sobre dicha estación.");
-    } else if (!result.ok) {
+        return resultOf(DownloadStatus::CannotWrite, filePath);
+    }
+    if (!result.ok) {
         // A half-written page must not pass for a whole one.
         removeQuietly(filePath);
-        showTransferError(result, kTransferErrorCaption);
-        if (caller != Caller::QueryPage) {
-            mSession.downloadFailed = 1;
-        }
+        return resultOf(DownloadStatus::TransferFailed, filePath, result);
     }
-    mSession.downloadOk = 1;
-}
-
-void DownloadSession::rejectPage() {
-    mSession.soundingShown = 0;
-    mSession.soundingAvailable = 0;
-    message(mUi, "No se puede encontrar dicha estación o no es válida la fecha o la hora.");
-}
-
-void DownloadSession::showTransferError(const TransferResult& result, const std::string& caption) {
-    std::string errorText =
-        text::cp1252(result.error.empty() ? "Error de Internet." : result.error);
-    if (errorText.size() > kErrorTextLimit) {
-        errorText.resize(kErrorTextLimit);
-    }
-    mUi.showMessage(errorText, MessageIcon::None, caption);
+    return resultOf(DownloadStatus::Ok, filePath);
 }
 
 } // namespace brisalta

@@ -1,69 +1,88 @@
-// The download layer: copies every remote document the program shows into its
-// file in the private temporary folder, with the services' request headers and
-// the rejection tests of the sounding and METAR pages. Outcomes are reported as
-// they always were, through the session flags (downloadFailed, downloadOk,
-// stationFileFetched, ...) and Spanish messages; nothing is returned or thrown.
+// The download layer: copies one remote document into its file in the private
+// temporary folder, with the services' request headers and the rejection tests
+// of the sounding and METAR pages, and says how it went. It shows nothing and
+// touches no session state: the commands word the messages and set the flags.
 #pragma once
 
-#include "app/commandcontext.h"
-#include "ports/places.h"
 #include "ports/transport.h"
-#include "ports/ui.h"
 #include "session/sessionstate.h"
 #include "settings/services.h"
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace brisalta {
 
+// How one fetch ended.
+enum class DownloadStatus {
+    Ok,             // the document is in its file
+    BadAddress,     // not an http:// or https:// address; nothing was asked
+    CannotWrite,    // the temporary file could not be created or written
+    NotFound,       // the server says there is no such document: a "404 Not Found"
+                    // read or status (shared downloader only)
+    ErrorPage,      // the answer starts with the text-list service's error body
+    TransferFailed, // no answer or a broken transfer; `error` has the platform's text
+    // The FTP station file only:
+    BadBase,        // the configured base address is not an ftp:// address
+    NoSession,      // the internet layer could not start
+    NoFile,         // the server has no such file, or any other failure
+};
+
+struct DownloadResult {
+    DownloadStatus status = DownloadStatus::Ok;
+    std::string error; // the platform's error text (UTF-8) for TransferFailed and a failed FTP
+    TransferFailure failure = TransferFailure::None; // how the transport failed, when it did
+    std::filesystem::path file; // where the document is (or would have been)
+
+    bool ok() const { return status == DownloadStatus::Ok; }
+};
+
 // Plain download of one address to one file (ftp://, http://, https://). A
 // previous file of that name is removed first, so a failed download leaves no
-// file instead of an old document that would pass for the new one. Callers do
-// not have to look at the result: the reader notices the missing file.
+// file instead of an old document that would pass for the new one.
 TransferResult DownloadUrlToFile(Transport& transport, const std::string& url,
                                  const std::filesystem::path& filePath);
 
 class DownloadSession {
 public:
-    explicit DownloadSession(const CommandContext& context);
-    DownloadSession(SessionState& session, Ui& ui, Transport& transport, const Places& places,
+    DownloadSession(Transport& transport, std::filesystem::path tempFolder,
                     const ServiceTable& services);
 
-    // The shared downloader. soundingFetch = 0: the current-conditions page of
-    // selection.icao into "temp.htm". soundingFetch = 1: the chosen sounding
-    // into "sondeo.tmp" (text-list service) or "sondeoNuevo.tmp" (second
-    // service, when sounding.fromSecondService). Sets downloadFailed and
-    // downloadOk; a rejected sounding page clears soundingShown and
-    // soundingAvailable.
-    void fetchGraphOrSounding();
+    // The NOAA current-conditions page of an airport into "temp.htm", by the
+    // plain download: its failure is silent (the reader finds no page), so the
+    // status is always Ok.
+    DownloadResult currentConditions(std::string_view icao);
 
-    // The METAR query page of selection.icao into "addsmetar.tmp". Runs only
-    // after a good current-conditions download (downloadOk = 1, downloadFailed
-    // not 1); otherwise it only clears stationFileFetched.
-    void fetchQueryPage();
+    // The text-list sounding of the selection's station, date and hour into
+    // "sondeo.tmp" (the plain download when the address names the NOAA host).
+    DownloadResult textListSounding(const StationSelection& selection);
 
-    // The Banyeres school station table into "datosBanyeres.tmp".
-    void fetchBanyeresFile();
+    // The second sounding service's page of a station into "sondeoNuevo.tmp".
+    DownloadResult secondServiceSounding(std::string_view stationId, int secondServiceDate);
 
-    // The per-station METAR file "<icao>.TXT" by FTP into "tempMet.txt"; sets
-    // stationFileFetched on success. Like the query page it runs only after a
-    // good current-conditions download.
-    void fetchStationFile();
+    // The METAR query page of an airport into "addsmetar.tmp". A "404 Not
+    // Found" is kept: only the error body refuses the page.
+    DownloadResult queryPage(std::string_view icao);
+
+    // The Banyeres school station table into "datosBanyeres.tmp", with the
+    // same tests as the query page.
+    DownloadResult banyeresFile();
+
+    // The per-station METAR file "<icao>.TXT" by FTP into "tempMet.txt".
+    DownloadResult stationFile(std::string_view icao);
 
 private:
-    enum class Caller { SharedDownloader, QueryPage, Banyeres };
+    // The shared downloader's tests ("404 Not Found" anywhere, status 404) apply
+    // only to the sounding and the current-conditions documents.
+    enum class Tests { Shared, ErrorBodyOnly };
 
-    void httpGetToFile(const std::string& url, const std::filesystem::path& filePath,
-                       Caller caller);
-    void rejectPage();
-    void showTransferError(const TransferResult& result, const std::string& caption);
-    std::filesystem::path tempFile(const char* name) const;
+    DownloadResult sharedFetch(const std::string& url, const char* fileName);
+    DownloadResult httpGetToFile(const std::string& url, const std::filesystem::path& filePath,
+                                 Tests tests);
 
-    SessionState& mSession;
-    Ui& mUi;
     Transport& mTransport;
-    const Places& mPlaces;
+    std::filesystem::path mTempFolder;
     const ServiceTable& mServices;
 };
 

@@ -3,7 +3,7 @@
 // the download layer on top of it.
 #include "adapters/curl/curltransport.h"
 
-#include "net/downloadsession.h"
+#include "app/downloads.h"
 #include "adapters/loopbackserver.h"
 #include "support/scriptedui.h"
 #include "support/testplaces.h"
@@ -217,17 +217,15 @@ protected:
         session.selection.soundingHour = "00";
         session.selection.soundingStationId = "72357";
     }
-    void fetchSounding() {
-        session.soundingFetch = 1;
-        download.fetchGraphOrSounding();
-        session.soundingFetch = 0;
-    }
+    void fetchSounding() { download.sounding(); }
 
     test::ScriptedUi ui;
     SessionState session;
     ServiceTable services;
     CurlTransport curl{quick()};
-    DownloadSession download{session, ui, curl, places, services};
+    test::FixedClock clock{0};
+    CommandContext context{session, ui, curl, places, clock, services};
+    Downloads download{context};
 };
 
 TEST_F(LoopbackDownloadTest, FetchesSoundingPageAndStationFiles) {
@@ -237,17 +235,17 @@ TEST_F(LoopbackDownloadTest, FetchesSoundingPageAndStationFiles) {
     EXPECT_EQ(readFile(places.tempFolder() / "sondeo.tmp"),
               readFile(test::dataPath() / "samples/uwyo/siphon_wyoming_sounding.html"));
 
-    download.fetchGraphOrSounding();
+    download.currentConditions();
     EXPECT_NE(readFile(places.tempFolder() / "temp.htm").find("Current Weather Conditions"),
               std::string::npos);
-    download.fetchStationFile();
+    download.stationFile();
     EXPECT_EQ(session.stationFileFetched, 1);
     EXPECT_EQ(readFile(places.tempFolder() / "tempMet.txt"),
               readFile(test::dataPath() / "net/ftp/data/observations/metar/stations/LEMD.TXT"));
     EXPECT_TRUE(ui.messages.empty()) << ui.messageTexts()[0];
 
     session.selection.icao = "LEXX";
-    download.fetchStationFile();
+    download.stationFile();
     EXPECT_EQ(session.stationFileFetched, 0);
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"No se ha encontrado fichero."});
 }
@@ -280,7 +278,7 @@ TEST_F(LoopbackDownloadTest, UnreachableServersSetBothFlagsAndShowTheError) {
     services.noaaHost = "localhost:" + std::to_string(test::closedLoopbackPort());
     session.downloadFailed = 0;
     ui.messages.clear();
-    download.fetchStationFile();
+    download.stationFile();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messageTexts()[0].rfind("No se ha podido conectar con el servidor", 0), 0u)
         << ui.messageTexts()[0];

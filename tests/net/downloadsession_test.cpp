@@ -1,401 +1,108 @@
-// The download layer on recorded answers: the address of every document, the
-// file it lands in, the rejection tests and the flags and messages the
-// commands rely on afterwards.
+// The download layer alone: what each fetch reports, with no user interface
+// and no session behind it.
 #include "net/downloadsession.h"
 
 #include "adapters/replaynaming.h"
 #include "adapters/replaytransport.h"
-#include "support/scriptedui.h"
 #include "support/testplaces.h"
-#include "text/codepage.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
-#include <vector>
 
 namespace brisalta {
 namespace {
 
+namespace fs = std::filesystem;
 using test::readFile;
 using test::writeFile;
-namespace fs = std::filesystem;
-using Kind = ReplayTransport::RequestKind;
-using Fetch = void (DownloadSession::*)();
-
-const char* const kRejected =
-    "No se puede encontrar dicha estación o no es válida la fecha o la hora.";
 
 const std::string kSoundingUrl =
     "http://weather.uwyo.edu/cgi-bin/sounding?region=europe&TYPE=TEXT:LIST&YEAR=2024&MONTH=7"
     "&FROM=1712&TO=1712&STNM=08221";
-const std::string kSecondUrl =
-    "https://www.meteociel.fr/cartes_obs/sondage_display.php?id=08221&map=4&date=1721174400&map2=4";
 const std::string kQueryUrl =
     "https://aviationweather.gov/adds/metars?station_ids=LEMD&std_trans=standard&chk_metars=on"
     "&hoursStr=most+recent+only&submitmet=Submit";
-const std::string kBanyeresUrl = "https://drive.google.com/file/d/1AbC";
-const std::string kCurrentUrl = "ftp://tgftp.nws.noaa.gov/weather/current/LEMD.html";
-const std::string kStationFileUrl =
-    "ftp://tgftp.nws.noaa.gov/data/observations/metar/stations/LEMD.TXT";
 
-std::string sample(const char* relative) {
-    return readFile(test::dataPath() / "samples" / relative);
+StationSelection lisbonSelection() {
+    StationSelection s;
+    s.soundingStationId = "08221";
+    s.soundingRegion = "europe";
+    s.soundingYear = "2024";
+    s.soundingMonth = "7";
+    s.soundingDay = "17";
+    s.soundingHour = "12";
+    return s;
 }
 
-class DownloadSessionTest : public ::testing::Test {
-protected:
-    DownloadSessionTest() {
-        services.banyeresFileId = "1AbC";
-        StationSelection& s = session.selection;
-        s.icao = "LEMD";
-        s.soundingStationId = "08221";
-        s.soundingRegion = "europe";
-        s.soundingYear = "2024";
-        s.soundingMonth = "7";
-        s.soundingDay = "17";
-        s.soundingHour = "12";
-        session.sounding.secondServiceDate = 1721174400;
-    }
-
-    void record(const std::string& url, const std::string& body, int status = 0) {
-        const fs::path path = *replayPathForUrl(folder, url);
-        writeFile(path, body);
-        if (status != 0) {
-            writeFile(path.string() + ".status", std::to_string(status));
-        }
-    }
-    fs::path temp(const char* name) const { return places.tempFolder() / name; }
-    void soundingFromList() {
-        session.soundingFetch = 1;
-        session.sounding.fromSecondService = 0;
-    }
-    std::vector<std::string> texts() const { return ui.messageTexts(); }
-
-    test::ScratchPlaces places;
-    test::ScriptedUi ui;
-    SessionState session;
-    ServiceTable services;
-    fs::path folder = places.root() / "grabado";
-    ReplayTransport replay{folder};
-    DownloadSession download{session, ui, replay, places, services};
-};
-
-// Every document: its exact address, the way it is asked for and its file.
-TEST_F(DownloadSessionTest, FetchesEveryDocumentFromItsAddressIntoItsFile) {
+// The status of every way a fetch can end, and the file it leaves.
+TEST(DownloadSession, ReportsHowEachFetchEnded) {
     struct Case {
         const char* what;
-        Fetch fetch;
-        int soundingFetch;
-        int fromSecondService;
-        std::string url;
-        Kind kind;
-        const char* file;
-    };
-    const Case cases[] = {
-        {"current conditions", &DownloadSession::fetchGraphOrSounding, 0, 0, kCurrentUrl,
-         Kind::Download, "temp.htm"},
-        {"text-list sounding", &DownloadSession::fetchGraphOrSounding, 1, 0, kSoundingUrl,
-         Kind::HttpGet, "sondeo.tmp"},
-        {"second-service sounding", &DownloadSession::fetchGraphOrSounding, 1, 1, kSecondUrl,
-         Kind::HttpGet, "sondeoNuevo.tmp"},
-        {"query page", &DownloadSession::fetchQueryPage, 0, 0, kQueryUrl, Kind::HttpGet,
-         "addsmetar.tmp"},
-        {"Banyeres table", &DownloadSession::fetchBanyeresFile, 0, 0, kBanyeresUrl, Kind::HttpGet,
-         "datosBanyeres.tmp"},
-        {"station file", &DownloadSession::fetchStationFile, 0, 0, kStationFileUrl,
-         Kind::FtpRetrieve, "tempMet.txt"},
-    };
-    const std::string body = sample("uwyo/siphon_wyoming_sounding.html");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        test::ScratchPlaces scratch;
-        ReplayTransport transport(scratch.root() / "grabado");
-        DownloadSession fresh(session, ui, transport, scratch, services);
-        writeFile(*replayPathForUrl(transport.folder(), c.url), body);
-        session.soundingFetch = c.soundingFetch;
-        session.sounding.fromSecondService = c.fromSecondService;
-        session.downloadOk = 1;
-        session.downloadFailed = 0;
-        session.stationFileFetched = 0;
-
-        (fresh.*c.fetch)();
-
-        ASSERT_EQ(transport.requests().size(), 1u);
-        EXPECT_EQ(transport.requests()[0].address, c.url);
-        EXPECT_EQ(transport.requests()[0].kind, c.kind);
-        EXPECT_EQ(readFile(scratch.tempFolder() / c.file), body);
-        EXPECT_EQ(session.downloadOk, 1);
-        EXPECT_EQ(session.downloadFailed, 0);
-        EXPECT_EQ(session.stationFileFetched,
-                  c.fetch == &DownloadSession::fetchStationFile ? 1 : 0);
-        EXPECT_TRUE(ui.messages.empty());
-        EXPECT_EQ(ui.busyDepth, 0);
-    }
-}
-
-// Which caller applies which rejection test, and what a rejection leaves.
-TEST_F(DownloadSessionTest, RejectsErrorPagesByTheirText) {
-    const std::string good = sample("uwyo/siphon_wyoming_sounding.html");
-    const std::string errorPage =
-        sample("uwyo/siphon_wyoming_no_data.html"); // first line <BODY BGCOLOR=white>
-    const std::string notFoundLate = good + "<H1>404 Not Found</H1>\n" + good;
-    struct Case {
-        const char* what;
-        Fetch fetch;
-        std::string url;
-        const char* file;
+        std::string url;     // recorded answer ("" for none)
         std::string body;
-        int status;
-        bool rejected;
-        int downloadOkAfter;
+        int status;          // recorded HTTP status (0: 200)
+        bool sounding;       // fetch the sounding, else the query page
+        DownloadStatus expected;
+        bool fileKept;
     };
+    const std::string page = "<HTML>\nnivel 1000 hPa\n</HTML>\n";
     const Case cases[] = {
-        {"404 line after many good lines", &DownloadSession::fetchGraphOrSounding, kSoundingUrl,
-         "sondeo.tmp", notFoundLate, 0, true, 0},
-        {"error body on the first line", &DownloadSession::fetchGraphOrSounding, kSoundingUrl,
-         "sondeo.tmp", errorPage, 0, true, 1},
-        {"error body on the second line", &DownloadSession::fetchGraphOrSounding, kSoundingUrl,
-         "sondeo.tmp", "<HTML>\n" + errorPage, 0, false, 1},
-        {"error body after a tag on the first line", &DownloadSession::fetchGraphOrSounding,
-         kSoundingUrl, "sondeo.tmp", sample("uwyo/ash3d_metreader/UIL_1980051900_raw.html"), 0,
-         false, 1},
-        {"status 404 with the service's own wording", &DownloadSession::fetchGraphOrSounding,
-         kSoundingUrl, "sondeo.tmp",
-         sample("today/uwyo_new/siphon_2026/wyoming_no_data.body.404.txt"), 404, true, 0},
-        {"query page keeps a 404 line", &DownloadSession::fetchQueryPage, kQueryUrl,
-         "addsmetar.tmp", notFoundLate, 0, false, 1},
-        {"query page keeps a 404 status", &DownloadSession::fetchQueryPage, kQueryUrl,
-         "addsmetar.tmp", good, 404, false, 1},
-        {"query page refuses the error body", &DownloadSession::fetchQueryPage, kQueryUrl,
-         "addsmetar.tmp", errorPage, 0, true, 1},
-        {"Banyeres keeps a 404 line", &DownloadSession::fetchBanyeresFile, kBanyeresUrl,
-         "datosBanyeres.tmp", notFoundLate, 0, false, 1},
-        {"Banyeres refuses the error body", &DownloadSession::fetchBanyeresFile, kBanyeresUrl,
-         "datosBanyeres.tmp", errorPage, 0, true, 1},
+        {"a good sounding page", kSoundingUrl, page, 0, true, DownloadStatus::Ok, true},
+        {"404 text in the sounding page", kSoundingUrl, page + "404 Not Found\n", 0, true,
+         DownloadStatus::NotFound, false},
+        {"status 404 for the sounding", kSoundingUrl, "Unable to retrieve\n", 404, true,
+         DownloadStatus::NotFound, false},
+        {"the text-list error body", kSoundingUrl, "<BODY BGCOLOR=white>\n", 0, true,
+         DownloadStatus::ErrorPage, false},
+        {"nothing recorded for the sounding", "", "", 0, true, DownloadStatus::TransferFailed,
+         false},
+        {"the query page keeps a 404 status", kQueryUrl, page, 404, false, DownloadStatus::Ok,
+         true},
+        {"the query page refuses the error body", kQueryUrl, "<BODY BGCOLOR=white>\n", 0, false,
+         DownloadStatus::ErrorPage, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        record(c.url, c.body, c.status);
-        soundingFromList();
-        session.downloadOk = 1;
-        session.downloadFailed = 0;
-        session.soundingShown = 1;
-        session.soundingAvailable = 1;
-        ui.messages.clear();
-
-        (download.*c.fetch)();
-
-        EXPECT_EQ(fs::exists(temp(c.file)), !c.rejected);
-        if (!c.rejected) {
-            EXPECT_EQ(readFile(temp(c.file)), c.body);
+        test::ScratchPlaces places;
+        ReplayTransport replay(places.root() / "grabado");
+        if (!c.url.empty()) {
+            const fs::path recorded = *replayPathForUrl(replay.folder(), c.url);
+            writeFile(recorded, c.body);
+            if (c.status != 0) {
+                writeFile(recorded.string() + ".status", std::to_string(c.status));
+            }
         }
-        EXPECT_EQ(session.downloadOk, c.downloadOkAfter);
-        EXPECT_EQ(session.downloadFailed, 0);
-        EXPECT_EQ(session.soundingShown, c.rejected ? 0 : 1);
-        EXPECT_EQ(session.soundingAvailable, c.rejected ? 0 : 1);
-        EXPECT_EQ(texts(),
-                  c.rejected ? std::vector<std::string>{kRejected} : std::vector<std::string>{});
-        fs::remove_all(folder);
+        const ServiceTable services;
+        DownloadSession download(replay, places.tempFolder(), services);
+        const DownloadResult result =
+            c.sounding ? download.textListSounding(lisbonSelection()) : download.queryPage("LEMD");
+        EXPECT_EQ(result.status, c.expected);
+        EXPECT_EQ(fs::exists(result.file), c.fileKept);
+        if (c.fileKept) {
+            EXPECT_EQ(readFile(result.file), c.body);
+        }
+        if (c.expected == DownloadStatus::TransferFailed) {
+            EXPECT_FALSE(result.error.empty());
+        }
     }
 }
 
-TEST_F(DownloadSessionTest, CurrentConditionsPageNeverGoesThroughTheHttpTests) {
-    const std::string page = "<BODY BGCOLOR=white>\n404 Not Found\n";
-    record(kCurrentUrl, page);
-    session.soundingShown = 1;
-    download.fetchGraphOrSounding();
-    EXPECT_EQ(replay.requests().at(0).kind, Kind::Download);
-    EXPECT_EQ(readFile(temp("temp.htm")), page);
-    EXPECT_EQ(session.downloadOk, 1);
-    EXPECT_EQ(session.soundingShown, 1);
-    EXPECT_TRUE(ui.messages.empty());
-
-    // The rule looks for the NOAA host's first label anywhere in the address.
-    services.soundingListHost = "tgftp-sondeos.example.org";
-    soundingFromList();
-    download.fetchGraphOrSounding();
-    EXPECT_EQ(replay.requests().at(1).kind, Kind::Download);
-}
-
-TEST_F(DownloadSessionTest, FailedPlainDownloadIsSilentAndLeavesNoOldPage) {
-    writeFile(temp("temp.htm"), "página de la estación anterior");
-    session.downloadOk = 0;
-    download.fetchGraphOrSounding();
-    EXPECT_FALSE(fs::exists(temp("temp.htm")));
-    EXPECT_EQ(session.downloadOk, 1);
-    EXPECT_EQ(session.downloadFailed, 0);
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-// An unreachable document: the platform's text under "ERROR", the flags, no file.
-TEST_F(DownloadSessionTest, TransferFailureShowsErrorAndSetsFlags) {
-    struct Case {
-        const char* what;
-        Fetch fetch;
-        std::string url;
-        const char* file;
-        int downloadFailedAfter;
-    };
-    const Case cases[] = {
-        {"sounding", &DownloadSession::fetchGraphOrSounding, kSoundingUrl, "sondeo.tmp", 1},
-        {"Banyeres", &DownloadSession::fetchBanyeresFile, kBanyeresUrl, "datosBanyeres.tmp", 1},
-        {"query page", &DownloadSession::fetchQueryPage, kQueryUrl, "addsmetar.tmp", 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        writeFile(temp(c.file), "documento anterior");
-        soundingFromList();
-        session.downloadOk = 1;
-        session.downloadFailed = 0;
-        ui.messages.clear();
-
-        (download.*c.fetch)();
-
-        EXPECT_EQ(session.downloadFailed, c.downloadFailedAfter);
-        EXPECT_EQ(session.downloadOk, 1);
-        EXPECT_FALSE(fs::exists(temp(c.file)));
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].caption, "ERROR");
-        EXPECT_NE(ui.messageTexts()[0].find(c.url), std::string::npos) << ui.messageTexts()[0];
-    }
-}
-
-TEST_F(DownloadSessionTest, AddressThatIsNotHttpIsRefusedWithItsMessage) {
+TEST(DownloadSession, RefusesAddressesItCannotAsk) {
+    test::ScratchPlaces places;
+    ReplayTransport replay(places.root() / "grabado");
+    ServiceTable services;
     services.soundingListHost = "weather uwyo.edu"; // a blank cannot be sent
-    soundingFromList();
-    session.downloadOk = 0;
-    download.fetchGraphOrSounding();
-    EXPECT_TRUE(replay.requests().empty());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(texts()[0], "Error: Solo se pueden usar direcciones que comiencen con http://");
-    EXPECT_EQ(ui.messages[0].caption, "Error en URL");
-    EXPECT_EQ(session.downloadOk, 1);
-    EXPECT_EQ(session.downloadFailed, 0);
-}
-
-TEST_F(DownloadSessionTest, FileThatCannotBeCreatedGivesItsMessage) {
-    writeFile(temp("sondeo.tmp") / "ocupado", "una carpeta donde iría el fichero");
-    record(kSoundingUrl, "datos\n");
-    soundingFromList();
-    session.downloadOk = 0;
-    download.fetchGraphOrSounding();
-    EXPECT_EQ(texts(),
-              std::vector<std::string>{
-                  "No se han podido encontrar, en estos momentos, datos sobre dicha estación."});
-    EXPECT_EQ(session.downloadOk, 1);
-}
-
-// The picture's variant and the second-service flags a download leaves behind.
-TEST_F(DownloadSessionTest, ShowsPictureVariantAndClearsSecondServiceChoice) {
-    struct Case {
-        int soundingFetch, fromSecondService, dialogUsed;
-        int variant, fromSecondServiceAfter, dialogUsedAfter;
-    };
-    const Case cases[] = {
-        {0, 1, 1, 0, 0, 0}, // a graph ends the second-service choice
-        {1, 1, 1, 1, 1, 1},
-        {1, 1, 0, 0, 1, 0},
-        {1, 0, 1, 0, 0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.soundingFetch << c.fromSecondService << c.dialogUsed);
-        session.soundingFetch = c.soundingFetch;
-        session.sounding.fromSecondService = c.fromSecondService;
-        session.soundingDialogUsed = c.dialogUsed;
-        ui.pictures.clear();
-        download.fetchGraphOrSounding();
-        EXPECT_EQ(ui.pictures, std::vector<int>{c.variant});
-        EXPECT_EQ(session.sounding.fromSecondService, c.fromSecondServiceAfter);
-        EXPECT_EQ(session.soundingDialogUsed, c.dialogUsedAfter);
-        EXPECT_EQ(ui.busyDepth, 0);
-    }
-    // The Banyeres fetch shows the picture too, and changes no choice.
-    session.sounding.fromSecondService = 1;
-    session.soundingDialogUsed = 1;
-    ui.pictures.clear();
-    download.fetchBanyeresFile();
-    EXPECT_EQ(ui.pictures, std::vector<int>{1});
-    EXPECT_EQ(session.sounding.fromSecondService, 1);
-    EXPECT_EQ(session.soundingDialogUsed, 1);
-}
-
-// After a failed or refused current-conditions page nothing more is fetched.
-TEST_F(DownloadSessionTest, QueryPageAndStationFileWaitForAGoodPage) {
-    const int states[][2] = {{0, 0}, {1, 1}, {0, 1}}; // downloadOk, downloadFailed
-    for (const auto& state : states) {
-        session.downloadOk = state[0];
-        session.downloadFailed = state[1];
-        session.stationFileFetched = 1;
-        download.fetchQueryPage();
-        EXPECT_EQ(session.stationFileFetched, 0);
-        session.stationFileFetched = 1;
-        download.fetchStationFile();
-        EXPECT_EQ(session.stationFileFetched, 0);
-    }
-    EXPECT_TRUE(replay.requests().empty());
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(DownloadSessionTest, StationFileFailuresGiveTheirMessages) {
-    session.downloadOk = 1;
-    download.fetchStationFile(); // nothing recorded: the server has no such file
-    EXPECT_EQ(texts(), std::vector<std::string>{"No se ha encontrado fichero."});
-    EXPECT_FALSE(fs::exists(temp("tempMet.txt")));
-
+    DownloadSession download(replay, places.tempFolder(), services);
+    EXPECT_EQ(download.textListSounding(lisbonSelection()).status, DownloadStatus::BadAddress);
     services.noaaHost = "";
-    ui.messages.clear();
-    download.fetchStationFile();
-    EXPECT_EQ(texts(), std::vector<std::string>{"URL inválido."});
-    EXPECT_EQ(replay.requests().size(), 1u);
-    EXPECT_EQ(session.stationFileFetched, 0);
-    EXPECT_EQ(ui.busyDepth, 0);
-}
+    EXPECT_EQ(download.stationFile("LEMD").status, DownloadStatus::BadBase);
+    EXPECT_TRUE(replay.requests().empty());
 
-// A transport that fails every transfer in one given way, for the failures no
-// loopback server can produce.
-class FailingTransport : public Transport {
-public:
-    explicit FailingTransport(TransferResult result) : mResult(std::move(result)) {}
-    TransferResult httpGet(const std::string&, const std::vector<std::string>&,
-                           const ReadSink&) override {
-        return mResult;
-    }
-    TransferResult download(const std::string&, const std::string&) override { return mResult; }
-    TransferResult ftpRetrieve(const std::string&, const std::string&, const std::string&,
-                               const std::string&) override {
-        return mResult;
-    }
-
-private:
-    TransferResult mResult;
-};
-
-TEST_F(DownloadSessionTest, NoInternetSessionAndLongErrorTexts) {
-    FailingTransport noSession({false, 0, "sin sesión", TransferFailure::NoSession});
-    DownloadSession withoutSession(session, ui, noSession, places, services);
-    session.downloadOk = 1;
-    withoutSession.fetchStationFile();
-    EXPECT_EQ(texts(),
-              std::vector<std::string>{"No se encuentra ninguna sesión de Internet válida."});
-
-    FailingTransport verbose({false, 0, std::string(5000, 'e'), TransferFailure::Connection});
-    DownloadSession talkative(session, ui, verbose, places, services);
-    ui.messages.clear();
-    soundingFromList();
-    talkative.fetchGraphOrSounding();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text.size(), 1023u);
-    EXPECT_EQ(session.downloadFailed, 1);
-    EXPECT_EQ(session.downloadOk, 1);
-
-    // A connection failure of the FTP transfer shows the platform's text.
-    ui.messages.clear();
-    session.downloadFailed = 0;
-    talkative.fetchStationFile();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, std::string(1023, 'e'));
-    EXPECT_EQ(ui.messages[0].caption, "");
+    // A temporary file that cannot be created.
+    writeFile(places.tempFolder() / "addsmetar.tmp" / "ocupado", "una carpeta");
+    EXPECT_EQ(download.queryPage("LEMD").status, DownloadStatus::CannotWrite);
 }
 
 } // namespace

@@ -1,0 +1,154 @@
+// The commands' fetches, with their pictures, messages and flags.
+#include "app/downloads.h"
+
+#include "ports/busycursor.h"
+#include "text/codepage.h"
+
+namespace brisalta {
+namespace {
+
+// Error texts are shown from a 1024-byte buffer.
+constexpr std::size_t kErrorTextLimit = 1023;
+
+constexpr const char* kUrlErrorCaption = "Error en URL";
+constexpr const char* kTransferErrorCaption = "ERROR";
+constexpr const char* kCannotWrite =
+    "No se han podido encontrar, en estos momentos, datos sobre dicha estación.";
+constexpr const char* kRejected =
+    "No se puede encontrar dicha estación o no es válida la fecha o la hora.";
+
+} // namespace
+
+Downloads::Downloads(CommandContext& context)
+    : mContext(context),
+      mSession(context.transport, context.places.tempFolder(), context.services) {}
+
+std::string Downloads::transferErrorText(const DownloadResult& result) {
+    std::string errorText =
+        text::cp1252(result.error.empty() ? "Error de Internet." : result.error);
+    if (errorText.size() > kErrorTextLimit) {
+        errorText.resize(kErrorTextLimit);
+    }
+    return errorText;
+}
+
+void Downloads::message(const char* utf8Text, const std::string& caption) {
+    mContext.ui.showMessage(text::cp1252(utf8Text), MessageIcon::None, caption);
+}
+
+bool Downloads::pageWasGood() const {
+    return mContext.session.downloadOk == 1 && mContext.session.downloadFailed != 1;
+}
+
+DownloadResult Downloads::currentConditions() {
+    SessionState& s = mContext.session;
+    s.downloadFailed = 0;
+    const BusyCursor busy(mContext.ui);
+    // A download that is not a sounding ends the second-service choice.
+    s.sounding.fromSecondService = 0;
+    s.soundingDialogUsed = 0;
+    mContext.ui.showDownloadPicture(0);
+    const DownloadResult result = mSession.currentConditions(s.selection.icao.view());
+    applyHttpResult(result, true);
+    return result;
+}
+
+DownloadResult Downloads::sounding() {
+    SessionState& s = mContext.session;
+    s.downloadFailed = 0;
+    const BusyCursor busy(mContext.ui);
+    const bool secondService = s.sounding.fromSecondService == 1;
+    // The second service's picture shows only when its date came from the dialog.
+    const int variant = secondService && s.soundingDialogUsed == 1 ? 1 : 0;
+    if (!secondService) {
+        s.soundingDialogUsed = 0;
+    }
+    mContext.ui.showDownloadPicture(variant);
+    const DownloadResult result =
+        secondService ? mSession.secondServiceSounding(s.selection.soundingStationId,
+                                                       s.sounding.secondServiceDate)
+                      : mSession.textListSounding(s.selection);
+    applyHttpResult(result, true);
+    return result;
+}
+
+void Downloads::queryPage() {
+    if (!pageWasGood()) {
+        mContext.session.stationFileFetched = 0;
+        return;
+    }
+    const BusyCursor busy(mContext.ui);
+    applyHttpResult(mSession.queryPage(mContext.session.selection.icao.view()), false);
+}
+
+DownloadResult Downloads::banyeresFile() {
+    SessionState& s = mContext.session;
+    s.downloadFailed = 0;
+    const BusyCursor busy(mContext.ui);
+    mContext.ui.showDownloadPicture(s.sounding.fromSecondService == 1 ? 1 : 0);
+    const DownloadResult result = mSession.banyeresFile();
+    applyHttpResult(result, true);
+    return result;
+}
+
+void Downloads::stationFile() {
+    SessionState& s = mContext.session;
+    // Set again only by a file fetched in this command.
+    s.stationFileFetched = 0;
+    if (!pageWasGood()) {
+        return;
+    }
+    const BusyCursor busy(mContext.ui);
+    const DownloadResult result = mSession.stationFile(s.selection.icao.view());
+    switch (result.status) {
+    case DownloadStatus::Ok:
+        s.stationFileFetched = 1;
+        break;
+    case DownloadStatus::BadBase:
+        message("URL inválido.");
+        break;
+    case DownloadStatus::NoSession:
+        message("No se encuentra ninguna sesión de Internet válida.");
+        break;
+    case DownloadStatus::TransferFailed:
+        mContext.ui.showMessage(transferErrorText(result), MessageIcon::None, {});
+        break;
+    default:
+        message("No se ha encontrado fichero.");
+        break;
+    }
+}
+
+void Downloads::applyHttpResult(const DownloadResult& result, bool sharedDownloader) {
+    SessionState& s = mContext.session;
+    switch (result.status) {
+    case DownloadStatus::BadAddress:
+        message("Error: Solo se pueden usar direcciones que comiencen con http://",
+                kUrlErrorCaption);
+        break;
+    case DownloadStatus::CannotWrite:
+        message(kCannotWrite);
+        break;
+    case DownloadStatus::NotFound:
+    case DownloadStatus::ErrorPage:
+        // A refused page says nothing about downloadOk unless the server said 404.
+        if (result.status == DownloadStatus::NotFound) {
+            s.downloadOk = 0;
+        }
+        s.soundingShown = 0;
+        s.soundingAvailable = 0;
+        message(kRejected);
+        return;
+    case DownloadStatus::TransferFailed:
+        mContext.ui.showMessage(transferErrorText(result), MessageIcon::None, kTransferErrorCaption);
+        if (sharedDownloader) {
+            s.downloadFailed = 1;
+        }
+        break;
+    default:
+        break;
+    }
+    s.downloadOk = 1;
+}
+
+} // namespace brisalta
