@@ -3,12 +3,10 @@
 
 #include "graph/graphrenderer.h"
 #include "app/downloads.h"
+#include "app/surfaceloading.h"
 #include "net/tempfiles.h"
 #include "session/numeric.h"
-#include "surface/banyeresfile.h"
-#include "surface/currentconditionspage.h"
 #include "weather/derived.h"
-#include "surface/latestreport.h"
 #include "text/codepage.h"
 #include "text/format.h"
 
@@ -43,18 +41,18 @@ void GraphCommands::showGraph() {
     if (s.downloadFailed) {
         return;
     }
-    readCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
+    loadCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
     if (s.graphShown) {
         // An airport graph replaces an automatic station's on screen; left set,
         // the clouds command would deny the airport its sky report.
         s.emaGraphShown = 0;
     }
     download.queryPage();
-    readQueryPage(s, temp / tempfiles::kQueryPage);
+    loadQueryPage(s, temp / tempfiles::kQueryPage);
     if (s.queryPageDone == 0) {
         download.stationFile();
         if (s.stationFileFetched) {
-            readStationFile(s, temp / tempfiles::kStationFile);
+            loadStationFile(s, temp / tempfiles::kStationFile);
         }
     }
     s.soundingShown = 0;
@@ -81,7 +79,7 @@ void GraphCommands::showBanyeresGraph() {
     if (s.downloadFailed) {
         return;
     }
-    readBanyeresFile(s, mContext.ui, mContext.places.tempFolder() / tempfiles::kBanyeres);
+    loadBanyeresFile(s, mContext.ui, mContext.places.tempFolder() / tempfiles::kBanyeres);
     s.soundingShown = 0;
     if (s.graphShown || s.emaGraphShown) {
         if (s.soundingAvailable) {

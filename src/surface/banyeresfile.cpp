@@ -1,13 +1,9 @@
 // The Banyeres school station table.
 #include "surface/banyeresfile.h"
 
-#include "ports/ui.h"
 #include "session/numeric.h"
-#include "session/sessionstate.h"
-#include "ports/busycursor.h"
-#include "weather/derived.h"
 #include "surface/hourlyslots.h"
-#include "text/codepage.h"
+#include "weather/derived.h"
 #include "text/streamreader.h"
 #include "text/textutil.h"
 
@@ -15,7 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
+#include <utility>
 #include <vector>
 
 namespace brisalta {
@@ -162,55 +158,30 @@ int readSlot(const std::vector<std::string_view>& words, GraphSeries& graph, int
     return integerOf(wordAt(words, kHumidityWord));
 }
 
-void removeFile(const std::filesystem::path& file) {
-    std::error_code ignored;
-    std::filesystem::remove(file, ignored);
-}
-
 } // namespace
 
-void readBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path& file) {
-    GraphSeries& graph = session.graph;
-    graph.pressureIsStation = 0;
-    graph.altitudeKnown = 0;
-    graph.hasGust = 0;
-    graph.gustSpeed = 0;
-    graph.hasTrend = 0;
-    graph.skyReport.clear();
-    if (session.downloadOk != 1 || session.downloadFailed == 1) {
-        session.graphShown = 0;
-        return;
-    }
-    session.selection.icao = "BANY";
-    const BusyCursor busy(ui);
+BanyeresTable readBanyeresFile(StreamReader& file, GraphSeries graph) {
+    BanyeresTable result;
+    result.graph = std::move(graph);
+    GraphSeries& g = result.graph;
+    g.title = "Banyeres, Alicante";
+    g.pressureIsStation = 1;
+    g.altitudeKnown = 1;
+    g.altitudeMetres = kAltitudeMetres;
 
-    const std::optional<StreamReader> opened = StreamReader::open(file, StreamReader::Mode::Binary);
-    if (!opened) {
-        ui.showMessage(text::cp1252("No se ha encontrado fichero temporal en disco duro."));
-        return;
-    }
-    graph.title = "Banyeres, Alicante";
-    graph.pressureIsStation = 1;
-    graph.altitudeKnown = 1;
-    graph.altitudeMetres = kAltitudeMetres;
-    session.graphShown = 0;
-    session.emaGraphShown = 0;
-
-    const DataLines lines(opened->bytes());
+    const DataLines lines(file.bytes());
     const long n = lines.lineBreaks();
     if (n < static_cast<long>(kFewestLineBreaks)) {
-        ui.showMessage(
-            text::cp1252("No se han encontrado datos en la estación.Inténtelo más tarde."));
-        removeFile(file);
-        return;
+        result.problem = BanyeresTable::Problem::TooFewLines;
+        return result;
     }
 
     // The last line dates the graph and tells whether the file ends on a half hour.
     const long lastLine = n - 1;
     const std::vector<std::string_view> last = lines.wordsOf(lastLine);
-    readDate(wordAt(last, kDateWord, 8), graph);
+    readDate(wordAt(last, kDateWord, 8), g);
     const std::string hhmm = hhmmTextOf(wordAt(last, kTimeWord, 5));
-    graph.lastTime = text::leadingInteger(hhmm);
+    g.lastTime = text::leadingInteger(hhmm);
     const bool endsOnHalfHour = hhmm.size() == 4 && hhmm[2] == '3';
 
     // Every second line from here on is a full hour, the last of them the last
@@ -221,30 +192,25 @@ void readBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path
         const long line = firstLine + 2L * slot;
         if (line < 0) {
             // A file shorter than a day: the oldest slots stay empty.
-            clearSlot(graph, slot);
-            graph.banyeresHumiditySeries[slot] = kMissing;
+            clearSlot(g, slot);
+            g.banyeresHumiditySeries[slot] = kMissing;
             newestUnreached = slot;
             continue;
         }
-        graph.banyeresHumiditySeries[slot] = readSlot(lines.wordsOf(line), graph, slot);
+        g.banyeresHumiditySeries[slot] = readSlot(lines.wordsOf(line), g, slot);
     }
 
     if (endsOnHalfHour) {
         // The half hour after the last full hour is the newest reading; the
         // humidity series keeps the full hour.
-        graph.humidity = readSlot(last, graph, kSlots - 1);
+        g.humidity = readSlot(last, g, kSlots - 1);
     } else {
-        graph.humidity = graph.banyeresHumiditySeries[kSlots - 1];
+        g.humidity = g.banyeresHumiditySeries[kSlots - 1];
     }
 
-    validateSlots(graph);
-    numberEarlierHours(graph, newestUnreached);
-    session.banyeresGraph = 1;
-    session.graphAvailable = 1;
-    session.graphShown = 1;
-    ui.showMessage(text::cp1252(
-        "Datos cedidos por la estación meteorológica escolar de Banyeres de Mariola (Alicante)."));
-    removeFile(file);
+    validateSlots(g);
+    numberEarlierHours(g, newestUnreached);
+    return result;
 }
 
 } // namespace brisalta

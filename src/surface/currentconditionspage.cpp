@@ -2,21 +2,16 @@
 // one character at a time.
 #include "surface/currentconditionspage.h"
 
-#include "ports/ui.h"
 #include "session/numeric.h"
-#include "session/sessionstate.h"
-#include "ports/busycursor.h"
 #include "weather/derived.h"
 #include "surface/hourlyslots.h"
 #include "weather/timeoffset.h"
-#include "text/codepage.h"
 #include "text/streamreader.h"
 #include "text/textutil.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
+#include <utility>
 
 namespace brisalta {
 namespace {
@@ -125,9 +120,9 @@ void readHumidity(StreamReader& page, GraphSeries& graph) {
 
 // Examines the lines before the table. Returns where the table walk starts:
 // the beginning of the "Latest" line, or where the examination stopped.
-std::size_t readHeader(SessionState& session, StreamReader& page) {
-    GraphSeries& graph = session.graph;
-    const std::string_view icao = session.selection.icao.view();
+std::size_t readHeader(CurrentConditionsPage& result, StreamReader& page, std::string_view icao,
+                       int timeOffsetHours) {
+    GraphSeries& graph = result.graph;
     const std::size_t lines = page.count('\n');
     std::string line;
     for (std::size_t examined = 0; examined < lines; ++examined) {
@@ -142,14 +137,14 @@ std::size_t readHeader(SessionState& session, StreamReader& page) {
             readElevation(line, graph);
         }
         if (textContains("/SELECT><BR>", line)) {
-            readObservationTime(page, page.tell(), graph, session.selection.timeOffsetHours);
+            readObservationTime(page, page.tell(), graph, timeOffsetHours);
         }
         if (textContains("Humidity", line)) {
-            session.stationFound = 1;
+            result.stationFound = true;
             readHumidity(page, graph);
         }
         if (textContains("Latest", line)) {
-            session.stationFound = 1;
+            result.stationFound = true;
             return lineStart;
         }
     }
@@ -261,63 +256,28 @@ int walkTable(StreamReader& page, GraphSeries& graph) {
     return numbers > 0 ? slot - 1 : slot;
 }
 
-void removeFile(const std::filesystem::path& file) {
-    std::error_code ignored;
-    std::filesystem::remove(file, ignored);
-}
-
 } // namespace
 
-void readCurrentConditionsPage(SessionState& session, Ui& ui, const std::filesystem::path& file) {
-    GraphSeries& graph = session.graph;
-    graph.pressureIsStation = 0;
-    graph.altitudeKnown = 0;
-    session.banyeresGraph = 0;
-    session.graphFromFile = 0;
-    graph.noPressure = 0;
-    graph.noWindSpeed = 0;
-    graph.allCalm = 0;
-    graph.hasHumiditySeries = 0;
-    graph.hasDewPointSeries = 0;
-    if (session.downloadOk != 1 || session.downloadFailed == 1) {
-        session.graphShown = 0;
-        return;
-    }
-    graph.title.clear();
-
-    const BusyCursor busy(ui);
-    std::optional<StreamReader> opened = StreamReader::open(file, StreamReader::Mode::Binary);
-    if (!opened) {
-        return;
-    }
-    StreamReader& page = *opened;
-    session.stationFound = 0;
-    session.graphShown = 0;
-
-    page.seek(readHeader(session, page));
-    if (!page.atEnd() && session.stationFound == 0) {
-        ui.showMessage(text::cp1252("No se ha podido encontrar dicha estación, puede que esté "
-                                    "temporalmente fuera de servicio o que no exista."));
-        session.graphShown = 0;
-        removeFile(file);
-        return;
+CurrentConditionsPage readCurrentConditionsPage(StreamReader& page, GraphSeries graph,
+                                                std::string_view icao, int timeOffsetHours) {
+    CurrentConditionsPage result;
+    result.graph = std::move(graph);
+    page.seek(readHeader(result, page, icao, timeOffsetHours));
+    if (!page.atEnd() && !result.stationFound) {
+        result.problem = CurrentConditionsPage::Problem::UnknownStation;
+        return result;
     }
 
     // A new station never shows the previous station's values.
-    clearSlots(graph);
-    const int newestUnreached = walkTable(page, graph);
-    const MissingCounts missing = validateSlots(graph);
-    numberEarlierHours(graph, newestUnreached);
-    if (missing.enoughForGraph()) {
-        session.graphAvailable = 1;
-        session.graphShown = 1;
-    } else {
-        session.graphAvailable = 0;
-        session.graphShown = 0;
-        ui.showMessage(
-            text::cp1252("La estación no dispone de suficientes datos en estos momentos.."));
+    GraphSeries& g = result.graph;
+    clearSlots(g);
+    const int newestUnreached = walkTable(page, g);
+    const MissingCounts missing = validateSlots(g);
+    numberEarlierHours(g, newestUnreached);
+    if (!missing.enoughForGraph()) {
+        result.problem = CurrentConditionsPage::Problem::TooFewData;
     }
-    removeFile(file);
+    return result;
 }
 
 } // namespace brisalta

@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
+#include <utility>
 #include <vector>
 
 namespace brisalta {
@@ -101,15 +101,9 @@ std::optional<QueryReport> findQueryReport(StreamReader& page) {
     return std::nullopt;
 }
 
-void removeFile(const std::filesystem::path& file) {
-    std::error_code ignored;
-    std::filesystem::remove(file, ignored);
-}
-
 } // namespace
 
-void readQueryPage(SessionState& session, const std::filesystem::path& file) {
-    GraphSeries& graph = session.graph;
+void startLatestReport(GraphSeries& graph) {
     graph.visibilityText.clear();
     graph.variableWindText.clear();
     graph.skyText.clear();
@@ -118,16 +112,14 @@ void readQueryPage(SessionState& session, const std::filesystem::path& file) {
     graph.hasTrend = 0;
     graph.hasGust = 0;
     graph.gustSpeed = 0;
-    session.queryPageDone = 0;
+}
 
-    std::optional<StreamReader> opened = StreamReader::open(file, StreamReader::Mode::Binary);
-    if (!opened) {
-        return;
-    }
-    const std::optional<QueryReport> report = findQueryReport(*opened);
-    removeFile(file);
+QueryPageReport readQueryPage(StreamReader& page, GraphSeries graph, int timeOffsetHours) {
+    QueryPageReport out;
+    out.graph = std::move(graph);
+    const std::optional<QueryReport> report = findQueryReport(page);
     if (!report) {
-        return;
+        return out;
     }
 
     const std::vector<std::string>& words = report->words;
@@ -136,53 +128,46 @@ void readQueryPage(SessionState& session, const std::filesystem::path& file) {
     const int hhmm = text::leadingInteger(text::charactersOf(timeGroup, 3, 4)) * 100 +
                      text::leadingInteger(text::charactersOf(timeGroup, 5, 6));
 
+    GraphSeries& g = out.graph;
     const MetarResult result = MetarDecoder::decodeGroups(words, words.size(), 2);
-    storeReportInSeries(result, graph);
-    graph.visibilityText = result.visibilityText;
-    graph.trendVisibilityText = result.trendVisibilityText;
-    graph.variableWindText = result.variableWindText;
-    graph.trendWindText = result.trendWindText;
+    storeReportInSeries(result, g);
+    g.visibilityText = result.visibilityText;
+    g.trendVisibilityText = result.trendVisibilityText;
+    g.variableWindText = result.variableWindText;
+    g.trendWindText = result.trendWindText;
 
     if (!(result.hasWind && result.hasTemperature && result.hasPressure)) {
-        return;
+        return out;
     }
-    session.queryPageDone = 1;
-    graph.month = text::leadingInteger(report->monthText);
-    graph.day = day;
-    graph.lastTime = hhmm;
-    applyTimeOffset(graph.day, graph.lastTime, session.selection.timeOffsetHours);
+    out.complete = true;
+    g.month = text::leadingInteger(report->monthText);
+    g.day = day;
+    g.lastTime = hhmm;
+    applyTimeOffset(g.day, g.lastTime, timeOffsetHours);
 
     // The report is newer than the page's table: it replaces the newest hour.
     constexpr int newest = kSlots - 1;
-    graph.temperature[newest] = result.temperature;
-    graph.dewPoint[newest] = result.dewPoint;
-    graph.windSpeed[newest] = result.windSpeedKmh;
-    graph.windDirection[newest] = result.windDirectionCode.view();
-    if (graph.pressureIsStation == 1) {
-        const double station = result.qnhHpa / stationPressureFactor(graph.altitudeMetres);
-        graph.lastConverted = station;
-        graph.pressure[newest] = truncToInt(station);
+    g.temperature[newest] = result.temperature;
+    g.dewPoint[newest] = result.dewPoint;
+    g.windSpeed[newest] = result.windSpeedKmh;
+    g.windDirection[newest] = result.windDirectionCode.view();
+    if (g.pressureIsStation == 1) {
+        const double station = result.qnhHpa / stationPressureFactor(g.altitudeMetres);
+        g.lastConverted = station;
+        g.pressure[newest] = truncToInt(station);
     }
+    return out;
 }
 
-void readStationFile(SessionState& session, const std::filesystem::path& file) {
-    if (session.stationFileFetched != 1) {
-        return;
-    }
-    session.stationFileFetched = 0;
-    std::optional<StreamReader> opened = StreamReader::open(file, StreamReader::Mode::Text);
-    if (!opened) {
-        return;
-    }
+GraphSeries readStationFile(StreamReader& file, GraphSeries graph) {
     // "yyyy/mm/dd hh:mm" on the first line, the report on the second.
     std::vector<std::string> words;
-    readWords(*opened, kMaxReportWords, words);
-    removeFile(file);
+    readWords(file, kMaxReportWords, words);
     constexpr std::size_t firstGroup = 4; // date, time, station, day-hour-minute
-    if (words.size() < firstGroup) {
-        return;
+    if (words.size() >= firstGroup) {
+        storeReportInSeries(MetarDecoder::decodeGroups(words, words.size(), firstGroup), graph);
     }
-    storeReportInSeries(MetarDecoder::decodeGroups(words, words.size(), firstGroup), session.graph);
+    return graph;
 }
 
 } // namespace brisalta

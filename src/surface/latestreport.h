@@ -4,32 +4,36 @@
 // the query page gave no complete report.
 #pragma once
 
-#include <filesystem>
+#include "session/sessionstate.h"
+#include "text/streamreader.h"
 
 namespace brisalta {
 
-struct SessionState;
+// What every new report starts from: the pieces kept for printing
+// (visibilityText, variableWindText, skyText, trendVisibilityText,
+// trendWindText) are emptied and hasTrend, hasGust and gustSpeed become 0;
+// skyReport keeps its text until a report is decoded.
+void startLatestReport(GraphSeries& graph);
 
-// Reads the query page at `file` and deletes it.
-//
-// Always first: the report pieces kept for printing (visibilityText,
-// variableWindText, skyText, trendVisibilityText, trendWindText) are emptied,
-// hasTrend, hasGust and gustSpeed become 0 and queryPageDone becomes 0;
-// skyReport keeps its text until a report is decoded. A page that says "NIL"
-// or "there are no data", or has no report, decodes nothing. Otherwise the
-// report is decoded into skyReport and its pieces; when it has wind,
-// temperature and pressure, queryPageDone = 1, the date (month, day; the year
-// stays) and lastTime become the report's, shifted to local time, and slot 23
-// takes the report's temperature, dew point (°C), wind (km/h, direction code)
-// and, when the page gave the elevation, its QNH reduced to station pressure
-// (hPa, truncated).
-void readQueryPage(SessionState& session, const std::filesystem::path& file);
+struct QueryPageReport {
+    GraphSeries graph;
+    // The report had wind, temperature and pressure: it dated the graph and
+    // replaced the newest slot. Without it the station file is asked for.
+    bool complete = false;
+};
 
-// Reads the per-station METAR file at `file` and deletes it, when
-// stationFileFetched says it came in this command (the flag is then
-// consumed). Only the report changes: skyReport, skyText, hasTrend and the
-// body gust; no slot, date or time is written. A file without a report line
-// changes nothing.
-void readStationFile(SessionState& session, const std::filesystem::path& file);
+// Reads the query page over `graph`. A page that says "NIL" or "there are no
+// data", or has no report, decodes nothing. Otherwise the report is decoded
+// into skyReport and its pieces; a complete report also sets the date (month,
+// day; the year stays) and lastTime, shifted by timeOffsetHours, and slot 23
+// takes its temperature, dew point (°C), wind (km/h, direction code) and, when
+// the series holds station pressure, its QNH reduced to station pressure (hPa,
+// truncated).
+QueryPageReport readQueryPage(text::StreamReader& page, GraphSeries graph, int timeOffsetHours);
+
+// Reads the per-station METAR file over `graph`. Only the report changes:
+// skyReport, skyText, hasTrend and the body gust; no slot, date or time is
+// written. A file without a report line changes nothing.
+GraphSeries readStationFile(text::StreamReader& file, GraphSeries graph);
 
 } // namespace brisalta

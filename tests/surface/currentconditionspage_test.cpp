@@ -2,53 +2,38 @@
 // the validation that decides whether there is a graph, and hostile pages.
 #include "surface/currentconditionspage.h"
 
-#include "session/sessionstate.h"
-#include "support/scriptedui.h"
 #include "support/testplaces.h"
 #include "weather/derived.h"
-#include "text/codepage.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
+#include <utility>
 
 namespace brisalta {
 namespace {
 
-namespace fs = std::filesystem;
 
-const std::string kStationNotFound =
-    "No se ha podido encontrar dicha estación, puede que esté temporalmente fuera de servicio o "
-    "que no exista.";
-const std::string kTooFewData = "La estación no dispone de suficientes datos en estos momentos..";
+using Problem = CurrentConditionsPage::Problem;
 
-class CurrentConditionsPage : public ::testing::Test {
+class CurrentConditionsPageReader : public ::testing::Test {
 protected:
-    void SetUp() override {
-        session.downloadOk = 1;
-        session.downloadFailed = 0;
-        session.selection.icao = "LEMD";
-        session.selection.timeOffsetHours = 2;
+    void readFixture(const char* station) {
+        icao = station;
+        readText(test::readFile(test::dataPath() / "surface" / "current" /
+                                (std::string(station) + ".html")));
     }
 
-    fs::path page() const { return places.tempFolder() / "temp.htm"; }
-
-    void readFixture(const char* icao) {
-        session.selection.icao = icao;
-        fs::copy_file(test::dataPath() / "surface" / "current" / (std::string(icao) + ".html"),
-                      page());
-        readCurrentConditionsPage(session, ui, page());
-    }
-
+    // Reads over the series the previous read left, as the command does.
     void readText(const std::string& bytes) {
-        test::writeFile(page(), bytes);
-        readCurrentConditionsPage(session, ui, page());
+        text::StreamReader reader(bytes);
+        page = readCurrentConditionsPage(reader, std::move(page.graph), icao, 2);
     }
 
-    test::ScratchPlaces places;
-    test::ScriptedUi ui;
-    SessionState session;
+    GraphSeries& graph() { return page.graph; }
+
+    std::string icao = "LEMD";
+    CurrentConditionsPage page;
 };
 
 // One table row as the page lays it out: four numbers after "(", the wind
@@ -68,66 +53,63 @@ std::string header(const std::string& icaoLine = "(TEST) 40-27N 003-33W 582M\n")
            "<TH>Latest hourly observations</TH>\n";
 }
 
-TEST_F(CurrentConditionsPage, ReadsTheMadridPage) {
+TEST_F(CurrentConditionsPageReader, ReadsTheMadridPage) {
     readFixture("LEMD");
-    EXPECT_EQ(session.graph.title, "Madrid / Barajas, Spain");
-    EXPECT_EQ(session.graph.altitudeMetres, 582);
-    EXPECT_EQ(session.graph.altitudeKnown, 1);
-    EXPECT_EQ(session.graph.pressureIsStation, 1);
-    EXPECT_EQ(session.graph.year, 2017);
-    EXPECT_EQ(session.graph.month, 7);
-    EXPECT_EQ(session.graph.day, 29);
-    EXPECT_EQ(session.graph.lastTime, 930); // 0730 UTC + 2 h
-    EXPECT_EQ(session.graph.humidity, 33);
-    EXPECT_EQ(session.stationFound, 1);
-    EXPECT_EQ(session.graphShown, 1);
-    EXPECT_EQ(session.graphAvailable, 1);
+    EXPECT_EQ(graph().title, "Madrid / Barajas, Spain");
+    EXPECT_EQ(graph().altitudeMetres, 582);
+    EXPECT_EQ(graph().altitudeKnown, 1);
+    EXPECT_EQ(graph().pressureIsStation, 1);
+    EXPECT_EQ(graph().year, 2017);
+    EXPECT_EQ(graph().month, 7);
+    EXPECT_EQ(graph().day, 29);
+    EXPECT_EQ(graph().lastTime, 930); // 0730 UTC + 2 h
+    EXPECT_EQ(graph().humidity, 33);
+    EXPECT_TRUE(page.stationFound);
+    EXPECT_EQ(page.problem, Problem::None);
 
     // The page lists the newest hour first; slot 23 is 07 UTC, slot 0 is 08 UTC the day before.
     const Slots<int> hours = {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
                               20, 21, 22, 23, 0, 1, 2, 3, 4, 5, 6, 7};
     const Slots<int> temperatures = {24, 27, 29, 31, 33, 34, 35, 36, 36, 35, 34, 32,
                                      30, 28, 27, 26, 25, 24, 23, 22, 21, 21, 22, 25};
-    EXPECT_EQ(session.graph.hour, hours);
-    EXPECT_EQ(session.graph.temperature, temperatures);
-    EXPECT_EQ(session.graph.dewPoint[0], 9);
-    EXPECT_EQ(session.graph.dewPoint[23], 8);
+    EXPECT_EQ(graph().hour, hours);
+    EXPECT_EQ(graph().temperature, temperatures);
+    EXPECT_EQ(graph().dewPoint[0], 9);
+    EXPECT_EQ(graph().dewPoint[23], 8);
     // QNH 1018 and 1017 reduced to 582 m and truncated.
-    EXPECT_EQ(session.graph.pressure[23], 949);
-    EXPECT_EQ(session.graph.pressure[0], 948);
+    EXPECT_EQ(graph().pressure[23], 949);
+    EXPECT_EQ(graph().pressure[0], 948);
     // Miles per hour to km/h, truncated: 2 mph -> 3, 15 mph -> 24.
-    EXPECT_EQ(session.graph.windDirection[23], "Variable");
-    EXPECT_EQ(session.graph.windSpeed[23], 3);
-    EXPECT_EQ(session.graph.windDirection[7], "WSW");
-    EXPECT_EQ(session.graph.windSpeed[7], 24);
+    EXPECT_EQ(graph().windDirection[23], "Variable");
+    EXPECT_EQ(graph().windSpeed[23], 3);
+    EXPECT_EQ(graph().windDirection[7], "WSW");
+    EXPECT_EQ(graph().windSpeed[7], 24);
     // A calm hour keeps its name but has no speed.
-    EXPECT_EQ(session.graph.windDirection[13], "Calm");
-    EXPECT_EQ(session.graph.windSpeed[13], kMissing);
-
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(ui.busyCalls, 1);
-    EXPECT_EQ(ui.busyDepth, 0);
-    EXPECT_FALSE(fs::exists(page()));
+    EXPECT_EQ(graph().windDirection[13], "Calm");
+    EXPECT_EQ(graph().windSpeed[13], kMissing);
 }
 
-TEST_F(CurrentConditionsPage, ReducesPressuresOnlyWhenThePageGivesTheElevation) {
+TEST_F(CurrentConditionsPageReader, ReducesPressuresOnlyWhenThePageGivesTheElevation) {
     readFixture("LEAL");
-    EXPECT_EQ(session.graph.altitudeMetres, 43);
-    EXPECT_EQ(session.graph.pressure[23], static_cast<int>(1016 / stationPressureFactor(43)));
-    EXPECT_EQ(session.graph.pressure[23], 1010);
+    EXPECT_EQ(graph().altitudeMetres, 43);
+    EXPECT_EQ(graph().pressure[23], static_cast<int>(1016 / stationPressureFactor(43)));
+    EXPECT_EQ(graph().pressure[23], 1010);
 
-    session.selection.icao = "TEST";
+    // The command starts every page from QNH.
+    icao = "TEST";
+    graph().pressureIsStation = 0;
+    graph().altitudeKnown = 0;
     readText(header("(TEST) 40-27N 003-33W\n") + row(7, 25, 8, "(1018 hPa)", "SW 10 MPH"));
-    EXPECT_EQ(session.graph.pressureIsStation, 0);
-    EXPECT_EQ(session.graph.altitudeKnown, 0);
-    EXPECT_EQ(session.graph.pressure[23], 1018);
-    EXPECT_EQ(session.graph.windSpeed[23], 16);
+    EXPECT_EQ(graph().pressureIsStation, 0);
+    EXPECT_EQ(graph().altitudeKnown, 0);
+    EXPECT_EQ(graph().pressure[23], 1018);
+    EXPECT_EQ(graph().windSpeed[23], 16);
 }
 
-TEST_F(CurrentConditionsPage, ShortPageFillsTheNewestSlotsAndDropsTheIncompleteRow) {
+TEST_F(CurrentConditionsPageReader, ShortPageFillsTheNewestSlotsAndDropsTheIncompleteRow) {
     readFixture("LEBL");
-    const GraphSeries& g = session.graph;
-    EXPECT_EQ(session.graphShown, 1);
+    const GraphSeries& g = graph();
+    EXPECT_EQ(page.problem, Problem::None);
     EXPECT_EQ(g.hour[23], 7);
     EXPECT_EQ(g.temperature[23], 26);
     EXPECT_EQ(g.pressure[23], 1016); // 1017 hPa at 6 m
@@ -153,120 +135,79 @@ TEST_F(CurrentConditionsPage, ShortPageFillsTheNewestSlotsAndDropsTheIncompleteR
     }
 }
 
-TEST_F(CurrentConditionsPage, ANewStationNeverShowsThePreviousStationsValues) {
+TEST_F(CurrentConditionsPageReader, ANewStationNeverShowsThePreviousStationsValues) {
     for (int i = 0; i < kSlots; ++i) {
-        session.graph.temperature[i] = 30;
-        session.graph.pressure[i] = 1000;
-        session.graph.windSpeed[i] = 20;
+        graph().temperature[i] = 30;
+        graph().pressure[i] = 1000;
+        graph().windSpeed[i] = 20;
     }
-    session.selection.icao = "TEST";
+    icao = "TEST";
     readText(header() + row(7, 25, 8, "(1018)", "SW 10") + row(6, 24, 8, "(1018)", "SW 9") +
              row(5, 23, 8, "(1017)", "Calm"));
-    EXPECT_EQ(session.graph.temperature[21], 23);
+    EXPECT_EQ(graph().temperature[21], 23);
     for (int i = 0; i < 21; ++i) {
-        EXPECT_EQ(session.graph.temperature[i], kMissing) << i;
-        EXPECT_EQ(session.graph.pressure[i], kMissing) << i;
+        EXPECT_EQ(graph().temperature[i], kMissing) << i;
+        EXPECT_EQ(graph().pressure[i], kMissing) << i;
     }
-    EXPECT_EQ(session.graph.hour[0], 8); // 21 hours before 05 UTC
-    EXPECT_EQ(session.graphShown, 0);
-    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kTooFewData});
+    EXPECT_EQ(graph().hour[0], 8); // 21 hours before 05 UTC
+    EXPECT_EQ(page.problem, Problem::TooFewData);
 }
 
 // Purpose: the row rules of the walk on hand-made tables.
-TEST_F(CurrentConditionsPage, WalksRowsByParenthesesAndClosingTags) {
-    session.selection.icao = "TEST";
+TEST_F(CurrentConditionsPageReader, WalksRowsByParenthesesAndClosingTags) {
+    icao = "TEST";
     // Calm glued to its closing tag; direction words longer than 8 are cut.
     readText(header() + row(7, 25, 8, "(1018)", "Calm") + row(6, 24, 7, "(1018)", "Variable 5") +
              row(5, 23, 6, "(1017)", "Northwesterly 12"));
-    EXPECT_EQ(session.graph.windDirection[23], "Calm");
-    EXPECT_EQ(session.graph.windDirection[22], "Variable");
-    EXPECT_EQ(session.graph.windSpeed[22], 8);
-    EXPECT_EQ(session.graph.windDirection[21], "Northwes");
-    EXPECT_EQ(session.graph.windSpeed[21], kMissing); // "terly" is no number
+    EXPECT_EQ(graph().windDirection[23], "Calm");
+    EXPECT_EQ(graph().windDirection[22], "Variable");
+    EXPECT_EQ(graph().windSpeed[22], 8);
+    EXPECT_EQ(graph().windDirection[21], "Northwes");
+    EXPECT_EQ(graph().windSpeed[21], kMissing); // "terly" is no number
 
     // Numbers within two line breaks of each other belong to one row.
     readText(header() + "(7)\n\n(20)\n\n(10)\n\n(1015) > > > > > >NE 4\n");
-    EXPECT_EQ(session.graph.hour[23], 7);
-    EXPECT_EQ(session.graph.pressure[23], 946); // 1015 hPa at 582 m
-    EXPECT_EQ(session.graph.windSpeed[23], 6);
+    EXPECT_EQ(graph().hour[23], 7);
+    EXPECT_EQ(graph().pressure[23], 946); // 1015 hPa at 582 m
+    EXPECT_EQ(graph().windSpeed[23], 6);
 
     // Three line breaks before the next "(" end an incomplete row.
     readText(header() + "(7)\n\n\n(6)(20)(10)(1015)>>>>>>E 4\n");
-    EXPECT_EQ(session.graph.hour[23], 7);
-    EXPECT_EQ(session.graph.temperature[23], kMissing);
-    EXPECT_EQ(session.graph.hour[22], 6);
-    EXPECT_EQ(session.graph.temperature[22], 20);
-    EXPECT_EQ(session.graph.windDirection[22], "E");
+    EXPECT_EQ(graph().hour[23], 7);
+    EXPECT_EQ(graph().temperature[23], kMissing);
+    EXPECT_EQ(graph().hour[22], 6);
+    EXPECT_EQ(graph().temperature[22], 20);
+    EXPECT_EQ(graph().windDirection[22], "E");
 }
 
-TEST_F(CurrentConditionsPage, StopsAfterTwentyFourRows) {
-    session.selection.icao = "TEST";
+TEST_F(CurrentConditionsPageReader, StopsAfterTwentyFourRows) {
+    icao = "TEST";
     std::string rows;
     for (int i = 0; i < 30; ++i) {
         rows += row((23 - i + 48) % 24, i, 0, "(1000)", "N 10");
     }
     readText(header() + rows);
-    EXPECT_EQ(session.graph.temperature[23], 0);
-    EXPECT_EQ(session.graph.temperature[0], 23);
-    EXPECT_EQ(session.graphShown, 1);
+    EXPECT_EQ(graph().temperature[23], 0);
+    EXPECT_EQ(graph().temperature[0], 23);
+    EXPECT_EQ(page.problem, Problem::None);
 }
 
-TEST_F(CurrentConditionsPage, PageWithoutTheStationSaysSo) {
-    session.graphShown = 1;
-    session.graph.temperature[23] = 17;
+TEST_F(CurrentConditionsPageReader, PageWithoutTheStationIsNotWalked) {
+    graph().temperature[23] = 17;
     // The answer for an unknown station has no line break, so its text is left to walk.
     readText("<HTML><BODY>Station not found</BODY></HTML>");
-    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kStationNotFound});
-    EXPECT_EQ(session.graphShown, 0);
-    EXPECT_EQ(session.graph.temperature[23], 17); // the page was not walked
-    EXPECT_FALSE(fs::exists(page()));
-    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_EQ(page.problem, Problem::UnknownStation);
+    EXPECT_EQ(graph().temperature[23], 17);
 }
 
-TEST_F(CurrentConditionsPage, PageWithoutATableHasTooFewData) {
-    session.graphAvailable = 1;
+TEST_F(CurrentConditionsPageReader, PageWithoutATableHasTooFewData) {
     readText("<HTML>\n<BODY>\nNo data\n</BODY>\n</HTML>\n");
-    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kTooFewData});
-    EXPECT_EQ(session.graphShown, 0);
-    EXPECT_EQ(session.graphAvailable, 0);
-}
-
-TEST_F(CurrentConditionsPage, FailedDownloadReadsNothing) {
-    session.graphShown = 1;
-    session.graph.title = "Previous";
-    session.graph.pressureIsStation = 1;
-    session.graph.hasHumiditySeries = 1;
-    session.banyeresGraph = 1;
-    session.downloadFailed = 1;
-    test::writeFile(page(), "unread");
-    readCurrentConditionsPage(session, ui, page());
-    EXPECT_EQ(session.graphShown, 0);
-    EXPECT_EQ(session.graph.pressureIsStation, 0);
-    EXPECT_EQ(session.graph.hasHumiditySeries, 0);
-    EXPECT_EQ(session.banyeresGraph, 0);
-    EXPECT_EQ(session.graph.title, "Previous");
-    EXPECT_TRUE(fs::exists(page()));
-    EXPECT_EQ(ui.busyCalls, 0);
-
-    session.downloadFailed = 0;
-    session.downloadOk = 0; // the server said 404
-    readCurrentConditionsPage(session, ui, page());
-    EXPECT_EQ(session.graphShown, 0);
-}
-
-TEST_F(CurrentConditionsPage, MissingPageChangesNoGraphState) {
-    session.graphShown = 1;
-    session.graph.temperature[5] = 17;
-    readCurrentConditionsPage(session, ui, page());
-    EXPECT_EQ(session.graphShown, 1);
-    EXPECT_EQ(session.graph.temperature[5], 17);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_EQ(page.problem, Problem::TooFewData);
 }
 
 // Purpose: damaged or hostile pages end with a message or missing slots, never a crash.
-TEST_F(CurrentConditionsPage, SurvivesHostilePages) {
-    session.selection.icao = "TEST";
+TEST_F(CurrentConditionsPageReader, SurvivesHostilePages) {
+    icao = "TEST";
     std::string garbage;
     for (int i = 0; i < 20000; ++i) {
         garbage.push_back(static_cast<char>((i * 7919 + 13) % 256));
@@ -288,31 +229,27 @@ TEST_F(CurrentConditionsPage, SurvivesHostilePages) {
         "",
     };
     for (const std::string& bytes : pages) {
-        ui.messages.clear();
         readText(bytes);
-        EXPECT_FALSE(fs::exists(page()));
-        EXPECT_EQ(ui.busyDepth, 0);
-        EXPECT_LE(ui.messages.size(), 1u);
         for (int i = 0; i < kSlots; ++i) {
-            EXPECT_GE(session.graph.hour[i], 0);
-            EXPECT_LE(session.graph.hour[i], 23);
-            const int t = session.graph.temperature[i];
+            EXPECT_GE(graph().hour[i], 0);
+            EXPECT_LE(graph().hour[i], 23);
+            const int t = graph().temperature[i];
             EXPECT_TRUE(t == kMissing || (t >= -100 && t <= 100));
-            const int w = session.graph.windSpeed[i];
+            const int w = graph().windSpeed[i];
             EXPECT_TRUE(w == kMissing || (w > 0 && w <= 300));
         }
     }
 }
 
-TEST_F(CurrentConditionsPage, HugeNumbersBecomeMissingSlots) {
-    session.selection.icao = "TEST";
+TEST_F(CurrentConditionsPageReader, HugeNumbersBecomeMissingSlots) {
+    icao = "TEST";
     readText(header() + "(99999999999999999999)(2147483647)(-99999999999)(99999999999)>>>>>>N "
                         "99999999999\n");
-    EXPECT_EQ(session.graph.temperature[23], kMissing);
-    EXPECT_EQ(session.graph.dewPoint[23], kMissing);
-    EXPECT_EQ(session.graph.pressure[23], kMissing);
-    EXPECT_EQ(session.graph.windSpeed[23], kMissing);
-    EXPECT_EQ(session.graph.hour[23], 2147483647 % 24);
+    EXPECT_EQ(graph().temperature[23], kMissing);
+    EXPECT_EQ(graph().dewPoint[23], kMissing);
+    EXPECT_EQ(graph().pressure[23], kMissing);
+    EXPECT_EQ(graph().windSpeed[23], kMissing);
+    EXPECT_EQ(graph().hour[23], 2147483647 % 24);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// The latest report: the query page, whose values replace the newest slot, and
-// the per-station file, which only gives the report text.
-#include "surface/latestreport.h"
+// The latest report as the show-graph command reads it: the query page, whose
+// values replace the newest slot, and the per-station file, which only gives the
+// report text; each file is deleted once read.
+#include "app/surfaceloading.h"
 
 #include "session/sessionstate.h"
 #include "support/testplaces.h"
@@ -51,7 +52,7 @@ protected:
 
     void readQueryFixture(const fs::path& source) {
         fs::copy_file(source, queryFile());
-        readQueryPage(session, queryFile());
+        loadQueryPage(session, queryFile());
     }
 
     void expectPiecesEmptied() const {
@@ -151,7 +152,7 @@ TEST_F(LatestReport, PagesWithoutAReportDecodeNothing) {
     for (const std::string& page : pages) {
         SetUp();
         test::writeFile(queryFile(), page);
-        readQueryPage(session, queryFile());
+        loadQueryPage(session, queryFile());
         EXPECT_EQ(session.queryPageDone, 0) << page;
         EXPECT_EQ(session.graph.skyReport, "previous report") << page;
         EXPECT_EQ(session.graph.temperature[23], 11) << page;
@@ -163,7 +164,7 @@ TEST_F(LatestReport, PagesWithoutAReportDecodeNothing) {
 
 TEST_F(LatestReport, IncompleteReportGivesTheTextButNotTheNewestSlot) {
     test::writeFile(queryFile(), queryPage("LEMD 290730Z VRB02KT CAVOK 25/08"));
-    readQueryPage(session, queryFile());
+    loadQueryPage(session, queryFile());
     EXPECT_EQ(session.queryPageDone, 0);
     EXPECT_NE(session.graph.skyReport, "previous report");
     EXPECT_EQ(session.graph.temperature[23], 11);
@@ -172,7 +173,7 @@ TEST_F(LatestReport, IncompleteReportGivesTheTextButNotTheNewestSlot) {
 
 TEST_F(LatestReport, MissingQueryPageOnlyEmptiesThePieces) {
     session.queryPageDone = 1;
-    readQueryPage(session, queryFile());
+    loadQueryPage(session, queryFile());
     EXPECT_EQ(session.queryPageDone, 0);
     EXPECT_EQ(session.graph.skyReport, "previous report");
     expectPiecesEmptied();
@@ -190,7 +191,7 @@ TEST_F(LatestReport, QueryPageWithHugeAndEndlessWordsStaysBounded) {
     };
     for (const std::string& page : pages) {
         test::writeFile(queryFile(), page);
-        readQueryPage(session, queryFile());
+        loadQueryPage(session, queryFile());
         EXPECT_FALSE(fs::exists(queryFile()));
     }
 }
@@ -198,7 +199,7 @@ TEST_F(LatestReport, QueryPageWithHugeAndEndlessWordsStaysBounded) {
 TEST_F(LatestReport, StationFileChangesOnlyTheReport) {
     session.stationFileFetched = 1;
     fs::copy_file(test::dataPath() / "surface" / "stations" / "LEST.TXT", stationFile());
-    readStationFile(session, stationFile());
+    loadStationFile(session, stationFile());
     const GraphSeries& g = session.graph;
     EXPECT_NE(g.skyReport, "previous report");
     EXPECT_NE(text::toUtf8(g.skyReport).find(kTrendHeading), std::string::npos);
@@ -218,7 +219,7 @@ TEST_F(LatestReport, StationFileChangesOnlyTheReport) {
 
 TEST_F(LatestReport, StationFileIsReadOnlyAfterAFetchInThisCommand) {
     test::writeFile(stationFile(), "2017/07/29 07:30\nLEMD 290730Z VRB02KT CAVOK 25/08 Q1018\n");
-    readStationFile(session, stationFile());
+    loadStationFile(session, stationFile());
     EXPECT_EQ(session.graph.skyReport, "previous report");
     EXPECT_TRUE(fs::exists(stationFile()));
 }
@@ -230,14 +231,14 @@ TEST_F(LatestReport, StationFileWithoutAReportChangesNothing) {
     for (const std::string& file : files) {
         session.stationFileFetched = 1;
         test::writeFile(stationFile(), file);
-        readStationFile(session, stationFile());
+        loadStationFile(session, stationFile());
         EXPECT_EQ(session.graph.skyReport, "previous report");
         EXPECT_FALSE(fs::exists(stationFile()));
     }
     session.stationFileFetched = 1;
     test::writeFile(stationFile(),
                     "2017/07/29 07:30\r\nLEMD 290730Z VRB02KT CAVOK 25/08 Q1018 NOSIG\r\n");
-    readStationFile(session, stationFile());
+    loadStationFile(session, stationFile());
     EXPECT_NE(text::toUtf8(session.graph.skyReport).find("1500 mts"), std::string::npos)
         << text::toUtf8(session.graph.skyReport);
 }
