@@ -1,6 +1,7 @@
 // The automatic-station command.
 #include "app/emacommands.h"
 
+#include "catalogues/emalist.h"
 #include "ema/opendataquery.h"
 #include "ema/opendatareader.h"
 #include "ema/opendataseries.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
+#include <system_error>
 
 namespace brisalta {
 namespace {
@@ -139,6 +141,18 @@ void EmaCommands::queryAndDraw(const std::string& province) {
     if (!anyTemperature(s.graph)) {
         ui.showMessage(noGraphDataMessage());
     }
+}
+
+std::optional<std::filesystem::path> findEmaList(const Places& places) {
+    for (const auto& folder :
+         {places.currentFolder(), places.settingsFolder(), places.dataFolder()}) {
+        const auto candidate = folder / kEmaListFileName;
+        std::error_code error;
+        if (std::filesystem::is_regular_file(candidate, error)) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace brisalta

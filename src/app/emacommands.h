@@ -4,6 +4,8 @@
 
 #include "app/commandcontext.h"
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,5 +44,10 @@ std::vector<std::string> automaticStationEntries(EmaList& list);
 // What the key box of the dialog shows: the key, or the sentence that asks
 // for one when there is none (Windows-1252).
 std::string automaticStationKeyText(const std::string& apiKey);
+
+// Where the program takes "lista.ema" from: the current folder first, then the
+// settings folder, then the data installed with the program. Nothing when none
+// of them holds one.
+std::optional<std::filesystem::path> findEmaList(const Places& places);
 
 } // namespace brisalta

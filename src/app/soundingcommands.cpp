@@ -4,8 +4,7 @@
 #include "catalogues/soundingcatalogue.h"
 #include "app/downloads.h"
 #include "diagram/ceilingsimulation.h"
-#include "sounding/forecastsounding.h"
-#include "sounding/observedsounding.h"
+#include "app/soundingloading.h"
 #include "diagram/soundingdiagram.h"
 #include "text/codepage.h"
 #include "text/format.h"
@@ -142,7 +141,7 @@ void SoundingCommands::showSounding() {
     if (s.graphAvailable) {
         s.view.swapEnabled = 1;
     }
-    readObservedSounding(s, mContext.ui, mContext.places.tempFolder());
+    loadObservedSounding(s, mContext.ui, mContext.places.tempFolder());
     if (s.sounding.rowsAllocated == 0) {
         // No response file to read: the old rows are gone, so nothing can be shown.
         s.soundingShown = 0;
@@ -175,7 +174,7 @@ void SoundingCommands::forecastSounding() {
     }
     s.soundingShown = 0;
     s.soundingAvailable = 0;
-    readForecastSounding(s, mContext.ui, *file);
+    loadForecastSounding(s, mContext.ui, *file);
     s.graphShown = 0;
     s.emaGraphShown = 0;
     // The diagram is painted first; the notice then stands in front of it.

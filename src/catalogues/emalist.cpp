@@ -1,13 +1,11 @@
 // Automatic-station list reader.
 #include "catalogues/emalist.h"
 
-#include "ports/places.h"
 #include "ema/cparser.h"
 #include "session/sessionstate.h"
 #include "text/streamreader.h"
 
 #include <string>
-#include <system_error>
 
 namespace brisalta {
 namespace {
@@ -67,18 +65,6 @@ bool LoadEmaList(SessionState& session, const std::filesystem::path& path) {
         session.emaList.count = completed;
     }
     return true;
-}
-
-std::optional<std::filesystem::path> findEmaList(const Places& places) {
-    for (const auto& folder :
-         {places.currentFolder(), places.settingsFolder(), places.dataFolder()}) {
-        const auto candidate = folder / kEmaListFileName;
-        std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error)) {
-            return candidate;
-        }
-    }
-    return std::nullopt;
 }
 
 } // namespace brisalta

@@ -9,11 +9,9 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 
 namespace brisalta {
 
-class Places;
 struct SessionState;
 
 inline constexpr const char* kEmaListFileName = "lista.ema";
@@ -24,10 +22,5 @@ inline constexpr const char* kEmaListFileName = "lista.ema";
 // records when the file holds more. False, silently and with nothing changed,
 // when the file cannot be opened.
 bool LoadEmaList(SessionState& session, const std::filesystem::path& path);
-
-// Where the program takes the list from: the current folder first, then the
-// settings folder, then the data installed with the program. Nothing when none
-// of them holds a "lista.ema".
-std::optional<std::filesystem::path> findEmaList(const Places& places);
 
 } // namespace brisalta

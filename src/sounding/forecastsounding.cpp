@@ -1,7 +1,6 @@
 // Reader of the forecast sounding listings of the READY sounding tool.
 #include "sounding/forecastsounding.h"
 
-#include "ports/ui.h"
 #include "sounding/soundinglimits.h"
 #include "sounding/tablescan.h"
 #include "text/codepage.h"
@@ -175,12 +174,6 @@ void readPlaceAndDate(ForecastListing& result, text::StreamReader& listing) {
     result.hour = w[7];
 }
 
-void clearForecast(SessionState& session) {
-    session.soundingShown = 0;
-    session.soundingAvailable = 0;
-    session.sounding.rowsAllocated = 0;
-}
-
 } // namespace
 
 ForecastListing parseForecastListing(text::StreamReader& listing) {
@@ -238,55 +231,6 @@ ForecastTitles forecastTitles(const ForecastListing& l) {
         t.fileTitle.resize(255);
     }
     return t;
-}
-
-void readForecastSounding(SessionState& session, Ui& ui, const std::filesystem::path& path) {
-    SoundingProfile& profile = session.sounding;
-    profile.count = 0;
-    session.releaseSoundingRows();
-    std::optional<text::StreamReader> file =
-        text::StreamReader::open(path, text::StreamReader::Mode::Text);
-    if (!file) {
-        profile.count = 0;
-        profile.rowsAllocated = 0;
-        return;
-    }
-    const ForecastListing listing = parseForecastListing(*file);
-    if (!listing.headerFound) {
-        clearForecast(session);
-        profile.isForecast = 0;
-        ui.showMessage(text::cp1252("El sondeo elegido no contiene datos válidos."),
-                       MessageIcon::Information);
-        return;
-    }
-    profile.partialFirstRow = listing.skip != 0 ? 1 : 0;
-    if (listing.rows.empty()) {
-        clearForecast(session);
-        ui.showMessage(text::cp1252("El sondeo seleccionado no dispone de suficientes datos."),
-                       MessageIcon::Information);
-        return;
-    }
-
-    session.allocateSoundingRows(static_cast<int>(listing.rows.size()));
-    std::copy(listing.rows.begin(), listing.rows.begin() + profile.count, profile.levels.begin());
-    profile.rowsAllocated = 1;
-    profile.isForecast = 1;
-    session.soundingShown = 1;
-    session.soundingAvailable = 1;
-
-    // The top row is not checked.
-    if (!levelsWithinLimits(profile.levels, profile.count - 1, forecastLevelLimits())) {
-        session.soundingShown = 0;
-        session.soundingAvailable = 0;
-        return;
-    }
-    const ForecastTitles titles = forecastTitles(listing);
-    profile.title = titles.title;
-    profile.forecastTitle = titles.fileTitle;
-    session.selection.soundingDay = listing.day;
-    session.selection.soundingMonth = listing.month;
-    session.selection.soundingYear = listing.year;
-    session.selection.soundingHour = listing.hour;
 }
 
 } // namespace brisalta

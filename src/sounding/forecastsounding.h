@@ -16,8 +16,6 @@
 
 namespace brisalta {
 
-class Ui;
-
 inline constexpr int kForecastColumns = 6;
 
 struct ForecastListing {
@@ -53,13 +51,5 @@ struct ForecastTitles {
     std::string fileTitle;
 };
 ForecastTitles forecastTitles(const ForecastListing& listing);
-
-// Reads the listing at `path` into the session: releases the previous rows,
-// fills count, levels, partialFirstRow, rowsAllocated, isForecast, title,
-// forecastTitle and the soundingDay/Month/Year/Hour texts, and sets
-// soundingShown and soundingAvailable when every checked level is within the
-// forecast limits. An unreadable file leaves the profile empty and says
-// nothing; a file without a table is reported to the user.
-void readForecastSounding(SessionState& session, Ui& ui, const std::filesystem::path& path);
 
 } // namespace brisalta

@@ -1,34 +1,48 @@
-// Reading an observed sounding into the session: the response the download
-// layer left in the temporary folder is parsed into SoundingProfile, the
-// display flags are set, the user is told when the page holds no sounding, and
-// the temporary files are deleted.
+// Observed soundings: the page of the text-list service or of the second
+// service read into the levels of a sounding, checked against the limits of a
+// real atmosphere. Nothing here shows a message or touches the session.
 #pragma once
 
-#include <filesystem>
+#include "session/sessionstate.h"
+#include "text/streamreader.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace brisalta {
 
-struct SessionState;
-class Ui;
+struct ObservedSounding {
+    enum class Problem {
+        None,
+        NoValidData,   // no table header, or a second-service table without levels
+        NotEnoughData, // a text-list header without a single row
+    };
+    Problem problem = Problem::None;
 
-// Temporary files of the two sounding services.
-inline constexpr const char* kTextListResponseFile = "sondeo.tmp";
-inline constexpr const char* kSecondServiceResponseFile = "sondeoNuevo.tmp";
-inline constexpr const char* kSecondServiceTableFile = "sondeoNuevoCorto.tmp";
+    std::vector<SoundingRow> rows; // lowest level first; knots (text list) or km/h (second service)
+    // Every checked row lies within the observed limits. The text list leaves
+    // its top row unchecked; the second service checks all 102.
+    bool withinLimits = false;
 
-// Parses the response of the service chosen by SoundingProfile::fromSecondService
-// ("sondeoNuevo.tmp" when set, else "sondeo.tmp" in `tempFolder`). Releases the
-// previous rows first. On success sets count, levels, rowsAllocated,
-// soundingShown and soundingAvailable; a sounding with a checked row outside
-// the level limits keeps its rows but is neither shown nor available. Wind
-// speeds are knots from the text-list service, km/h from the second one.
-// isForecast is 0 afterwards. A missing response file is ignored silently.
-void readObservedSounding(SessionState& session, Ui& ui, const std::filesystem::path& tempFolder);
+    // Text list only, once its header was found: the station text of the
+    // header ("72357 OUN Norman ") and whether the first row was padded.
+    std::optional<std::string> stationText;
+    bool partialFirstRow = false;
+    bool truncated = false;       // more rows than kMirrorRows: only the first were kept
+    std::int64_t tableRows = 0;   // rows the page's table had
 
-// Reads the table cut out of the second service's page ("sondeoNuevoCorto.tmp")
-// into exactly 102 rows and deletes the file. When it cannot be opened, or
-// holds no level, the profile is left empty and the user is told.
-void readSecondServiceTable(SessionState& session, Ui& ui,
-                            const std::filesystem::path& shortTablePath);
+    // Second service only: lines saying "Invalid arguments passed" (a date the
+    // service does not have), each of which the user hears about.
+    int invalidArgumentLines = 0;
+};
+
+// A text-list page (read in text mode).
+ObservedSounding readTextListSounding(text::StreamReader& page);
+
+// A second-service page (read in text mode): the table is cut out of the page
+// and resampled into exactly 102 levels.
+ObservedSounding readSecondServiceSounding(text::StreamReader& page);
 
 } // namespace brisalta

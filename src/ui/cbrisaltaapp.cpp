@@ -5,6 +5,7 @@
 #include "app/commandset.h"
 #include "adapters/systemclock.h"
 #include "adapters/xdgplaces.h"
+#include "app/emacommands.h"
 #include "catalogues/emalist.h"
 #include "adapters/curl/curltransport.h"
 #include "adapters/replaytransport.h"

@@ -189,5 +189,16 @@ TEST(EmaCommands, MissingSettingsFolderIsCreated) {
     EXPECT_EQ(f.session.emaGraphShown, 1);
 }
 
+TEST(EmaListPlaces, TakesTheFirstListOfCurrentSettingsAndDataFolders) {
+    test::ScratchPlaces places;
+    EXPECT_FALSE(findEmaList(places).has_value());
+    test::writeFile(places.dataFolder() / "lista.ema", "");
+    EXPECT_EQ(findEmaList(places), places.dataFolder() / "lista.ema");
+    test::writeFile(places.settingsFolder() / "lista.ema", "");
+    EXPECT_EQ(findEmaList(places), places.settingsFolder() / "lista.ema");
+    test::writeFile(places.currentFolder() / "lista.ema", "");
+    EXPECT_EQ(findEmaList(places), places.currentFolder() / "lista.ema");
+}
+
 } // namespace
 } // namespace brisalta

@@ -149,16 +149,5 @@ TEST_F(EmaListFile, InstalledListHoldsAemetsStations) {
     }
 }
 
-TEST(EmaListPlaces, TakesTheFirstListOfCurrentSettingsAndDataFolders) {
-    test::ScratchPlaces places;
-    EXPECT_FALSE(findEmaList(places).has_value());
-    test::writeFile(places.dataFolder() / "lista.ema", "");
-    EXPECT_EQ(findEmaList(places), places.dataFolder() / "lista.ema");
-    test::writeFile(places.settingsFolder() / "lista.ema", "");
-    EXPECT_EQ(findEmaList(places), places.settingsFolder() / "lista.ema");
-    test::writeFile(places.currentFolder() / "lista.ema", "");
-    EXPECT_EQ(findEmaList(places), places.currentFolder() / "lista.ema");
-}
-
 } // namespace
 } // namespace brisalta

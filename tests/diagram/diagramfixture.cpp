@@ -1,8 +1,8 @@
 // Sounding sessions for the diagram tests.
 #include "diagramfixture.h"
 
-#include "sounding/forecastsounding.h"
-#include "sounding/observedsounding.h"
+#include "app/soundingloading.h"
+#include "net/tempfiles.h"
 #include "support/scriptedui.h"
 #include "support/testplaces.h"
 #include "text/codepage.h"
@@ -96,8 +96,8 @@ std::unique_ptr<SessionState> wyomingSession(const std::filesystem::path& page, 
     auto session = std::make_unique<SessionState>();
     ScratchPlaces places;
     ScriptedUi ui;
-    std::filesystem::copy_file(page, places.tempFolder() / kTextListResponseFile);
-    readObservedSounding(*session, ui, places.tempFolder());
+    std::filesystem::copy_file(page, places.tempFolder() / tempfiles::kSoundingList);
+    loadObservedSounding(*session, ui, places.tempFolder());
     session->drawScale = 1.0;
     StationSelection& sel = session->selection;
     sel.soundingFromCatalogue = 0;
@@ -113,9 +113,9 @@ std::unique_ptr<SessionState> secondServiceSession() {
     ScratchPlaces places;
     ScriptedUi ui;
     std::filesystem::copy_file(dataPath() / "sounding" / "second_service_murcia.html",
-                               places.tempFolder() / kSecondServiceResponseFile);
+                               places.tempFolder() / tempfiles::kSecondSounding);
     session->sounding.fromSecondService = 1;
-    readObservedSounding(*session, ui, places.tempFolder());
+    loadObservedSounding(*session, ui, places.tempFolder());
     session->drawScale = 1.0;
     StationSelection& sel = session->selection;
     sel.soundingFromCatalogue = 1;
@@ -131,7 +131,7 @@ std::unique_ptr<SessionState> secondServiceSession() {
 std::unique_ptr<SessionState> forecastSession(const char* file) {
     auto session = std::make_unique<SessionState>();
     ScriptedUi ui;
-    readForecastSounding(*session, ui, dataPath() / "sounding" / file);
+    loadForecastSounding(*session, ui, dataPath() / "sounding" / file);
     session->drawScale = 1.0;
     return session;
 }

@@ -1,8 +1,9 @@
 // Hostile inputs for every sounding reader: no line breaks, binary bytes, a
 // line of ten megabytes, numbers that never end, NaN and infinite values.
 // Nothing may crash, hang or read past the data, and nothing absurd is shown.
+#include "app/soundingloading.h"
 #include "sounding/forecastsounding.h"
-#include "sounding/observedsounding.h"
+#include "net/tempfiles.h"
 #include "sounding/secondservicetable.h"
 #include "sounding/textlisttable.h"
 
@@ -97,9 +98,9 @@ TEST(HostileInput, SessionReadersNeverShowAbsurdValues) {
             SessionState session;
             session.sounding.fromSecondService = second;
             test::writeFile(places.tempFolder() /
-                                (second ? kSecondServiceResponseFile : kTextListResponseFile),
+                                (second ? tempfiles::kSecondSounding : tempfiles::kSoundingList),
                             bytes);
-            readObservedSounding(session, ui, places.tempFolder());
+            loadObservedSounding(session, ui, places.tempFolder());
             EXPECT_LE(session.sounding.count, kMirrorRows);
             EXPECT_EQ(session.sounding.levels.size(),
                       static_cast<std::size_t>(session.sounding.count));
@@ -110,7 +111,7 @@ TEST(HostileInput, SessionReadersNeverShowAbsurdValues) {
         test::ScriptedUi ui;
         SessionState session;
         test::writeFile(places.currentFolder() / "listing.txt", bytes);
-        readForecastSounding(session, ui, places.currentFolder() / "listing.txt");
+        loadForecastSounding(session, ui, places.currentFolder() / "listing.txt");
         EXPECT_LE(session.sounding.count, kMirrorRows);
         EXPECT_EQ(session.soundingShown, 0);
     }
@@ -126,8 +127,8 @@ TEST(HostileInput, NanAndInfiniteValuesInATableHideTheSounding) {
         std::vector<std::string> rows = test::textListRows(5);
         rows[1] = row;
         rows.push_back("  251.0  10505");
-        test::writeFile(places.tempFolder() / kTextListResponseFile, test::textListPage(rows));
-        readObservedSounding(session, ui, places.tempFolder());
+        test::writeFile(places.tempFolder() / tempfiles::kSoundingList, test::textListPage(rows));
+        loadObservedSounding(session, ui, places.tempFolder());
         EXPECT_EQ(session.sounding.count, 5) << row;
         EXPECT_EQ(session.soundingShown, 0) << row;
         EXPECT_EQ(session.sounding.rowsAllocated, 1) << row;

@@ -1,246 +1,82 @@
-// Reading an observed sounding into the session: which file is read, the
-// flags and messages of every outcome, the rows released and stored, and the
-// temporary files deleted.
+// The observed-sounding readers alone: what a page gives, with no session and
+// no user interface around them.
 #include "sounding/observedsounding.h"
 
-#include "session/sessionstate.h"
 #include "soundingpages.h"
-#include "support/scriptedui.h"
-#include "support/testplaces.h"
-#include "text/codepage.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace brisalta {
 namespace {
 
+using Problem = ObservedSounding::Problem;
 using test::secondServiceLevels;
 using test::secondServicePage;
 using test::textListPage;
-using test::textListRow;
 using test::textListRows;
 
-const char* const kNoValidData = "El sondeo elegido no contiene datos válidos.";
-const char* const kNotEnoughData = "El sondeo seleccionado no dispone de suficientes datos.";
-const char* const kInvalidArguments =
-    "El sondeo elegido no contiene datos válidos, o la fecha no es correcta.";
-
-struct Fixture {
-    test::ScratchPlaces places;
-    test::ScriptedUi ui;
-    SessionState session;
-
-    std::filesystem::path temp(const char* name) const { return places.tempFolder() / name; }
-
-    void readTextList(const std::string& page) {
-        test::writeFile(temp(kTextListResponseFile), page);
-        session.sounding.fromSecondService = 0;
-        readObservedSounding(session, ui, places.tempFolder());
-    }
-    void readSecondService(const std::string& page) {
-        test::writeFile(temp(kSecondServiceResponseFile), page);
-        session.sounding.fromSecondService = 1;
-        readObservedSounding(session, ui, places.tempFolder());
-    }
-};
-
-// A page whose table ends at its first short line, after `rows` rows.
-std::string pageOf(const std::vector<std::string>& rows) {
-    std::vector<std::string> lines = rows;
+// A text-list page whose table ends at its first short line, after `count` rows.
+std::string textList(int count) {
+    std::vector<std::string> lines = textListRows(count);
     lines.push_back("  251.0  10505  -52.5  -56.7     60   0.07                327.5  327.8  327.5");
     return textListPage(lines);
 }
 
-TEST(ObservedSounding, TextListPageBecomesTheShownSounding) {
-    Fixture f;
-    f.session.sounding.isForecast = 1;
-    f.readTextList(pageOf(textListRows(12)));
-    const SoundingProfile& s = f.session.sounding;
-    EXPECT_EQ(s.count, 12);
-    ASSERT_EQ(s.levels.size(), 12u);
-    EXPECT_EQ(s.levels[0], (SoundingRow{1000.0f, 60.0f, 20.0f, 10.0f, 50.0f, 0.0f, 5.0f}));
-    EXPECT_EQ(s.rowsAllocated, 1);
-    EXPECT_EQ(f.session.soundingShown, 1);
-    EXPECT_EQ(f.session.soundingAvailable, 1);
-    EXPECT_EQ(s.isForecast, 0);
-    EXPECT_EQ(s.partialFirstRow, 0);
-    EXPECT_EQ(s.forecastTitle, "08430 Murcia ");
-    EXPECT_TRUE(f.ui.messages.empty());
-    EXPECT_FALSE(std::filesystem::exists(f.temp(kTextListResponseFile)));
+ObservedSounding readList(const std::string& bytes) {
+    text::StreamReader page(bytes, text::StreamReader::Mode::Text);
+    return readTextListSounding(page);
 }
 
-TEST(ObservedSounding, PaddedFirstRowIsReportedForTheDiagram) {
-    Fixture f;
-    std::vector<std::string> rows = textListRows(5, 959.0);
-    rows.insert(rows.begin(), " 1000.0     -7                                                               ");
-    f.readTextList(pageOf(rows));
-    EXPECT_EQ(f.session.sounding.partialFirstRow, 1);
-    EXPECT_EQ(f.session.sounding.count, 5);
-    EXPECT_EQ(f.session.sounding.levels[0][kPressure], 959.0f);
+ObservedSounding readSecond(const std::string& bytes) {
+    text::StreamReader page(bytes, text::StreamReader::Mode::Text);
+    return readSecondServiceSounding(page);
 }
 
-// Purpose: the failure outcomes of the text-list page, their messages and flags.
-TEST(ObservedSounding, TextListFailuresClearTheSoundingAndSaySo) {
+TEST(ObservedSoundingReader, EveryOutcomeOfBothServices) {
     struct Case {
-        std::string page;
-        const char* message;
-    };
-    std::string noShortLine = textListPage({});
-    noShortLine = noShortLine.substr(0, noShortLine.find("</PRE>"));
-    for (const std::string& row : textListRows(20)) {
-        noShortLine += row + "\n";
-    }
-    const Case cases[] = {
-        {"<BODY BGCOLOR=white>\nNo sounding here.\n", kNoValidData},
-        {"", kNoValidData},
-        {noShortLine, kNotEnoughData},
-        {pageOf({}), kNotEnoughData},
-    };
-    for (const Case& c : cases) {
-        Fixture f;
-        f.session.soundingShown = 1;
-        f.session.soundingAvailable = 1;
-        f.session.sounding.rowsAllocated = 1;
-        f.readTextList(c.page);
-        EXPECT_EQ(f.session.soundingShown, 0) << c.message;
-        EXPECT_EQ(f.session.soundingAvailable, 0) << c.message;
-        EXPECT_EQ(f.session.sounding.rowsAllocated, 0) << c.message;
-        EXPECT_EQ(f.session.sounding.count, 0) << c.message;
-        EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{c.message});
-        EXPECT_EQ(f.ui.messages[0].icon, MessageIcon::Information);
-        EXPECT_FALSE(std::filesystem::exists(f.temp(kTextListResponseFile)));
-    }
-}
-
-// Purpose: the level limits check every row but the top one.
-TEST(ObservedSounding, RowOutsideTheLimitsHidesTheSoundingUnlessItIsTheTopRow) {
-    struct Case {
-        std::size_t badRow;
-        int shown;
-    };
-    for (const Case c : {Case{11, 1}, Case{10, 0}, Case{0, 0}}) {
-        Fixture f;
-        std::vector<std::string> rows = textListRows(12);
-        rows[c.badRow] = textListRow(500.0, 5000, -20.0, -30.0, 50, 200, 600); // 600 kt
-        f.readTextList(pageOf(rows));
-        EXPECT_EQ(f.session.soundingShown, c.shown) << c.badRow;
-        EXPECT_EQ(f.session.soundingAvailable, c.shown) << c.badRow;
-        // The rows stay until the next sounding releases them; nothing is said here.
-        EXPECT_EQ(f.session.sounding.rowsAllocated, 1);
-        EXPECT_EQ(f.session.sounding.count, 12);
-        EXPECT_TRUE(f.ui.messages.empty());
-    }
-}
-
-TEST(ObservedSounding, ReleasesThePreviousSoundingFirst) {
-    Fixture f;
-    f.readTextList(pageOf(textListRows(30)));
-    ASSERT_EQ(f.session.sounding.count, 30);
-    f.session.sounding.simulationRequested = 1;
-    f.readTextList(pageOf(textListRows(4)));
-    EXPECT_EQ(f.session.sounding.count, 4);
-    EXPECT_EQ(f.session.sounding.levels.size(), 4u);
-    EXPECT_EQ(f.session.sounding.simulationRequested, 0);
-}
-
-TEST(ObservedSounding, MissingResponseFileChangesNothingAndSaysNothing) {
-    Fixture f;
-    f.session.soundingShown = 1;
-    f.session.sounding.isForecast = 1;
-    readObservedSounding(f.session, f.ui, f.places.tempFolder());
-    EXPECT_TRUE(f.ui.messages.empty());
-    EXPECT_EQ(f.session.soundingShown, 1);
-    EXPECT_EQ(f.session.sounding.isForecast, 1);
-}
-
-TEST(ObservedSounding, SecondServicePageGives102RowsLowestFirstInKmh) {
-    Fixture f;
-    f.readSecondService(test::readFile(test::dataPath() / "sounding" / "second_service_murcia.html"));
-    const SoundingProfile& s = f.session.sounding;
-    ASSERT_EQ(s.count, 102);
-    EXPECT_EQ(f.session.soundingShown, 1);
-    EXPECT_EQ(f.session.soundingAvailable, 1);
-    EXPECT_EQ(s.rowsAllocated, 1);
-    EXPECT_EQ(s.isForecast, 0);
-    // The table starts at the first level at or below 100 hPa (15700 m) and
-    // the lowest listed level (60 m) is not used.
-    EXPECT_EQ(s.levels[0], (SoundingRow{1004.6f, 70.0f, 21.9f, 15.8f, 68.0f, 200.0f, 10.0f}));
-    EXPECT_EQ(s.levels[101][kHeight], 14500.0f);
-    for (int i = 1; i < s.count; ++i) {
-        EXPECT_GT(s.levels[static_cast<std::size_t>(i)][kHeight],
-                  s.levels[static_cast<std::size_t>(i - 1)][kHeight]);
-    }
-    EXPECT_TRUE(f.ui.messages.empty());
-    EXPECT_FALSE(std::filesystem::exists(f.temp(kSecondServiceResponseFile)));
-    EXPECT_FALSE(std::filesystem::exists(f.temp(kSecondServiceTableFile)));
-}
-
-TEST(ObservedSounding, SecondServiceWithFewRowsRepeatsTheLowestLevel) {
-    Fixture f;
-    f.readSecondService(secondServicePage(secondServiceLevels(50)));
-    ASSERT_EQ(f.session.sounding.count, 102);
-    for (const SoundingRow& row : f.session.sounding.levels) {
-        EXPECT_EQ(row, f.session.sounding.levels[0]);
-    }
-    EXPECT_EQ(f.session.sounding.levels[0][kHeight], 200.0f);
-}
-
-// Purpose: the second service's failures and their messages.
-TEST(ObservedSounding, SecondServiceFailuresSaySo) {
-    struct Case {
-        std::string page;
-        std::vector<std::string> messages;
-        int shown;
+        const char* what;
+        ObservedSounding read;
+        Problem problem;
+        std::size_t rows;
+        bool stationText;
+        int invalidArgumentLines;
     };
     const Case cases[] = {
-        // The page says the arguments are wrong; its table, if any, is still read.
-        {"<p>Invalid arguments passed</p>\n", {kInvalidArguments, kNoValidData}, 0},
-        {secondServicePage(secondServiceLevels(30), "<b>Invalid arguments passed</b>\n"),
-         {kInvalidArguments},
-         1},
-        {"<html><body>Pas de sondage</body></html>\n", {kNoValidData}, 0},
-        // A table too short to resample.
-        {secondServicePage(secondServiceLevels(2)), {kNoValidData}, 0},
+        {"a text-list page", readList(textList(12)), Problem::None, 12, true, 0},
+        {"the text-list error body", readList("<BODY BGCOLOR=white>\nNo sounding.\n"),
+         Problem::NoValidData, 0, false, 0},
+        {"a text-list header without rows", readList(textList(0)), Problem::NotEnoughData, 0,
+         true, 0},
+        {"a second-service page", readSecond(secondServicePage(secondServiceLevels(30))),
+         Problem::None, 102, false, 0},
+        {"a date the second service does not have",
+         readSecond("<p>Invalid arguments passed</p>\n"), Problem::NoValidData, 0, false, 1},
+        {"a second-service table too short to resample",
+         readSecond(secondServicePage(secondServiceLevels(2))), Problem::NoValidData, 0, false, 0},
     };
     for (const Case& c : cases) {
-        Fixture f;
-        f.readSecondService(c.page);
-        EXPECT_EQ(f.ui.messageTexts(), c.messages) << c.page.substr(0, 40);
-        EXPECT_EQ(f.session.soundingShown, c.shown) << c.page.substr(0, 40);
-        EXPECT_EQ(f.session.soundingAvailable, c.shown);
-        EXPECT_EQ(f.session.sounding.count, c.shown ? 102 : 0);
-        EXPECT_EQ(f.session.sounding.rowsAllocated, c.shown);
-        EXPECT_FALSE(std::filesystem::exists(f.temp(kSecondServiceResponseFile)));
-        EXPECT_FALSE(std::filesystem::exists(f.temp(kSecondServiceTableFile)));
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.read.problem, c.problem);
+        EXPECT_EQ(c.read.rows.size(), c.rows);
+        EXPECT_EQ(c.read.stationText.has_value(), c.stationText);
+        EXPECT_EQ(c.read.invalidArgumentLines, c.invalidArgumentLines);
+        EXPECT_EQ(c.read.withinLimits, c.problem == Problem::None);
     }
 }
 
-TEST(ObservedSounding, SecondServiceRowOutsideTheLimitsHidesTheSounding) {
-    Fixture f;
-    auto levels = secondServiceLevels(30);
-    levels[10][1] = 1400.0; // pressure
-    f.readSecondService(secondServicePage(levels));
-    EXPECT_EQ(f.session.sounding.count, 102);
-    EXPECT_EQ(f.session.sounding.rowsAllocated, 1);
-    // Only reversed row 0 is used with so few rows; the bad level is not among them.
-    EXPECT_EQ(f.session.soundingShown, 1);
-
-    Fixture g;
-    auto low = secondServiceLevels(30);
-    low[28][7] = 900.0; // speed of level 1, the one every row repeats
-    g.readSecondService(secondServicePage(low));
-    EXPECT_EQ(g.session.soundingShown, 0);
-    EXPECT_EQ(g.session.soundingAvailable, 0);
-    EXPECT_EQ(g.session.sounding.rowsAllocated, 1);
-}
-
-TEST(ObservedSounding, UnreadableCutOutTableLeavesTheProfileEmpty) {
-    Fixture f;
-    f.session.soundingShown = 1;
-    readSecondServiceTable(f.session, f.ui, f.temp(kSecondServiceTableFile));
-    EXPECT_EQ(f.session.sounding.count, 0);
-    EXPECT_EQ(f.session.soundingShown, 0);
-    EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{kNoValidData});
+// A row no atmosphere has hides the sounding, except the text list's top row.
+TEST(ObservedSoundingReader, LimitsLeaveTheTextListTopRowUnchecked) {
+    const std::string closing =
+        "  251.0  10505  -52.5  -56.7     60   0.07                327.5  327.8  327.5";
+    const std::string impossible = test::textListRow(300.0, 9000, -250.0, -260.0, 10, 270, 30);
+    for (const std::size_t at : {std::size_t{1}, std::size_t{4}}) {
+        std::vector<std::string> rows = textListRows(5);
+        rows[at] = impossible;
+        rows.push_back(closing);
+        EXPECT_EQ(readList(textListPage(rows)).withinLimits, at == 4) << "row " << at;
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Real pages of the text-list service read as a smoke test: every page gives a
 // defined result through the session, and known pages give their known rows.
-#include "sounding/observedsounding.h"
+#include "app/soundingloading.h"
+#include "net/tempfiles.h"
 #include "sounding/textlisttable.h"
 
 #include "session/sessionstate.h"
@@ -44,8 +45,8 @@ TEST(TextListCorpus, EveryRealPageGivesADefinedSounding) {
         test::ScratchPlaces places;
         test::ScriptedUi ui;
         SessionState session;
-        std::filesystem::copy_file(page, places.tempFolder() / kTextListResponseFile);
-        readObservedSounding(session, ui, places.tempFolder());
+        std::filesystem::copy_file(page, places.tempFolder() / tempfiles::kSoundingList);
+        loadObservedSounding(session, ui, places.tempFolder());
         const SoundingProfile& s = session.sounding;
         EXPECT_LE(s.count, kMirrorRows) << page;
         EXPECT_EQ(s.levels.size(), static_cast<std::size_t>(s.count)) << page;
@@ -120,8 +121,8 @@ TEST(TextListCorpus, ErrorPageHasNoRows) {
         test::ScratchPlaces places;
         test::ScriptedUi ui;
         SessionState session;
-        std::filesystem::copy_file(uwyo() / file, places.tempFolder() / kTextListResponseFile);
-        readObservedSounding(session, ui, places.tempFolder());
+        std::filesystem::copy_file(uwyo() / file, places.tempFolder() / tempfiles::kSoundingList);
+        loadObservedSounding(session, ui, places.tempFolder());
         EXPECT_EQ(session.soundingShown, 0) << file;
         EXPECT_EQ(session.sounding.count, 0) << file;
         // "Can't get … Observations at …" is taken for the header line, so the

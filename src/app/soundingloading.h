@@ -1,0 +1,30 @@
+// The sounding readers applied to the session: the previous rows released, the
+// new ones stored with the display flags, the messages of a page or listing
+// without a sounding, and the downloaded page deleted.
+#pragma once
+
+#include "ports/ui.h"
+#include "session/sessionstate.h"
+
+#include <filesystem>
+
+namespace brisalta {
+
+// Reads the response of the service chosen by SoundingProfile::fromSecondService
+// ("sondeoNuevo.tmp" when set, else "sondeo.tmp" in `tempFolder`). Releases the
+// previous rows first. On success sets count, levels, rowsAllocated,
+// soundingShown and soundingAvailable; a sounding with a checked row outside
+// the level limits keeps its rows but is neither shown nor available. Wind
+// speeds are knots from the text-list service, km/h from the second one.
+// isForecast is 0 afterwards. A missing response file is ignored silently.
+void loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::path& tempFolder);
+
+// Reads the forecast listing at `path`: releases the previous rows, fills
+// count, levels, partialFirstRow, rowsAllocated, isForecast, title,
+// forecastTitle and the soundingDay/Month/Year/Hour texts, and sets
+// soundingShown and soundingAvailable when every checked level is within the
+// forecast limits. An unreadable file leaves the profile empty and says
+// nothing; a file without a table is reported to the user.
+void loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::path& path);
+
+} // namespace brisalta
