@@ -50,6 +50,20 @@ function(brisalta_check_core_targets)
             if(lib MATCHES "^(Qt[0-9]*::|CURL::|.*libcurl|.*Qt[0-9]*(Core|Gui|Widgets))")
                 message(FATAL_ERROR "Core library ${target} links ${lib}: the core must not depend on Qt or curl")
             endif()
+            if(NOT target STREQUAL "brisalta_app" AND
+               lib MATCHES "^brisalta_(app|ui|cli.*|render|adapters|curl)$")
+                message(FATAL_ERROR "Core library ${target} links ${lib}: the core must not depend on the layers above it")
+            endif()
         endforeach()
     endforeach()
+endfunction()
+
+# The same layering on the includes, checked at every build: a core folder
+# that includes Qt, curl, or a header of app/, ui/, cli/, render/ or adapters/
+# fails the build.
+function(brisalta_layer_check)
+    add_custom_target(brisalta_layers ALL
+        COMMAND ${PROJECT_SOURCE_DIR}/cmake/check_layers.sh ${PROJECT_SOURCE_DIR}
+        COMMENT "Comprobando las capas del código"
+        VERBATIM)
 endfunction()

@@ -7,7 +7,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace brisalta;
     SessionState session;
-    fuzz::SilentUi ui;
-    openDocument(session, ui, fuzz::writeInput("documento.brl", data, size));
+    openDocument(session, fuzz::writeInput("documento.brl", data, size));
     return 0;
 }

@@ -1,10 +1,41 @@
 // Open and save-as of documents.
 #include "app/documentcommands.h"
 
+#include "app/soundingcommands.h"
 #include "document/documentfile.h"
 #include "document/documentname.h"
+#include "text/codepage.h"
 
 namespace brisalta {
+
+bool saveDocumentWithMessage(SessionState& session, Ui& ui, const std::filesystem::path& path) {
+    if (const std::optional<std::string> message = saveDocument(session, path)) {
+        ui.showMessage(*message, MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool openDocumentWithMessages(SessionState& session, Ui& ui, const std::filesystem::path& path) {
+    const DocumentRead read = openDocument(session, path);
+    if (read.error) {
+        ui.showMessage(openFailureMessage(path, *read.error), MessageIcon::Exclamation);
+        return false;
+    }
+    switch (read.notice) {
+    case DocumentNotice::Forecast:
+        ui.showMessage(forecastNotice(), MessageIcon::Information);
+        break;
+    case DocumentNotice::OldVersion:
+        ui.showMessage(text::cp1252("Archivo grabado en una versión anterior.\nLa humedad "
+                                    "relativa no se ha registrado."),
+                       MessageIcon::None);
+        break;
+    case DocumentNotice::None:
+        break;
+    }
+    return true;
+}
 
 void DocumentCommands::open() {
     if (const auto path = mContext.ui.chooseDocumentToOpen()) {
@@ -13,7 +44,7 @@ void DocumentCommands::open() {
 }
 
 bool DocumentCommands::openPath(const std::filesystem::path& path) {
-    if (!openDocument(mContext.session, mContext.ui, path)) {
+    if (!openDocumentWithMessages(mContext.session, mContext.ui, path)) {
         return false;
     }
     mContext.ui.documentUsed(path);
@@ -27,7 +58,7 @@ void DocumentCommands::saveAs() {
     if (!path) {
         return;
     }
-    if (saveWithName(mContext.session, mContext.ui, *path)) {
+    if (saveDocumentWithMessage(mContext.session, mContext.ui, *path)) {
         mContext.ui.documentUsed(*path);
     }
 }

@@ -26,4 +26,13 @@ private:
     CommandContext& mContext;
 };
 
+// Writes the document of the picture on screen to `path` and tells the user
+// through `ui` when it could not be written. True when it was.
+bool saveDocumentWithMessage(SessionState& session, Ui& ui, const std::filesystem::path& path);
+
+// Reads the document at `path` and tells the user why when it cannot be read,
+// and the notice of a forecast sounding or of an old graph document. True when
+// it was read.
+bool openDocumentWithMessages(SessionState& session, Ui& ui, const std::filesystem::path& path);
+
 } // namespace brisalta

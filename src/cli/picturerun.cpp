@@ -4,7 +4,7 @@
 #include "cli/output.h"
 #include "cli/sessionjson.h"
 #include "cli/subcommands.h"
-#include "document/documentfile.h"
+#include "app/documentcommands.h"
 #include "graph/nullcanvas.h"
 #include "render/renderfile.h"
 #include "diagram/soundingdiagram.h"
@@ -164,7 +164,7 @@ int PictureRun::finish(Summary summary, const std::string& noPicture) {
         ok = writePictures();
     }
     if (!mOptions.saveTo.empty() && (graph || sounding) &&
-        !saveWithName(mSession, mUi, mOptions.saveTo)) {
+        !saveDocumentWithMessage(mSession, mUi, mOptions.saveTo)) {
         ok = false;
     }
 

@@ -14,11 +14,6 @@ namespace {
 const char* const kSoundingTag = "sondeo";
 const char* const kForecastSoundingTag = "sondeoP";
 
-const char* const kOldVersionNote =
-    "Archivo grabado en una versión anterior.\nLa humedad relativa no se ha registrado.";
-const char* const kForecastNotice =
-    "Los datos que se van a mostrar NO son reales sino sacados de una PREVISIÓN, por lo que su "
-    "validez es relativa\nDatos extraidos del 'Air Resources Laboratory - NOAA'";
 
 constexpr std::size_t kDirectionBytes = 8; // the stored part of a 9-byte direction text
 
@@ -102,7 +97,7 @@ std::optional<DocumentError> readSounding(ArchiveReader& archive, SoundingDocume
     return std::nullopt;
 }
 
-void commitSounding(SessionState& session, Ui& ui, SoundingDocument&& doc) {
+void commitSounding(SessionState& session, SoundingDocument&& doc) {
     StationSelection& selection = session.selection;
     SoundingProfile& sounding = session.sounding;
     selection.soundingStationName = std::move(doc.stationName);
@@ -133,9 +128,6 @@ void commitSounding(SessionState& session, Ui& ui, SoundingDocument&& doc) {
     session.soundingAvailable = 1;
     if (!doc.forecast) {
         sounding.isForecast = 0;
-    }
-    if (doc.forecast) {
-        ui.showMessage(text::cp1252(kForecastNotice), MessageIcon::Information);
     }
 }
 
@@ -187,10 +179,7 @@ std::optional<DocumentError> readGraph(ArchiveReader& archive, GraphSeries& grap
     return std::nullopt;
 }
 
-void commitGraph(SessionState& session, Ui& ui, GraphSeries&& graph, bool endsAfterSlots) {
-    if (endsAfterSlots) {
-        ui.showMessage(text::cp1252(kOldVersionNote), MessageIcon::None);
-    }
+void commitGraph(SessionState& session, GraphSeries&& graph) {
     session.graph = std::move(graph);
     session.graphShown = 1;
     session.emaGraphShown = 0;
@@ -211,7 +200,7 @@ void serialize(ArchiveWriter& archive, SessionState& session) {
     writeGraph(archive, session.graph);
 }
 
-std::optional<DocumentError> serialize(ArchiveReader& archive, SessionState& session, Ui& ui) {
+DocumentRead serialize(ArchiveReader& archive, SessionState& session) {
     // A graph document starts with its day number, 1 to 31, so its first bytes
     // never read as the string "sondeo"; when they do not read as a string at
     // all the document is a graph too.
@@ -221,20 +210,21 @@ std::optional<DocumentError> serialize(ArchiveReader& archive, SessionState& ses
         SoundingDocument doc;
         doc.forecast = tag == kForecastSoundingTag;
         if (auto error = readSounding(archive, doc)) {
-            return error;
+            return {error, DocumentNotice::None};
         }
-        commitSounding(session, ui, std::move(doc));
-        return std::nullopt;
+        const bool forecast = doc.forecast;
+        commitSounding(session, std::move(doc));
+        return {std::nullopt, forecast ? DocumentNotice::Forecast : DocumentNotice::None};
     }
 
     ArchiveReader fresh(archive.data());
     GraphSeries graph = session.graph;
     bool endsAfterSlots = false;
     if (auto error = readGraph(fresh, graph, endsAfterSlots)) {
-        return error;
+        return {error, DocumentNotice::None};
     }
-    commitGraph(session, ui, std::move(graph), endsAfterSlots);
-    return std::nullopt;
+    commitGraph(session, std::move(graph));
+    return {std::nullopt, endsAfterSlots ? DocumentNotice::OldVersion : DocumentNotice::None};
 }
 
 } // namespace brisalta

@@ -12,7 +12,6 @@
 // soundingYear, then 7 floats per level as in SoundingProfile.
 #pragma once
 
-#include "ports/ui.h"
 #include "document/archive.h"
 #include "session/sessionstate.h"
 
@@ -41,12 +40,22 @@ struct DocumentError {
 // document, after setting GraphSeries.fileVersion to 30.
 void serialize(ArchiveWriter& archive, SessionState& session);
 
+// What the user is to be told about a document that was read.
+enum class DocumentNotice {
+    None,
+    Forecast,   // a forecast sounding ("sondeoP"): its data are not observed
+    OldVersion, // a graph of a version before 23: it ends after its slots, without humidity
+};
+
+struct DocumentRead {
+    std::optional<DocumentError> error; // set when nothing was read
+    DocumentNotice notice = DocumentNotice::None;
+};
+
 // Reads a document of any version. When the whole document reads correctly the
-// session's graph (or sounding and its date and station texts) is replaced, the
-// display flags are set for it, and the program's notices go through `ui`: the
-// forecast notice for "sondeoP", the old-version note for a graph that ends
-// after its slots. Otherwise nothing in the session changes, no message is
-// shown, and the error is returned.
-std::optional<DocumentError> serialize(ArchiveReader& archive, SessionState& session, Ui& ui);
+// session's graph (or sounding and its date and station texts) is replaced and
+// the display flags are set for it. Otherwise nothing in the session changes
+// and the error is returned.
+DocumentRead serialize(ArchiveReader& archive, SessionState& session);
 
 } // namespace brisalta

@@ -114,18 +114,13 @@ std::string saveFailureMessage(const std::filesystem::path& path, std::error_cod
            text::cp1252("»: ") + saveReason(error) + ".";
 }
 
-bool openDocument(SessionState& session, Ui& ui, const std::filesystem::path& path) {
+DocumentRead openDocument(SessionState& session, const std::filesystem::path& path) {
     std::string bytes;
-    std::optional<DocumentError> error = readWholeFile(path, bytes);
-    if (!error) {
-        ArchiveReader archive(bytes);
-        error = serialize(archive, session, ui);
+    if (std::optional<DocumentError> error = readWholeFile(path, bytes)) {
+        return {error, DocumentNotice::None};
     }
-    if (error) {
-        ui.showMessage(openFailureMessage(path, *error), MessageIcon::Exclamation);
-        return false;
-    }
-    return true;
+    ArchiveReader archive(bytes);
+    return serialize(archive, session);
 }
 
 std::optional<std::string> saveDocument(SessionState& session, const std::filesystem::path& path) {
@@ -136,14 +131,6 @@ std::optional<std::string> saveDocument(SessionState& session, const std::filesy
         return saveFailureMessage(path, error);
     }
     return std::nullopt;
-}
-
-bool saveWithName(SessionState& session, Ui& ui, const std::filesystem::path& path) {
-    if (const std::optional<std::string> message = saveDocument(session, path)) {
-        ui.showMessage(*message, MessageIcon::Exclamation);
-        return false;
-    }
-    return true;
 }
 
 } // namespace brisalta

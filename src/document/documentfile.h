@@ -1,8 +1,7 @@
-// Opening and saving ".brl" documents on disk, with the messages the user sees
-// when that fails.
+// Opening and saving ".brl" documents on disk, and the messages that say why
+// it failed.
 #pragma once
 
-#include "ports/ui.h"
 #include "document/brisaltadocument.h"
 #include "session/sessionstate.h"
 
@@ -17,19 +16,14 @@ namespace brisalta {
 inline constexpr std::size_t kMaxDocumentBytes = 16 * 1024 * 1024;
 
 // Reads the document at `path` into the session (see serialize). On failure the
-// session is left exactly as it was, the open-failure message is shown through
-// `ui` and false is returned.
-bool openDocument(SessionState& session, Ui& ui, const std::filesystem::path& path);
+// session is left exactly as it was and the error says why.
+DocumentRead openDocument(SessionState& session, const std::filesystem::path& path);
 
 // Writes the document of the picture on screen to `path` (see serialize; a
 // graph's fileVersion becomes 30). The file is replaced in one step, so a failed
 // save leaves any previous file whole. Returns the Spanish message for the user
 // (Windows-1252) when the file could not be written.
 std::optional<std::string> saveDocument(SessionState& session, const std::filesystem::path& path);
-
-// Save-as with a path already chosen: saves and shows the failure message
-// through `ui`. True when the document was written.
-bool saveWithName(SessionState& session, Ui& ui, const std::filesystem::path& path);
 
 // "No se ha podido abrir el documento «path»: reason." (Windows-1252).
 std::string openFailureMessage(const std::filesystem::path& path, const DocumentError& error);

@@ -10,7 +10,6 @@
 #include "document/brisaltadocument.h"
 
 #include "document/documentsamples.h"
-#include "support/scriptedui.h"
 #include "support/testplaces.h"
 #include "text/codepage.h"
 
@@ -25,13 +24,6 @@ namespace {
 
 using test::Bytes;
 using test::fingerprint;
-using test::ScriptedUi;
-
-const char* const kOldVersionNote =
-    "Archivo grabado en una versión anterior.\nLa humedad relativa no se ha registrado.";
-const char* const kForecastNotice =
-    "Los datos que se van a mostrar NO son reales sino sacados de una PREVISIÓN, por lo que su "
-    "validez es relativa\nDatos extraidos del 'Air Resources Laboratory - NOAA'";
 
 std::string golden(const char* name) {
     return test::readFile(test::dataPath() / "document" / name);
@@ -43,9 +35,13 @@ std::string write(SessionState& session) {
     return archive.bytes();
 }
 
-std::optional<DocumentError> read(const std::string& bytes, SessionState& session, ScriptedUi& ui) {
+// Reads a document; `notice` receives what the user is to be told about it.
+std::optional<DocumentError> read(const std::string& bytes, SessionState& session,
+                                  DocumentNotice& notice) {
     ArchiveReader archive(bytes);
-    return serialize(archive, session, ui);
+    const DocumentRead result = serialize(archive, session);
+    notice = result.notice;
+    return result.error;
 }
 
 // A session with a graph and a sounding of its own, so a read that should
@@ -92,9 +88,9 @@ TEST(BrisaltaDocument, ReadsTheReferenceGraphDocument) {
     expected.graphFromFile = 1;
 
     SessionState s;
-    ScriptedUi ui;
-    EXPECT_FALSE(read(golden("graph_v30.brl"), s, ui));
-    EXPECT_TRUE(ui.messages.empty());
+    DocumentNotice notice = DocumentNotice::None;
+    EXPECT_FALSE(read(golden("graph_v30.brl"), s, notice));
+    EXPECT_EQ(notice, DocumentNotice::None);
     EXPECT_EQ(fingerprint(s), fingerprint(expected));
     EXPECT_EQ(text::toUtf8(s.graph.title), "Aeropuerto de Almería");
     EXPECT_EQ(s.graph.windDirection[19], "Variable");
@@ -114,9 +110,9 @@ TEST(BrisaltaDocument, WritesTheReferenceSoundingDocumentFromTheMirror) {
 TEST(BrisaltaDocument, ReadsTheReferenceSoundingDocument) {
     SessionState s = busySession();
     s.selection.soundingFromCatalogue = 0;
-    ScriptedUi ui;
-    EXPECT_FALSE(read(golden("sounding.brl"), s, ui));
-    EXPECT_TRUE(ui.messages.empty());
+    DocumentNotice notice = DocumentNotice::None;
+    EXPECT_FALSE(read(golden("sounding.brl"), s, notice));
+    EXPECT_EQ(notice, DocumentNotice::None);
 
     EXPECT_EQ(text::toUtf8(s.selection.soundingStationName), "Madrid - España");
     EXPECT_EQ(s.selection.soundingHour, "12");
@@ -163,16 +159,14 @@ TEST(BrisaltaDocument, SoundingTagDecidesForecastAndNotice) {
         SessionState s;
         s.sounding.isForecast = c.isForecastBefore;
         s.sounding.forecastTitle = "Anterior";
-        ScriptedUi ui;
-        EXPECT_FALSE(read(bytes, s, ui));
+        DocumentNotice notice = DocumentNotice::None;
+        EXPECT_FALSE(read(bytes, s, notice));
         EXPECT_EQ(s.sounding.isForecast, c.isForecast);
         if (c.notice) {
-            ASSERT_EQ(ui.messages.size(), 1u);
-            EXPECT_EQ(ui.messageTexts()[0], kForecastNotice);
-            EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+            EXPECT_EQ(notice, DocumentNotice::Forecast);
             EXPECT_EQ(s.sounding.forecastTitle, station);
         } else {
-            EXPECT_TRUE(ui.messages.empty());
+            EXPECT_EQ(notice, DocumentNotice::None);
             EXPECT_EQ(s.sounding.forecastTitle, "Anterior");
         }
         EXPECT_EQ(s.sounding.levels[0][kWindSpeed], 36.0f);
@@ -211,8 +205,8 @@ TEST(BrisaltaDocument, ReadsEveryGraphVersion) {
 
         SessionState s = busySession();
         s.soundingShown = 1;
-        ScriptedUi ui;
-        EXPECT_FALSE(read(bytes.data, s, ui));
+        DocumentNotice notice = DocumentNotice::None;
+        EXPECT_FALSE(read(bytes.data, s, notice));
 
         EXPECT_EQ(s.graph.day, 9);
         EXPECT_EQ(s.graph.month, 10);
@@ -239,11 +233,9 @@ TEST(BrisaltaDocument, ReadsEveryGraphVersion) {
         EXPECT_EQ(s.sounding.count, 2); // the sounding stays for a later swap
 
         if (c.note) {
-            ASSERT_EQ(ui.messages.size(), 1u);
-            EXPECT_EQ(ui.messageTexts()[0], kOldVersionNote);
-            EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
+            EXPECT_EQ(notice, DocumentNotice::OldVersion);
         } else {
-            EXPECT_TRUE(ui.messages.empty());
+            EXPECT_EQ(notice, DocumentNotice::None);
         }
     }
 }
@@ -258,8 +250,8 @@ TEST(BrisaltaDocument, AltitudeKnownFollowsStationPressureOnly) {
             bytes.i32(50).i32(30).str("").i32(0).i32(stationPressure).i32(700);
             SessionState s;
             s.graph.altitudeKnown = knownBefore;
-            ScriptedUi ui;
-            EXPECT_FALSE(read(bytes.data, s, ui));
+            DocumentNotice notice = DocumentNotice::None;
+            EXPECT_FALSE(read(bytes.data, s, notice));
             EXPECT_EQ(s.graph.altitudeKnown, stationPressure == 1 ? 1 : knownBefore);
         }
     }
@@ -273,8 +265,8 @@ TEST(BrisaltaDocument, LongTitleTakesTheThreeByteLengthAndComesBack) {
     EXPECT_EQ(bytes.substr(19, 255), s.graph.title);
 
     SessionState back;
-    ScriptedUi ui;
-    EXPECT_FALSE(read(bytes, back, ui));
+    DocumentNotice notice = DocumentNotice::None;
+    EXPECT_FALSE(read(bytes, back, notice));
     EXPECT_EQ(back.graph.title, std::string(255, 'T'));
 }
 
@@ -289,8 +281,8 @@ TEST(BrisaltaDocument, ReadsAGraphTitleStoredAsUtf16) {
     bytes.i32(60).i32(30).str("").i32(0).i32(0).i32(0);
 
     SessionState s;
-    ScriptedUi ui;
-    EXPECT_FALSE(read(bytes.data, s, ui));
+    DocumentNotice notice = DocumentNotice::None;
+    EXPECT_FALSE(read(bytes.data, s, notice));
     EXPECT_EQ(text::toUtf8(s.graph.title), "Almería");
     EXPECT_EQ(s.graph.humidity, 60);
 }
@@ -310,8 +302,8 @@ TEST(BrisaltaDocument, SoundingOfNoLevelsWritesTagCountAndStringsOnly) {
     EXPECT_EQ(write(s), expected);
 
     SessionState back = busySession();
-    ScriptedUi ui;
-    EXPECT_FALSE(read(expected, back, ui));
+    DocumentNotice notice = DocumentNotice::None;
+    EXPECT_FALSE(read(expected, back, notice));
     EXPECT_EQ(back.sounding.count, 0);
     EXPECT_TRUE(back.sounding.levels.empty());
     EXPECT_EQ(back.sounding.rowsAllocated, 1);
@@ -335,8 +327,8 @@ TEST(BrisaltaDocument, RoundTripsAForecastSoundingOfTheFullMirror) {
     EXPECT_EQ(bytes.substr(0, 8), "\x07sondeoP");
 
     SessionState back;
-    ScriptedUi ui;
-    EXPECT_FALSE(read(bytes, back, ui));
+    DocumentNotice notice = DocumentNotice::None;
+    EXPECT_FALSE(read(bytes, back, notice));
     ASSERT_EQ(back.sounding.count, kMirrorRows);
     for (std::size_t r = 0; r < kMirrorRows; ++r) {
         EXPECT_EQ(back.sounding.levels[r], s.sounding.mirror[r]) << r;
@@ -370,8 +362,8 @@ TEST(BrisaltaDocument, RoundTripsAGraphWithRawDirectionBytes) {
     const std::string bytes = write(s);
 
     SessionState back = busySession();
-    ScriptedUi ui;
-    EXPECT_FALSE(read(bytes, back, ui));
+    DocumentNotice notice = DocumentNotice::None;
+    EXPECT_FALSE(read(bytes, back, notice));
     s.graphFromFile = 1;
     s.graph.altitudeKnown = 1;
     s.emaGraphShown = 0;
@@ -384,8 +376,8 @@ TEST(BrisaltaDocument, DayThatLooksLikeALongStringStillReadsAsAGraph) {
     Bytes bytes = test::graphHead(-1, 1000000, 2020, 1730, "X");
     bytes.i32(70).i32(31);
     SessionState s;
-    ScriptedUi ui;
-    EXPECT_FALSE(read(bytes.data, s, ui));
+    DocumentNotice notice = DocumentNotice::None;
+    EXPECT_FALSE(read(bytes.data, s, notice));
     EXPECT_EQ(s.graph.day, -1);
     EXPECT_EQ(s.graph.month, 1000000);
     EXPECT_EQ(s.graph.humidity, 70);
@@ -402,13 +394,13 @@ TEST(BrisaltaDocument, RefusesLevelCountsTheProgramCannotHold) {
         }
         SessionState s = busySession();
         const std::string before = fingerprint(s);
-        ScriptedUi ui;
-        const std::optional<DocumentError> error = read(bytes.data, s, ui);
+        DocumentNotice notice = DocumentNotice::None;
+        const std::optional<DocumentError> error = read(bytes.data, s, notice);
         ASSERT_TRUE(error);
         EXPECT_EQ(error->kind, DocumentError::Kind::BadLevelCount);
         EXPECT_EQ(error->levelCount, count);
         EXPECT_EQ(fingerprint(s), before);
-        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(notice, DocumentNotice::None);
     }
 }
 
@@ -437,8 +429,8 @@ TEST(BrisaltaDocument, TruncatedDocumentsNeverChangeTheSession) {
             SCOPED_TRACE(length);
             SessionState s = busySession();
             const std::string before = fingerprint(s);
-            ScriptedUi ui;
-            const std::optional<DocumentError> error = read(c.bytes.substr(0, length), s, ui);
+            DocumentNotice notice = DocumentNotice::None;
+            const std::optional<DocumentError> error = read(c.bytes.substr(0, length), s, notice);
             if (length == c.slotsEnd) {
                 EXPECT_FALSE(error);
                 EXPECT_EQ(s.graph.fileVersion, 0);
@@ -447,7 +439,7 @@ TEST(BrisaltaDocument, TruncatedDocumentsNeverChangeTheSession) {
             ASSERT_TRUE(error);
             EXPECT_EQ(error->kind, DocumentError::Kind::Damaged);
             EXPECT_EQ(fingerprint(s), before);
-            EXPECT_TRUE(ui.messages.empty());
+            EXPECT_EQ(notice, DocumentNotice::None);
         }
     }
 }

@@ -3,7 +3,6 @@
 #include "document/documentfile.h"
 
 #include "document/documentsamples.h"
-#include "support/scriptedui.h"
 #include "support/testplaces.h"
 #include "text/codepage.h"
 
@@ -21,7 +20,6 @@ namespace brisalta {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ScriptedUi;
 
 std::vector<std::string> folderListing(const fs::path& folder) {
     std::vector<std::string> names;
@@ -57,9 +55,9 @@ private:
 
 TEST(DocumentFile, OpensTheReferenceGraph) {
     SessionState s;
-    ScriptedUi ui;
-    EXPECT_TRUE(openDocument(s, ui, test::dataPath() / "document" / "graph_v30.brl"));
-    EXPECT_TRUE(ui.messages.empty());
+    const DocumentRead read = openDocument(s, test::dataPath() / "document" / "graph_v30.brl");
+    EXPECT_FALSE(read.error);
+    EXPECT_EQ(read.notice, DocumentNotice::None);
     EXPECT_EQ(s.graph.humidity, 63);
     EXPECT_EQ(s.graphShown, 1);
 }
@@ -101,11 +99,9 @@ TEST(DocumentFile, FailedOpenShowsWhyAndChangesNothing) {
         SessionState s;
         test::fillGoldenSounding(s);
         const std::string before = test::fingerprint(s);
-        ScriptedUi ui;
-        EXPECT_FALSE(openDocument(s, ui, c.path));
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messageTexts()[0], c.message);
-        EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+        const DocumentRead read = openDocument(s, c.path);
+        ASSERT_TRUE(read.error);
+        EXPECT_EQ(text::toUtf8(openFailureMessage(c.path, *read.error)), c.message);
         EXPECT_EQ(test::fingerprint(s), before);
     }
 }
@@ -145,19 +141,14 @@ TEST(DocumentFile, FailedSaveKeepsThePreviousDocument) {
     EXPECT_EQ(folderListing(folder), std::vector<std::string>{"sondeo.brl"});
 
     const fs::path noFolder = places.root() / "no-existe" / "x.brl";
-    ScriptedUi ui;
-    EXPECT_FALSE(saveWithName(s, ui, noFolder));
-    EXPECT_EQ(ui.messageTexts(),
-              std::vector<std::string>{"No se ha podido guardar el documento «" +
-                                       noFolder.string() + "»: la carpeta no existe."});
+    EXPECT_EQ(text::toUtf8(saveDocument(s, noFolder).value_or("")),
+              "No se ha podido guardar el documento «" + noFolder.string() +
+                  "»: la carpeta no existe.");
     EXPECT_FALSE(fs::exists(noFolder.parent_path()));
 
-    ScriptedUi ui2;
-    EXPECT_FALSE(saveWithName(s, ui2, folder));
-    EXPECT_EQ(ui2.messageTexts(),
-              std::vector<std::string>{"No se ha podido guardar el documento «" + folder.string() +
-                                       "»: ya existe una carpeta con ese "
-                                       "nombre."});
+    EXPECT_EQ(text::toUtf8(saveDocument(s, folder).value_or("")),
+              "No se ha podido guardar el documento «" + folder.string() +
+                  "»: ya existe una carpeta con ese nombre.");
 }
 
 TEST(DocumentFile, SaveThenOpenGivesTheSameSounding) {
@@ -165,14 +156,12 @@ TEST(DocumentFile, SaveThenOpenGivesTheSameSounding) {
     const fs::path target = places.root() / "cwd" / "s.brl";
     SessionState s;
     test::fillGoldenSounding(s);
-    ScriptedUi ui;
-    ASSERT_TRUE(saveWithName(s, ui, target));
+    ASSERT_FALSE(saveDocument(s, target));
     EXPECT_EQ(test::readFile(target),
               test::readFile(test::dataPath() / "document" / "sounding.brl"));
 
     SessionState back;
-    ASSERT_TRUE(openDocument(back, ui, target));
-    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_FALSE(openDocument(back, target).error);
     s.sounding.title =
         s.selection.soundingStationName; // loading names the sounding after its station
     EXPECT_EQ(test::fingerprint(back), test::fingerprint(s));
