@@ -1,5 +1,6 @@
 // Open and save-as of documents.
 #include "app/documentcommands.h"
+#include "app/pictures.h"
 
 #include "app/soundingcommands.h"
 #include "document/documentfile.h"
@@ -48,7 +49,7 @@ bool DocumentCommands::openPath(const std::filesystem::path& path) {
         return false;
     }
     mContext.ui.documentUsed(path);
-    mContext.ui.redraw();
+    redrawPictures(mContext);
     return true;
 }
 

@@ -1,5 +1,6 @@
 // The automatic-station command.
 #include "app/emacommands.h"
+#include "app/pictures.h"
 
 #include "catalogues/emalist.h"
 #include "ema/opendataquery.h"
@@ -137,7 +138,7 @@ void EmaCommands::queryAndDraw(const std::string& province) {
     s.graphShown = 0;
     s.graphFromFile = 0;
     s.banyeresGraph = 0;
-    ui.redraw();
+    redrawPictures(mContext);
     if (!anyTemperature(s.graph)) {
         ui.showMessage(noGraphDataMessage());
     }

@@ -1,5 +1,6 @@
 // The commands of the "Gráficas" menu.
 #include "app/graphcommands.h"
+#include "app/pictures.h"
 
 #include "graph/graphrenderer.h"
 #include "app/downloads.h"
@@ -60,11 +61,11 @@ void GraphCommands::showGraph() {
         if (s.soundingAvailable) {
             s.view.swapEnabled = 1;
         }
-        mContext.ui.redraw();
+        redrawPictures(mContext);
         reportMissingData();
         mContext.ui.showMessage(s.graph.skyReport, MessageIcon::Information);
     } else {
-        mContext.ui.redraw();
+        redrawPictures(mContext);
     }
 }
 
@@ -85,10 +86,10 @@ void GraphCommands::showBanyeresGraph() {
         if (s.soundingAvailable) {
             s.view.swapEnabled = 1;
         }
-        mContext.ui.redraw();
+        redrawPictures(mContext);
         reportMissingData();
     } else {
-        mContext.ui.redraw();
+        redrawPictures(mContext);
     }
 }
 
@@ -184,7 +185,7 @@ void GraphCommands::qnh() {
     }
     if (s.graph.altitudeKnown == 1) {
         togglePressureReference(s.graph);
-        mContext.ui.redraw();
+        redrawPictures(mContext);
         return;
     }
     mContext.ui.showMessage(
@@ -196,7 +197,7 @@ void GraphCommands::qnh() {
         return;
     }
     applyEnteredAltitude(s.graph, *altitude);
-    mContext.ui.redraw();
+    redrawPictures(mContext);
 }
 
 } // namespace brisalta

@@ -1,5 +1,6 @@
 // The commands of the "Sondeos" menu.
 #include "app/soundingcommands.h"
+#include "app/pictures.h"
 
 #include "catalogues/soundingcatalogue.h"
 #include "app/downloads.h"
@@ -128,14 +129,14 @@ void SoundingCommands::showSounding() {
     SessionState& s = mContext.session;
     s.graphShown = 0;
     s.emaGraphShown = 0;
-    mContext.ui.redraw();
+    redrawPictures(mContext);
 
     Downloads(mContext).sounding();
     // A rejected page (downloadOk = 0) has been reported by the download layer;
     // so has a failed transfer, and then the sounding on screen is kept rather
     // than released for a response that never came.
     if (s.downloadOk == 0 || s.downloadFailed == 1) {
-        mContext.ui.redraw();
+        redrawPictures(mContext);
         return;
     }
     if (s.graphAvailable) {
@@ -148,7 +149,7 @@ void SoundingCommands::showSounding() {
         s.soundingAvailable = 0;
     }
     reportHiddenRows(s, mContext.ui);
-    mContext.ui.redraw();
+    redrawPictures(mContext);
 }
 
 void SoundingCommands::ceiling() {
@@ -162,7 +163,7 @@ void SoundingCommands::ceiling() {
         return;
     }
     startCeilingSimulation(s, inputs->temperature, inputs->dewPoint);
-    mContext.ui.redraw();
+    redrawPictures(mContext);
 }
 
 void SoundingCommands::forecastSounding() {
@@ -178,7 +179,7 @@ void SoundingCommands::forecastSounding() {
     s.graphShown = 0;
     s.emaGraphShown = 0;
     // The diagram is painted first; the notice then stands in front of it.
-    mContext.ui.redraw();
+    redrawPictures(mContext);
     if (s.soundingShown == 1) {
         mContext.ui.showMessage(forecastNotice(), MessageIcon::Information);
     } else {

@@ -1,5 +1,6 @@
 // Swap and zoom.
 #include "app/viewcommands.h"
+#include "app/pictures.h"
 
 #include "diagram/soundingdiagram.h"
 #include "text/codepage.h"
@@ -35,13 +36,13 @@ void ViewCommands::swap() {
     } else {
         return; // both pictures exist but neither is on screen
     }
-    mContext.ui.redraw();
+    redrawPictures(mContext);
 }
 
 void ViewCommands::zoom() {
     SessionState& s = mContext.session;
     s.soundingZoom = s.soundingZoom ? 0 : 1;
-    mContext.ui.redraw();
+    redrawPictures(mContext);
     // The diagram draws nothing then; the command says why, once.
     if (s.soundingShown != 1) {
         mContext.ui.showMessage(invalidSoundingMessage());

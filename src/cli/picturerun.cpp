@@ -5,7 +5,8 @@
 #include "cli/sessionjson.h"
 #include "cli/subcommands.h"
 #include "app/documentcommands.h"
-#include "graph/nullcanvas.h"
+#include "app/pictures.h"
+#include "graph/graphrenderer.h"
 #include "render/renderfile.h"
 #include "diagram/soundingdiagram.h"
 #include "text/codepage.h"
@@ -54,6 +55,10 @@ std::string withoutLeadingBlank(const std::string& line) {
 }
 
 } // namespace
+
+PageMapping PictureRun::mappingFor(PageMode mode) const {
+    return mode == PageMode::Print ? PageMapping::print() : PageMapping::screen(mSession.drawScale);
+}
 
 void addPictureOptionSpecs(std::vector<OptionSpec>& specs) {
     specs.push_back({"-o", 1, true});
@@ -118,35 +123,23 @@ bool readPictureOptions(const Arguments& args, PictureOptions& options, std::str
 
 PictureRun::PictureRun(std::string command, SessionState& session, const PictureOptions& options)
     : mCommand(std::move(command)), mSession(session), mOptions(options) {
-    mUi.setRedrawHandler([this] { paint(); });
-}
-
-void PictureRun::paint() {
-    // The window's view draws from the display flags alone: the graph first.
-    if (mSession.graphShown || mSession.emaGraphShown) {
-        NullCanvas canvas(mOptions.screen.width, mOptions.screen.height, mOptions.screen.dpi);
-        mOutcome = DrawGraph(canvas, mSession);
-    }
-    if (mSession.soundingShown) {
-        // Fills the mirror rows, the diagram title and the command flags, and
-        // runs the ceiling simulation while one is requested.
-        NullCanvas canvas(mOptions.screen.width, mOptions.screen.height, mOptions.screen.dpi);
-        DrawSounding(canvas, mSession);
-        mSoundingPainted = true;
-    }
+    // The commands prepare the pictures before they ask for a repaint; a batch
+    // run has nothing to repaint, it only notes that the pictures are ready.
+    mUi.setRedrawHandler([this] { mPrepared = true; });
 }
 
 bool PictureRun::graphDrawn() const {
-    return (mSession.graphShown || mSession.emaGraphShown) && mOutcome == GraphOutcome::Drawn;
+    return (mSession.graphShown || mSession.emaGraphShown) && mSession.pictures.graph.drawable;
 }
 
 int PictureRun::finish(Summary summary, const std::string& noPicture) {
-    const bool graphOnScreen = mSession.graphShown || mSession.emaGraphShown;
-    if (graphOnScreen && !mOutcome) {
-        paint();
+    if (!mPrepared) {
+        preparePictures(mSession);
+        mPrepared = true;
     }
+    const bool graphOnScreen = mSession.graphShown || mSession.emaGraphShown;
     // The command may already have said it; the user hears it once.
-    if (graphOnScreen && mOutcome == GraphOutcome::NoData) {
+    if (graphOnScreen && !mSession.pictures.graph.drawable) {
         const std::string noData = noGraphDataMessage();
         const auto& shown = mUi.messages();
         if (std::find(shown.begin(), shown.end(), noData) == shown.end()) {
@@ -155,9 +148,6 @@ int PictureRun::finish(Summary summary, const std::string& noPicture) {
     }
     const bool graph = graphDrawn();
     const bool sounding = !graphOnScreen && mSession.soundingShown;
-    if (sounding && !mSoundingPainted) {
-        paint();
-    }
 
     bool ok = true;
     if (graph || sounding) {
@@ -214,12 +204,8 @@ bool PictureRun::writeGraphPicture(const std::filesystem::path& path) {
     options.title = mSession.headerTitle.empty() ? std::string("Brisalta") : mSession.headerTitle;
     const std::string failure =
         renderToFile(path, options, [this](DrawingCanvas& canvas, PageMode mode) {
-            mSession.printing = mode == PageMode::Print ? 1 : 0;
-            mOutcome = DrawGraph(canvas, mSession);
+            paintGraph(canvas, mSession.pictures.graph, mappingFor(mode));
         });
-    // Printing switches the drawing to its print scale; the screen comes back after.
-    mSession.printing = 0;
-    mSession.drawScale = kScreenScale;
     if (!failure.empty()) {
         error(text::toUtf8(failure));
         return false;
@@ -237,11 +223,8 @@ bool PictureRun::writeSoundingPicture(const std::filesystem::path& path) {
                                                            : mSession.sounding.diagramTitle;
     const std::string failure =
         renderToFile(path, options, [this](DrawingCanvas& canvas, PageMode mode) {
-            mSession.printing = mode == PageMode::Print ? 1 : 0;
-            DrawSounding(canvas, mSession);
+            paintSounding(canvas, mSession.pictures.sounding, mappingFor(mode));
         });
-    mSession.printing = 0;
-    mSession.drawScale = kScreenScale;
     if (!failure.empty()) {
         error(text::toUtf8(failure));
         return false;

@@ -1,14 +1,14 @@
-// What "grafica" and "abrir" share once a command has put a picture in the
-// session: the batch stand-in for the window's view (it paints on a canvas
-// that draws nothing, for the drawing's side effects), the options -o,
-// --pantalla, --json and --guardar, the pictures, the saved document, and the
-// printing of the messages and the JSON.
+// What the picture commands share once a command has put a picture in the
+// session: the options -o, --pantalla, --json and --guardar, the pictures
+// painted from the prepared models, the saved document, and the printing of
+// the messages and the JSON.
 #pragma once
 
 #include "cli/arguments.h"
 #include "cli/cliui.h"
 #include "graph/graphrenderer.h"
 #include "render/qtcanvas.h"
+#include "render/renderfile.h"
 #include "session/sessionstate.h"
 
 #include <filesystem>
@@ -60,8 +60,8 @@ public:
     int finish(Summary summary, const std::string& noPicture);
 
 private:
-    void paint();
     bool graphDrawn() const;
+    PageMapping mappingFor(PageMode mode) const;
     bool writePictures();
     bool writeGraphPicture(const std::filesystem::path& path);
     bool writeSoundingPicture(const std::filesystem::path& path);
@@ -73,8 +73,7 @@ private:
     SessionState& mSession;
     const PictureOptions& mOptions;
     CliUi mUi{nullptr};
-    std::optional<GraphOutcome> mOutcome; // of the last paint of the graph
-    bool mSoundingPainted = false;        // the sounding has been drawn at least once
+    bool mPrepared = false; // a command has prepared the pictures
 };
 
 } // namespace brisalta::cli

@@ -11,6 +11,7 @@
 #include "text/format.h"
 
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace brisalta {
@@ -202,6 +203,9 @@ void writeSentence(DesignPainter& painter, const std::string& sentence) {
     painter.canvas().setTextColor(soundingstyle::kBlack);
 }
 
+DesignPoint designPoint(Point p) { return DesignPoint{p.x, p.y}; }
+Point pointOf(DesignPoint p) { return Point{p.x, p.y}; }
+
 } // namespace
 
 void collectCurvePoints(CurvePoints& curve, Point from, Point to, bool fromLowestRow) {
@@ -232,22 +236,21 @@ void collectCurvePoints(CurvePoints& curve, Point from, Point to, bool fromLowes
     }
 }
 
-CeilingPass simulateCeiling(DesignPainter& painter, SessionState& session,
-                            const CeilingGeometry& frame, const CurvePoints& curve) {
-    CeilingPass pass;
-    if (session.sounding.simulationRequested != 1 || !frame.geometry.valid()) {
-        return pass;
+CeilingPicture simulateCeiling(CeilingSimulation& c, const CeilingGeometry& frame,
+                               const CurvePoints& curve) {
+    CeilingPicture picture;
+    if (!frame.geometry.valid()) {
+        return picture;
     }
-    CeilingSimulation& c = session.ceiling;
-    // Positions belong to this drawing's geometry: a thermal top found on the
-    // zoomed diagram must not be compared with a base found on the full one.
+    picture.simulated = true;
+    // Positions belong to this preparation's geometry: a thermal top found on
+    // the zoomed diagram must not be compared with a base found on the full one.
     c.thermalTopX = c.thermalTopY = 0;
     c.cloudBaseX = c.cloudBaseY = 0;
 
     const double mixingRatio = mixingRatioOf(saturationVapourPressure(c.surfaceDewPoint), frame.p0);
     if (const auto line = moistureLine(mixingRatio, frame.rows, frame.geometry)) {
-        painter.canvas().selectPen(soundingstyle::kMoisturePen);
-        painter.line(line->from, line->to);
+        picture.moistureLine = std::make_pair(designPoint(line->from), designPoint(line->to));
     }
 
     const int theta =
@@ -255,46 +258,75 @@ CeilingPass simulateCeiling(DesignPainter& painter, SessionState& session,
     const int count = curve.count;
     const std::vector<ParcelPoint> path = parcelPath(theta, count, frame);
     searchThermalTop(c, path, curve);
-    painter.canvas().selectPen(soundingstyle::kParcelPen);
     for (int j = 0; j + 1 < count; ++j) {
         const Point a = path[static_cast<std::size_t>(j)].at;
         const Point b = path[static_cast<std::size_t>(j + 1)].at;
         if (parcelSegmentInside(a, b)) {
-            painter.line(a, b);
+            picture.parcelSegments.emplace_back(designPoint(a), designPoint(b));
         }
     }
 
-    pass.baseRecorded = searchCloudBase(c, path, count, mixingRatio, frame);
+    const bool baseRecorded = searchCloudBase(c, path, count, mixingRatio, frame);
     if (c.sentenceDone == 0) {
         chooseCeiling(c, frame);
     }
-    return pass;
+
+    // Once one kind of result has been shown, the other is not shown for the
+    // same request.
+    if (thermalTopBelowBase(c) && c.cloudBaseDrawn == 0) {
+        picture.mark = CeilingPicture::Mark::ThermalTop;
+        picture.markAt = DesignPoint{c.thermalTopX, c.thermalTopY};
+        picture.sentence = thermalSentence(c);
+        c.sentenceDone = 1;
+        c.blueThermalDrawn = 1;
+    } else if (c.cloudBaseFound == 1 && c.blueThermalDrawn == 0) {
+        picture.mark = CeilingPicture::Mark::CloudBase;
+        picture.markAt = DesignPoint{c.cloudBaseX, c.cloudBaseY};
+        picture.cloudPicture = baseRecorded;
+        picture.sentence = cumulusSentence(c);
+        c.sentenceDone = 1;
+        c.cloudBaseDrawn = 1;
+    }
+    return picture;
 }
 
-void drawCeilingResult(DesignPainter& painter, SessionState& session, const CeilingPass& pass,
-                       const Font& titleFont) {
-    if (session.sounding.simulationRequested != 1) {
+void paintCeilingLines(DesignPainter& painter, const CeilingPicture& ceiling) {
+    if (!ceiling.simulated) {
         return;
     }
-    CeilingSimulation& c = session.ceiling;
+    if (ceiling.moistureLine) {
+        painter.canvas().selectPen(soundingstyle::kMoisturePen);
+        painter.line(pointOf(ceiling.moistureLine->first), pointOf(ceiling.moistureLine->second));
+    }
+    painter.canvas().selectPen(soundingstyle::kParcelPen);
+    for (const auto& [a, b] : ceiling.parcelSegments) {
+        painter.line(pointOf(a), pointOf(b));
+    }
+}
+
+void paintCeilingResult(DesignPainter& painter, const CeilingPicture& ceiling,
+                        const Font& titleFont, bool printing) {
+    if (!ceiling.simulated) {
+        return;
+    }
     DrawingCanvas& canvas = painter.canvas();
     canvas.selectPen(soundingstyle::kMoisturePen);
     canvas.selectFont(titleFont);
     canvas.setTextColor(soundingstyle::kBlack);
-
-    if (thermalTopBelowBase(c) && c.cloudBaseDrawn == 0) {
-        drawCeilingMarks(painter, c.thermalTopX, c.thermalTopY, 5);
-        writeSentence(painter, thermalSentence(c));
-        c.sentenceDone = 1;
-        c.blueThermalDrawn = 1;
-    } else if (c.cloudBaseFound == 1 && c.blueThermalDrawn == 0) {
-        if (pass.baseRecorded) {
-            drawCloudPicture(painter, c.cloudBaseY, session.printing == 1);
+    switch (ceiling.mark) {
+    case CeilingPicture::Mark::ThermalTop:
+        drawCeilingMarks(painter, ceiling.markAt.x, ceiling.markAt.y, 5);
+        writeSentence(painter, ceiling.sentence);
+        break;
+    case CeilingPicture::Mark::CloudBase:
+        if (ceiling.cloudPicture) {
+            drawCloudPicture(painter, ceiling.markAt.y, printing);
         }
-        drawCeilingMarks(painter, c.cloudBaseX, c.cloudBaseY, 6);
-        writeSentence(painter, cumulusSentence(c));
-        c.sentenceDone = 1;
-        c.cloudBaseDrawn = 1;
+        drawCeilingMarks(painter, ceiling.markAt.x, ceiling.markAt.y, 6);
+        writeSentence(painter, ceiling.sentence);
+        break;
+    case CeilingPicture::Mark::None:
+        break;
     }
 }
 

@@ -2,13 +2,16 @@
 // temperature and dew point typed by the user, the parcel's dry adiabat rises
 // until it meets the temperature curve (the top of a blue thermal) or the
 // line of the surface mixing ratio (the cumulus base), and the ceiling is
-// marked with the wind interpolated at its height.
+// marked with the wind interpolated at its height. The search runs on the
+// design points of the drawn temperature curve; nothing here draws except the
+// two paint functions at the end.
 #pragma once
 
-#include "ports/drawingcanvas.h"
-#include "session/sessionstate.h"
 #include "diagram/designpainter.h"
 #include "diagram/soundinggeometry.h"
+#include "ports/drawingcanvas.h"
+#include "session/picture.h"
+#include "session/sessionstate.h"
 
 #include <array>
 #include <span>
@@ -43,7 +46,7 @@ struct CurvePoints {
 // shorter than one part gives its end.
 void collectCurvePoints(CurvePoints& curve, Point from, Point to, bool fromLowestRow);
 
-// What the simulation needs of the drawing.
+// What the simulation needs of the diagram.
 struct CeilingGeometry {
     SoundingGeometry geometry;
     std::span<const SoundingRow> rows; // the drawn rows, lowest first
@@ -52,33 +55,32 @@ struct CeilingGeometry {
     bool knots = false;                // wind speeds in knots (text-list service)
 };
 
-// Per drawing: whether a cumulus base was recorded in this pass.
-struct CeilingPass {
-    bool baseRecorded = false;
-};
-
-// First half, after the temperature curve: draws the moisture line and the
-// parcel line (moisture and parcel pens), searches the thermal top and the
-// cumulus base, and, once per request, chooses the ceiling and its wind.
-// Runs only while simulationRequested is 1. The found flags last for the
-// request; the positions are those found in this drawing (0 when not found),
-// so that a zoom compares and marks heights of one geometry only.
-CeilingPass simulateCeiling(DesignPainter& painter, SessionState& session,
-                            const CeilingGeometry& frame, const CurvePoints& curve);
-
-// Second half, after the dew-point curve: the marker, the arrowheads between
-// the panels, the cloud picture for a cumulus base, and the red sentence at
-// the top. `titleFont` is the diagram's title font.
-void drawCeilingResult(DesignPainter& painter, SessionState& session, const CeilingPass& pass,
-                       const Font& titleFont);
+// One preparation of the diagram while a simulation is requested: the
+// moisture line and the parcel's path, the search for the thermal top and the
+// cumulus base and, once per request, the ceiling and its wind; then which
+// result is marked and its sentence. `state` is the request's state: its found
+// flags last for the request, its positions are this geometry's (0 when not
+// found), and its drawn flags keep one kind of result once one was shown.
+CeilingPicture simulateCeiling(CeilingSimulation& state, const CeilingGeometry& frame,
+                               const CurvePoints& curve);
 
 // The command's part once the user has typed the values: stores them, resets
-// the results and asks for the simulation on the next drawings, until a new
-// sounding clears simulationRequested.
+// the results and asks for the simulation on the next preparations, until a
+// new sounding clears simulationRequested.
 void startCeilingSimulation(SessionState& session, int temperature, int dewPoint);
 
-// The sentence the last drawing wrote (Windows-1252), or "" when neither a
-// thermal top nor a cumulus base was drawn.
+// The sentence of the result the last preparation marked (Windows-1252), or ""
+// when neither a thermal top nor a cumulus base was marked.
 std::string ceilingResultSentence(const SessionState& session);
+
+// Paints the moisture line and the parcel's path (after the temperature curve).
+void paintCeilingLines(DesignPainter& painter, const CeilingPicture& ceiling);
+
+// Paints the mark on the ceiling, the arrowheads between the panels, the cloud
+// picture of a cumulus base and the red sentence at the top (after the
+// dew-point curve). `titleFont` is the diagram's title font; on the printed
+// page the cloud picture sits on the base instead of beside it.
+void paintCeilingResult(DesignPainter& painter, const CeilingPicture& ceiling,
+                        const Font& titleFont, bool printing);
 
 } // namespace brisalta

@@ -25,8 +25,8 @@ namespace {
 
 using namespace soundingstyle;
 
-void setSoundingCommandFlags(SessionState& session) {
-    ViewFlags& v = session.view;
+ViewFlags soundingCommands(const SessionState& session) {
+    ViewFlags v;
     v.tableEnabled = 1;
     v.cloudsEnabled = 0;
     v.qnhEnabled = 0;
@@ -36,6 +36,7 @@ void setSoundingCommandFlags(SessionState& session) {
     v.saveAsEnabled = 1;
     v.statsEnabled = 0;
     v.zoomEnabled = 1;
+    return v;
 }
 
 // The rows there really are: count never promises more than levels holds.
@@ -181,11 +182,12 @@ bool curveSegmentInside(Point a, Point b) {
     return inside(a) && inside(b);
 }
 
-// The temperature (or dew-point) curve from row to row; the temperature's
-// drawn segments feed the simulation's curve points.
-void drawCurve(DesignPainter& p, std::span<const SoundingRow> rows, const SoundingGeometry& g,
-               int column, const Pen& pen, CurvePoints* curve) {
-    p.canvas().selectPen(pen);
+// The segments of the temperature (or dew-point) curve from row to row that lie
+// inside the panel, in design units, lowest first; `visit(a, b, fromLowestRow)`
+// gets each one.
+template <typename Visit>
+void forEachCurveSegment(std::span<const SoundingRow> rows, const SoundingGeometry& g, int column,
+                         Visit visit) {
     const auto pointOf = [&](const SoundingRow& row) {
         const int y = g.rowY(row[kHeight]);
         return Point{g.curveX(row[static_cast<std::size_t>(column)], y), y};
@@ -193,14 +195,16 @@ void drawCurve(DesignPainter& p, std::span<const SoundingRow> rows, const Soundi
     for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
         const Point a = pointOf(rows[i]);
         const Point b = pointOf(rows[i + 1]);
-        if (!curveSegmentInside(a, b)) {
-            continue;
-        }
-        p.line(a, b);
-        if (curve) {
-            collectCurvePoints(*curve, a, b, i == 0);
+        if (curveSegmentInside(a, b)) {
+            visit(a, b, i == 0);
         }
     }
+}
+
+void drawCurve(DesignPainter& p, std::span<const SoundingRow> rows, const SoundingGeometry& g,
+               int column, const Pen& pen) {
+    p.canvas().selectPen(pen);
+    forEachCurveSegment(rows, g, column, [&](Point a, Point b, bool) { p.line(a, b); });
 }
 
 void drawWind(DesignPainter& p, std::span<const SoundingRow> rows, const SoundingGeometry& g,
@@ -235,41 +239,91 @@ void copyIntoMirror(SoundingProfile& sounding, std::span<const SoundingRow> rows
     std::copy_n(rows.begin(), n, sounding.mirror.begin());
 }
 
+struct Frame {
+    SoundingGeometry geometry;
+    int windStep = 1;
+    double t0Kelvin = 0.0;
+    double p0 = 0.0;
+};
+
+Frame frameOf(std::span<const SoundingRow> rows, bool zoomed, bool knots) {
+    Frame f;
+    f.geometry = soundingGeometry(rows[0][kHeight], zoomed);
+    f.windStep = windSpeedStep(rows, knots);
+    f.t0Kelvin = rows[0][kTemperature] + kKelvinOffset;
+    f.p0 = rows[0][kPressure];
+    return f;
+}
+
 } // namespace
 
 std::string invalidSoundingMessage() {
     return text::cp1252("El sondeo elegido no contiene datos válidos");
 }
 
-SoundingOutcome DrawSounding(DrawingCanvas& canvas, SessionState& session) {
-    setSoundingCommandFlags(session);
-    SoundingProfile& sounding = session.sounding;
+SoundingModel prepareSounding(const SessionState& session, CeilingSimulation& ceiling) {
+    SoundingModel m;
+    m.commands = soundingCommands(session);
+    const SoundingProfile& sounding = session.sounding;
     const std::span<const SoundingRow> rows = drawnRows(sounding);
     // A sounding without a single row has nothing to say either.
     if (session.soundingShown != 1 || rows.empty()) {
-        return SoundingOutcome::NotValid;
+        return m;
     }
+    m.drawable = true;
+    m.rows.assign(rows.begin(), rows.end());
+    m.zoomed = session.soundingZoom == 1;
+    m.knots = speedsInKnots(sounding);
+    m.source = static_cast<int>(soundingSource(sounding));
+    m.partialFirstRow = sounding.partialFirstRow != 0;
+    m.diagramTitle = soundingTitle(session);
 
-    const bool zoomed = session.soundingZoom == 1;
-    const bool knots = speedsInKnots(sounding);
-    const SoundingGeometry g = soundingGeometry(rows[0][kHeight], zoomed);
-    const int step = windSpeedStep(rows, knots);
-    const double t0Kelvin = rows[0][kTemperature] + kKelvinOffset;
-    const double p0 = rows[0][kPressure];
+    const Frame frame = frameOf(rows, m.zoomed, m.knots);
+    if (frame.geometry.valid() && sounding.simulationRequested == 1) {
+        // The parcel is compared with the design points of the drawn temperature curve.
+        CurvePoints curve;
+        forEachCurveSegment(rows, frame.geometry, kTemperature,
+                            [&](Point a, Point b, bool fromLowestRow) {
+                                collectCurvePoints(curve, a, b, fromLowestRow);
+                            });
+        const CeilingGeometry geometry{frame.geometry, rows, frame.t0Kelvin, frame.p0, m.knots};
+        m.ceiling = simulateCeiling(ceiling, geometry, curve);
+    }
+    return m;
+}
+
+void applySoundingModel(SessionState& session, const SoundingModel& model,
+                        const CeilingSimulation& ceiling) {
+    session.view = model.commands;
+    if (!model.drawable) {
+        return;
+    }
+    session.sounding.diagramTitle = model.diagramTitle;
+    session.ceiling = ceiling;
+    copyIntoMirror(session.sounding, model.rows);
+}
+
+void paintSounding(DrawingCanvas& canvas, const SoundingModel& model, const PageMapping& mapping) {
+    if (!model.drawable) {
+        return;
+    }
+    const std::span<const SoundingRow> rows(model.rows);
+    const bool zoomed = model.zoomed;
+    const Frame frame = frameOf(rows, zoomed, model.knots);
+    const SoundingGeometry& g = frame.geometry;
 
     const GraphFactors f =
         soundingFactors(canvas.deviceCaps(DeviceCap::HorizontalResolution),
                         canvas.deviceCaps(DeviceCap::VerticalResolution),
-                        canvas.deviceCaps(DeviceCap::LogicalPixelsPerInch), session);
+                        canvas.deviceCaps(DeviceCap::LogicalPixelsPerInch), mapping);
     const Fonts fonts{titleFont(f.fontScale()), axisFont(f.fontScale()), levelFont(f.fontScale())};
-    canvas.setMapping(session.printing == 1 ? Mapping::Print : Mapping::Screen);
+    canvas.setMapping(mapping.mapping);
     canvas.saveState();
     DesignPainter p(canvas, f);
     canvas.selectPen(kFramePen);
     canvas.selectFont(fonts.title);
 
-    sounding.diagramTitle = soundingTitle(session);
-    p.text(50, 30, sounding.diagramTitle);
+    p.text(50, 30, model.diagramTitle);
 
     canvas.selectFont(fonts.axis);
     p.text(48, 60, "mb");
@@ -288,14 +342,14 @@ SoundingOutcome DrawSounding(DrawingCanvas& canvas, SessionState& session) {
         canvas.polygon(p.device(humidity));
     }
 
-    drawScales(p, zoomed, step);
+    drawScales(p, zoomed, frame.windStep);
 
     if (g.valid()) {
         canvas.selectPen(kLevelPen);
         canvas.selectFont(fonts.level);
         canvas.setTextColor(kBlack);
-        drawLevelMarks(p, levelMarks(rows, g, soundingSource(sounding), zoomed));
-        if (sounding.partialFirstRow == 0) {
+        drawLevelMarks(p, levelMarks(rows, g, static_cast<SoundingSource>(model.source), zoomed));
+        if (!model.partialFirstRow) {
             p.text(400, 468, text::format("%5d", truncToInt(rows[0][kHeight])));
             const std::string pressure = text::format("%4d", truncToInt(rows[0][kPressure]));
             p.text(40, 464, pressure);
@@ -308,7 +362,7 @@ SoundingOutcome DrawSounding(DrawingCanvas& canvas, SessionState& session) {
 
         canvas.selectPen(kAdiabatPen);
         for (int theta = -20; theta <= 60; theta += 10) {
-            for (const DesignSegment& s : dryAdiabatSegments(theta, g, t0Kelvin)) {
+            for (const DesignSegment& s : dryAdiabatSegments(theta, g, frame.t0Kelvin)) {
                 p.line(s.from, s.to);
             }
         }
@@ -319,18 +373,14 @@ SoundingOutcome DrawSounding(DrawingCanvas& canvas, SessionState& session) {
     drawIsotherms(p, zoomed);
 
     if (g.valid()) {
-        CurvePoints curve;
-        drawCurve(p, rows, g, kTemperature, kTemperaturePen, &curve);
-        const CeilingGeometry frame{g, rows, t0Kelvin, p0, knots};
-        const CeilingPass pass = simulateCeiling(p, session, frame, curve);
-        drawCurve(p, rows, g, kDewPoint, kDewPointPen, nullptr);
-        drawCeilingResult(p, session, pass, fonts.title);
-        drawWind(p, rows, g, step, knots);
+        drawCurve(p, rows, g, kTemperature, kTemperaturePen);
+        paintCeilingLines(p, model.ceiling);
+        drawCurve(p, rows, g, kDewPoint, kDewPointPen);
+        paintCeilingResult(p, model.ceiling, fonts.title, mapping.mapping == Mapping::Print);
+        drawWind(p, rows, g, frame.windStep, model.knots);
     }
 
     canvas.restoreState();
-    copyIntoMirror(sounding, rows);
-    return SoundingOutcome::Drawn;
 }
 
 } // namespace brisalta

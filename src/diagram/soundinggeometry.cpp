@@ -10,14 +10,13 @@
 namespace brisalta {
 
 GraphFactors soundingFactors(int horizontal, int vertical, int pixelsPerInch,
-                             SessionState& session) {
-    if (session.printing == 1) {
-        session.drawScale = kSoundingPrintFactor;
+                             const PageMapping& mapping) {
+    if (mapping.mapping == Mapping::Print) {
         GraphFactors f;
         f.sx = f.sy = f.d = f.s = kSoundingPrintFactor;
         return f;
     }
-    return screenFactors(horizontal, vertical, pixelsPerInch, session.drawScale);
+    return screenFactors(horizontal, vertical, pixelsPerInch, mapping.drawScale);
 }
 
 SoundingGeometry soundingGeometry(float lowestHeight, bool zoomed) {

@@ -26,10 +26,10 @@ inline constexpr int kFullSkewOffset = 170;   // X of 0 °C at the bottom edge
 inline constexpr int kZoomedSkewOffset = 110;
 
 // Design to device units of the diagram: X · fx · ff · s and Y · fy · ff · s.
-// On screen from the device (fx = H/800, fy = V/600, ff = 96/P, s = drawScale);
-// when printing 1.07 for every factor, and the session's drawScale becomes 1.07.
+// On screen from the device (fx = H/800, fy = V/600, ff = 96/P, s = the
+// mapping's drawScale); on the printed page 1.07 for every factor.
 GraphFactors soundingFactors(int horizontal, int vertical, int pixelsPerInch,
-                             SessionState& session);
+                             const PageMapping& mapping);
 inline constexpr double kSoundingPrintFactor = 1.07;
 
 // The height scale and the skew of the left panel for one drawing.

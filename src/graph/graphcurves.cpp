@@ -1,7 +1,6 @@
 // Series curves, humidity area and wind-direction trace of the 24-hour graph.
 #include "graph/graphcurves.h"
 
-#include "graph/graphheader.h"
 #include "graph/graphstyle.h"
 
 #include <optional>
@@ -111,12 +110,12 @@ void DrawSeriesCurve(DrawingCanvas& canvas, const GraphFactors& f, int x0, int y
     drawBridgedCurve(canvas, f, x0, y0, 120, points, pen, graphstyle::gapPen(pen));
 }
 
-void DrawHumidityArea(DrawingCanvas& canvas, const GraphFactors& f, int x0, int y0, const SessionState& session) {
+void DrawHumidityArea(DrawingCanvas& canvas, const GraphFactors& f, int x0, int y0, const Slots<int>& humidity) {
     CurvePoints points;
     bool complete = true;
     for (int i = 0; i < kSlots; ++i) {
-        const int h = slotHumidity(session, i);
-        if (session.graph.temperature[i] == kMissing || h == kMissing) {
+        const int h = humidity[i];
+        if (h == kMissing) {
             complete = false;
             continue;
         }

@@ -30,11 +30,10 @@ void DrawSeriesCurve(DrawingCanvas& canvas, const GraphFactors& f, int x0, int y
                      const Slots<int>& values, int series);
 
 // The relative-humidity curve of the temperature panel with 0 % on y0, bridged
-// like a series (a slot is missing when its temperature is, or when its
-// humidity is unknown; runs level at y0 − 120), and, when no slot is missing,
-// the area between the curve and the panel's bottom edge filled. Leaves the
-// black axis pen selected.
-void DrawHumidityArea(DrawingCanvas& canvas, const GraphFactors& f, int x0, int y0, const SessionState& session);
+// like a series over the slots that are kMissing (runs level at y0 − 120),
+// and, when no slot is missing, the area between the curve and the panel's
+// bottom edge filled. Leaves the black axis pen selected.
+void DrawHumidityArea(DrawingCanvas& canvas, const GraphFactors& f, int x0, int y0, const Slots<int>& humidity);
 
 // The wind-direction trace of the bottom-right panel: each direction at its
 // compass row, runs of slots without a direction bridged by a dotted line.

@@ -96,10 +96,6 @@ int directionRow(std::string_view direction) {
     return 310;
 }
 
-int ValueScale::top() const {
-    const long long value = static_cast<long long>(minimum) + 7LL * step;
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
 
 namespace {
 

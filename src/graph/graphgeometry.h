@@ -3,6 +3,9 @@
 // scales and wind-direction panel. Pure functions; nothing here draws.
 #pragma once
 
+#include "ports/drawingcanvas.h"
+#include "session/picture.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -32,6 +35,19 @@ struct GraphFactors {
     // the denominator as a real and truncated. 0 when the denominator is 0.
     int yRatio(double numerator, double denominator) const;
     FontScale fontScale() const;
+};
+
+// How a picture is laid on its device: the screen mapping (the window and the
+// PNG and SVG pictures made like it), at the session's drawing scale, or the
+// printed page, one 0.01-inch unit per design unit.
+struct PageMapping {
+    Mapping mapping = Mapping::Screen;
+    double drawScale = kScreenScale; // screen only
+
+    static PageMapping screen(double drawScale = kScreenScale) {
+        return PageMapping{Mapping::Screen, drawScale};
+    }
+    static PageMapping print() { return PageMapping{Mapping::Print, 1.0}; }
 };
 
 // Factors for a screen of H × V pixels at P logical pixels per inch. A device
@@ -71,12 +87,6 @@ bool hasNoDirection(std::string_view direction);
 // "NNW" 460; any text outside the 16-point compass counts as 310.
 int directionRow(std::string_view direction);
 
-// A value scale: 8 labels from minimum + 7·step at the top down to minimum.
-struct ValueScale {
-    int minimum = 0;
-    int step = 1;
-    int top() const; // minimum + 7·step, clamped to the int range
-};
 
 // The scale for values from lowest to highest: step = (highest − lowest) / 7 + 1
 // with integer division. When that step would be 0 or negative (the lowest

@@ -1,8 +1,8 @@
-// DrawGraph: the 24-hour graph, step by step in the order the other commands
-// rely on (extremes before validation, header before validation, curves last).
+// The 24-hour graph, prepared in the order the other commands rely on
+// (extremes before validation, header before validation) and painted in the
+// order the picture is layered (humidity area first, curves last).
 #include "graph/graphrenderer.h"
 
-#include "catalogues/airportcatalogue.h"
 #include "graph/graphaxes.h"
 #include "graph/graphcurves.h"
 #include "graph/graphextremes.h"
@@ -20,8 +20,8 @@ namespace {
 constexpr ValueScale kNoPressureScale{900, 11};
 constexpr ValueScale kNoWindScale{1, 11};
 
-void setGraphCommandFlags(SessionState& session) {
-    ViewFlags& v = session.view;
+ViewFlags graphCommands(const SessionState& session) {
+    ViewFlags v;
     v.tableEnabled = 1;
     v.cloudsEnabled = 1;
     v.qnhEnabled = 1;
@@ -31,16 +31,16 @@ void setGraphCommandFlags(SessionState& session) {
     v.saveAsEnabled = 1;
     v.statsEnabled = 1;
     v.zoomEnabled = 0;
+    return v;
 }
 
-GraphFactors factorsFor(const DrawingCanvas& canvas, SessionState& session) {
-    if (session.printing == 1) {
-        session.drawScale = 1.0;
+GraphFactors factorsFor(const DrawingCanvas& canvas, const PageMapping& mapping) {
+    if (mapping.mapping == Mapping::Print) {
         return printFactors();
     }
     return screenFactors(canvas.deviceCaps(DeviceCap::HorizontalResolution),
                          canvas.deviceCaps(DeviceCap::VerticalResolution),
-                         canvas.deviceCaps(DeviceCap::LogicalPixelsPerInch), session.drawScale);
+                         canvas.deviceCaps(DeviceCap::LogicalPixelsPerInch), mapping.drawScale);
 }
 
 template <typename T, typename Pred>
@@ -72,99 +72,120 @@ std::string noGraphDataMessage() {
     return text::cp1252("La estación seleccionada no posee ningún dato actualmente");
 }
 
-GraphOutcome DrawGraph(DrawingCanvas& canvas, SessionState& session) {
-    GraphSeries& graph = session.graph;
-
-    setGraphCommandFlags(session);
-    session.soundingShown = 0;
-    session.sounding.rowsAllocated = 0;
-
-    const GraphFactors f = factorsFor(canvas, session);
-    const Font headerFont = graphstyle::headerFont(f.fontScale());
-    const Font axisFont = graphstyle::axisFont(f.fontScale());
+GraphModel prepareGraph(const SessionState& session, const std::optional<std::string>& airportName) {
+    GraphModel m;
+    const GraphSeries& graph = session.graph;
+    m.commands = graphCommands(session);
 
     // Slot hours are UTC for live airport and automatic-station data; a
     // document or the Banyeres station already carries local hours.
     const bool shiftHours = session.graphFromFile == 0 && session.banyeresGraph == 0;
     const int offset = session.selection.timeOffsetHours;
-    session.axisStartHour = shiftHours ? advanceHour(graph.hour[0], offset) : graph.hour[0];
+    m.axisStartHour = shiftHours ? advanceHour(graph.hour[0], offset) : graph.hour[0];
 
-    startDailyExtremes(graph, session.extremes);
-    if (session.extremes.hasTemperature == 0) {
-        return GraphOutcome::NoData;
+    m.extremes = session.extremes;
+    startDailyExtremes(graph, m.extremes);
+    m.series = graph;
+    if (m.extremes.hasTemperature == 0) {
+        return m;
     }
+    m.drawable = true;
     const SeriesRanges ranges = seriesRangesOf(graph);
-    finishDailyExtremes(graph, shiftHours, offset, session.extremes);
+    finishDailyExtremes(graph, shiftHours, offset, m.extremes);
 
-    PanelScales scales;
     // Temperature and dew point share one scale from the lowest dew point up
     // to the highest temperature; without any dew point the lowest temperature
     // takes its place.
-    scales.temperature = valueScale(ranges.hasDewPoint ? ranges.minDewPoint : ranges.minTemperature,
+    m.temperatureScale = valueScale(ranges.hasDewPoint ? ranges.minDewPoint : ranges.minTemperature,
                                     ranges.maxTemperature);
     const ValueScale pressureScale =
         ranges.hasPressure ? valueScale(ranges.minPressure, ranges.maxPressure) : kNoPressureScale;
     const ValueScale windScale =
         ranges.hasWindSpeed ? valueScale(ranges.minWindSpeed, ranges.maxWindSpeed) : kNoWindScale;
 
-    if (session.graphFromFile == 0 && session.emaGraphShown == 0) {
-        if (const auto name = airports::displayNameOf(session.selection.icao.str())) {
-            graph.title = *name;
+    GraphSeries& series = m.series;
+    if (session.graphFromFile == 0 && session.emaGraphShown == 0 && airportName) {
+        series.title = *airportName;
+    }
+    m.headerLine1 = graphHeaderLine1(series);
+    m.headerLine2 = graphHeaderLine2(session);
+
+    if (session.graphFromFile != 0) {
+        if (allOf(series.pressure, [](int p) { return p == kMissing; })) {
+            series.noPressure = 1;
+        }
+        if (allOf(series.windDirection, [](const FixedText<9>& d) { return d == "Calma"; })) {
+            series.allCalm = 1;
         }
     }
 
-    canvas.setMapping(session.printing == 1 ? Mapping::Print : Mapping::Screen);
+    // The humidity curve leaves a gap where the temperature is missing or the
+    // humidity cannot be known.
+    for (int i = 0; i < kSlots; ++i) {
+        m.humidity[i] = graph.temperature[i] == kMissing ? kMissing : slotHumidity(session, i);
+    }
+
+    m.pressureScale = series.noPressure != 0 ? kNoPressureScale : pressureScale;
+    m.windScale = series.noWindSpeed != 0 ? kNoWindScale : windScale;
+    validateSeries(series);
+    return m;
+}
+
+void applyGraphModel(SessionState& session, const GraphModel& model) {
+    session.view = model.commands;
+    session.soundingShown = 0;
+    session.sounding.rowsAllocated = 0;
+    session.axisStartHour = model.axisStartHour;
+    session.extremes = model.extremes;
+    if (!model.drawable) {
+        return;
+    }
+    session.graph = model.series;
+    session.headerLine1 = model.headerLine1;
+    session.headerLine2 = model.headerLine2;
+    session.headerTitle = model.series.title;
+}
+
+void paintGraph(DrawingCanvas& canvas, const GraphModel& model, const PageMapping& mapping) {
+    if (!model.drawable) {
+        return;
+    }
+    const GraphSeries& graph = model.series;
+    const GraphFactors f = factorsFor(canvas, mapping);
+    canvas.setMapping(mapping.mapping);
     canvas.saveState();
 
-    const std::string line1 = graphHeaderLine1(graph);
-    const std::string line2 = graphHeaderLine2(session);
-    canvas.selectFont(headerFont);
-    canvas.textOut(f.x(0), f.y(2), line1);
-    canvas.textOut(f.x(0), f.y(16), line2);
-    session.headerLine1 = line1;
-    session.headerLine2 = line2;
-    session.headerTitle = graph.title;
+    canvas.selectFont(graphstyle::headerFont(f.fontScale()));
+    canvas.textOut(f.x(0), f.y(2), model.headerLine1);
+    canvas.textOut(f.x(0), f.y(16), model.headerLine2);
 
     drawLegends(canvas, f, graph);
     canvas.setTextColor(graphstyle::kBlackColour);
-    canvas.selectFont(axisFont);
+    canvas.selectFont(graphstyle::axisFont(f.fontScale()));
 
-    if (session.graphFromFile != 0) {
-        if (allOf(graph.pressure, [](int p) { return p == kMissing; })) {
-            graph.noPressure = 1;
-        }
-        if (allOf(graph.windDirection, [](const FixedText<9>& d) { return d == "Calma"; })) {
-            graph.allCalm = 1;
-        }
-    }
+    DrawHumidityArea(canvas, f, 105, 245, model.humidity);
 
-    DrawHumidityArea(canvas, f, 105, 245, session);
-
-    scales.pressure = graph.noPressure != 0 ? kNoPressureScale : pressureScale;
-    scales.windSpeed = graph.noWindSpeed != 0 ? kNoWindScale : windScale;
     canvas.selectPen(graphstyle::kAxisPen);
-    drawPanels(canvas, f, scales, session.axisStartHour);
-
-    validateSeries(graph);
+    drawPanels(canvas, f, PanelScales{model.temperatureScale, model.pressureScale, model.windScale},
+               model.axisStartHour);
 
     using namespace graphstyle;
-    const ValueScale& t = scales.temperature;
+    const ValueScale& t = model.temperatureScale;
     DrawSeriesCurve(canvas, f, 105, 85, t.minimum, t.step, graph.dewPoint, kDewPointSeries);
     DrawSeriesCurve(canvas, f, 105, 85, t.minimum, t.step, graph.temperature, kTemperatureSeries);
     if (graph.noPressure == 0) {
-        DrawSeriesCurve(canvas, f, 460, 85, scales.pressure.minimum, scales.pressure.step, graph.pressure,
-                        kPressureSeries);
+        DrawSeriesCurve(canvas, f, 460, 85, model.pressureScale.minimum, model.pressureScale.step,
+                        graph.pressure, kPressureSeries);
     }
     if (graph.noWindSpeed == 0) {
-        DrawSeriesCurve(canvas, f, 105, 310, scales.windSpeed.minimum, scales.windSpeed.step, graph.windSpeed,
-                        kWindSpeedSeries);
+        DrawSeriesCurve(canvas, f, 105, 310, model.windScale.minimum, model.windScale.step,
+                        graph.windSpeed, kWindSpeedSeries);
     }
     if (graph.allCalm == 0) {
         DrawDirectionTrace(canvas, f, graph.windDirection);
     }
 
     canvas.restoreState();
-    return GraphOutcome::Drawn;
 }
 
 } // namespace brisalta

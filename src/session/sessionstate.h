@@ -1,208 +1,15 @@
 // The one program-wide state: which station the next command works on, the
-// 24 hourly slots of the surface graph, the sounding levels, and the flags that
-// say which picture exists, which one is on screen and how the last retrieval
-// went. Every command, reader, renderer and exporter works on these fields
-// directly; they keep the names of the data model and are deliberately public.
+// 24 hourly slots of the surface graph, the sounding levels, the pictures as
+// they are drawn, and the flags that say which picture exists, which one is
+// on screen and how the last retrieval went. Every command, reader and
+// exporter works on these fields directly; they keep the names of the data
+// model and are deliberately public.
 #pragma once
 
-#include "session/fixedtext.h"
-
-#include <array>
-#include <cstdint>
-#include <ctime>
-#include <string>
-#include <vector>
+#include "session/picture.h"
+#include "session/records.h"
 
 namespace brisalta {
-
-// The missing value of every slot array. Every reader skips it.
-inline constexpr int kMissing = 6666;
-
-inline constexpr int kSlots = 24;          // hourly slots of the graph, oldest first
-inline constexpr int kMirrorRows = 250;    // rows of the sounding table that saving and exports read
-inline constexpr int kLevelColumns = 7;    // values per sounding level
-inline constexpr double kScreenScale = 0.96;
-
-template <typename T>
-using Slots = std::array<T, kSlots>;
-
-// Which station the next command works on.
-struct StationSelection {
-    StationSelection();
-
-    FixedText<5> icao;       // airport of the surface graph; "BANY" is the Banyeres school station
-    FixedText<20> country;   // country of the preferences list, in capitals ("ESPAÑA")
-    int timeOffsetHours = 1; // whole hours added to UTC observation times
-    std::string apiKey;      // AEMET OpenData key
-
-    std::string soundingStationId;   // 5-digit WMO number, "08001"
-    std::string soundingRegion;      // region key of the text-list query ("europe", "samer")
-    std::tm soundingTimeFields{};    // sounding date broken down for the second service
-    std::string soundingStationName; // "A Coruña (España)"
-    int soundingFromCatalogue = 0;
-    std::string soundingDay;   // decimal, no leading zeros
-    std::string soundingMonth; // decimal, no leading zeros
-    std::string soundingYear;
-    std::string soundingHour; // "00" or "12"
-    std::int64_t soundingDate = 0; // seconds since 1970-01-01 UTC
-
-    int emaIndex = 0;  // chosen record of the automatic-station list
-    int emaManual = 0; // the automatic station was typed in by its identifier
-};
-
-// The surface graph: 24 hourly slots with their header and the latest report.
-struct GraphSeries {
-    int day = 0;      // local, after the time offset
-    int month = 0;    // 1..12
-    int year = 0;     // four digits
-    int lastTime = 0; // hhmm of the latest observation, local
-    int humidity = 0; // percent, latest observation
-    std::string title;
-
-    Slots<int> hour{};        // hour of day of each slot
-    Slots<int> temperature{}; // °C
-    Slots<int> dewPoint{};    // °C
-    Slots<int> pressure{};    // hPa: station pressure when pressureIsStation, else QNH
-    Slots<int> windSpeed{};   // km/h
-    Slots<FixedText<9>> windDirection{}; // "N" ... "NNW", "Calm", "No", ...
-
-    int pressureIsStation = 0;
-    int altitudeKnown = 0;
-    int altitudeMetres = 0;
-    double lastConverted = 0.0; // the last pressure converted (kept, read by nobody of consequence)
-
-    std::string skyReport; // the assembled report of the latest METAR
-    int hasTrend = 0;
-    std::string visibilityText;
-    std::string variableWindText;
-    std::string skyText;
-    std::string trendVisibilityText;
-    std::string trendWindText;
-    int hasGust = 0;
-    int gustSpeed = 0; // km/h
-
-    int fileVersion = 0; // 30 when writing a document; 23, 30 or 0 after reading one
-
-    // Automatic stations only.
-    Slots<int> humiditySeries{};
-    Slots<double> rawTemperature{};
-    Slots<int> dewPointSeries{};
-    int emaSlotCount = 0;
-    int hasHumiditySeries = 0;
-    int hasDewPointSeries = 0;
-
-    Slots<int> banyeresHumiditySeries{}; // measured humidity of the Banyeres station
-
-    int noPressure = 0;  // the whole series has no pressure
-    int noWindSpeed = 0; // the whole series has no wind speed
-    int allCalm = 0;     // every direction is calm
-};
-
-using SoundingRow = std::array<float, kLevelColumns>;
-
-// Column order of a sounding level.
-enum SoundingColumn : int {
-    kPressure = 0,     // hPa
-    kHeight = 1,       // m
-    kTemperature = 2,  // °C
-    kDewPoint = 3,     // °C
-    kHumidity = 4,     // %
-    kWindDirection = 5, // degrees
-    kWindSpeed = 6,    // knots (text-list service) or km/h (other sources)
-};
-
-struct SoundingProfile {
-    int count = 0;
-    std::vector<SoundingRow> levels; // count rows, lowest level first
-    std::array<SoundingRow, kMirrorRows> mirror{}; // copy made by every drawing of the sounding
-    int rowsAllocated = 0;
-    int simulationRequested = 0;
-    int partialFirstRow = 0;
-    int isForecast = 0;
-    FixedText<256> forecastTitle;
-    std::string title;
-    std::string diagramTitle;
-    int fromSecondService = 0;
-    int secondServiceDate = 0;
-};
-
-// Daily extremes computed by every drawing of the graph.
-struct DailyExtremes {
-    int maxTemperature = 0;
-    int minTemperature = 0;
-    int maxTemperatureHour = 0;
-    int minTemperatureHour = 0;
-    int maxPressure = 0;
-    int minPressure = 0;
-    int maxPressureHour = 0;
-    int minPressureHour = 0;
-    int maxWindSpeed = 0;
-    int maxWindHour = 0;
-    std::string maxWindDirectionName;
-    int hasTemperature = 0;
-};
-
-// State of the thermal-ceiling simulation on the sounding diagram.
-struct CeilingSimulation {
-    int surfaceTemperature = 0; // °C typed by the user
-    int surfaceDewPoint = 0;    // °C typed by the user
-    int thermalTopFound = 0;
-    int cloudBaseFound = 0;
-    double thermalTopHeight = 0.0; // m
-    double cloudBaseHeight = 0.0;  // m
-    int thermalTopX = 0;           // design position of the thermal top
-    int thermalTopY = 0;
-    int cloudBaseX = 0;
-    int cloudBaseY = 0;
-    std::string thermalTopText;
-    std::string cloudBaseText;
-    double ceilingHeight = 0.0;
-    int ceilingWindSpeed = 0;     // km/h
-    int ceilingWindDirection = 0; // degrees
-    std::string ceilingWindDirectionName;
-    int sentenceDone = 0;
-    int blueThermalDrawn = 0;
-    int cloudBaseDrawn = 0;
-};
-
-// One record of the automatic-station list.
-struct CListaEma {
-    std::string id;       // identifier plus one check character
-    std::string name;
-    std::string province; // upper-cased in place the first time the dialog lists it
-};
-
-// The automatic-station list: 1000 records to start with; a longer file makes
-// the table grow instead of writing past it.
-struct EmaList {
-    EmaList() : records(1000) {}
-    std::vector<CListaEma> records;
-    int count = 0;
-};
-
-// The nine commands whose availability depends on the picture on screen.
-struct ViewFlags {
-    int tableEnabled = 0;
-    int cloudsEnabled = 0;
-    int qnhEnabled = 0;
-    int ceilingEnabled = 0;
-    int swapEnabled = 0;
-    int printEnabled = 0;
-    int saveAsEnabled = 0;
-    int statsEnabled = 0;
-    int zoomEnabled = 0;
-};
-
-// The personal lists of links and favourite graphs.
-struct LinkLists {
-    std::array<std::string, 10> linkNames;
-    std::array<std::string, 10> linkAddresses;
-    int linkCount = 0;
-    std::array<std::string, 4> favouriteNames;
-    std::array<std::string, 4> favouriteCodes;
-    int favouriteCount = 0;
-    std::string browserPath;
-};
 
 struct SessionState {
     StationSelection selection;
@@ -213,6 +20,7 @@ struct SessionState {
     EmaList emaList;
     LinkLists links;
     ViewFlags view;
+    PreparedPictures pictures; // what the view paints, prepared by the last command
 
     // What exists and what is shown.
     int graphAvailable = 0;

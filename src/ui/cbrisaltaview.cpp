@@ -53,14 +53,15 @@ void CBrisaltaView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     painter.translate(RenderOptions{}.margin, RenderOptions{}.margin);
     {
+        // The pictures were prepared by the command that put them on screen;
+        // a repaint only draws them. A sounding that cannot be drawn is
+        // reported by that command, never from a repaint.
         QtCanvas canvas(painter, screenMetrics());
+        const PageMapping mapping = PageMapping::screen(mSession.drawScale);
         if (mSession.graphShown || mSession.emaGraphShown) {
-            DrawGraph(canvas, mSession);
-        }
-        // A sounding that cannot be drawn is reported by the command that
-        // asked for it, never from a repaint.
-        if (mSession.soundingShown) {
-            DrawSounding(canvas, mSession);
+            paintGraph(canvas, mSession.pictures.graph, mapping);
+        } else if (mSession.soundingShown) {
+            paintSounding(canvas, mSession.pictures.sounding, mapping);
         }
     }
     emit painted();

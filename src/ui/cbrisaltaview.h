@@ -29,8 +29,7 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // Emitted after every paint: the renderers have just updated the command
-    // flags, the extremes and the header copies.
+    // Emitted after every paint.
     void painted();
 
 protected:

@@ -3,6 +3,7 @@
 // sounding readers.
 #pragma once
 
+#include "diagram/soundingdiagram.h"
 #include "session/sessionstate.h"
 
 #include <filesystem>
@@ -44,5 +45,18 @@ std::unique_ptr<SessionState> secondServiceSession();
 
 // A forecast listing of tests/data/sounding, read by the forecast reader.
 std::unique_ptr<SessionState> forecastSession(const char* file = "ready_gfs_coordinates.txt");
+
+// What a sounding command and the view do with the sounding on screen:
+// prepare it (running the ceiling simulation while one is requested), store
+// what other commands read, and paint it in the screen mapping, or the print
+// mapping while printing is set. True when there was a sounding to draw.
+inline bool drawSounding(DrawingCanvas& canvas, SessionState& session) {
+    CeilingSimulation ceiling = session.ceiling;
+    const SoundingModel model = prepareSounding(session, ceiling);
+    applySoundingModel(session, model, ceiling);
+    paintSounding(canvas, model,
+                  session.printing ? PageMapping::print() : PageMapping::screen(session.drawScale));
+    return model.drawable;
+}
 
 } // namespace brisalta::test

@@ -50,7 +50,7 @@ RecordingCanvas designCanvas() {
 
 RecordingCanvas drawn(SessionState& session) {
     RecordingCanvas canvas = designCanvas();
-    EXPECT_EQ(DrawSounding(canvas, session), SoundingOutcome::Drawn);
+    EXPECT_TRUE(test::drawSounding(canvas, session));
     return canvas;
 }
 
@@ -117,7 +117,7 @@ TEST(SoundingDiagram, FontsFollowTheScreen) {
     for (const Case& c : cases) {
         auto session = test::soundingSession(standardLevels());
         RecordingCanvas canvas(c.width, c.height, c.dpi);
-        DrawSounding(canvas, *session);
+        test::drawSounding(canvas, *session);
         EXPECT_EQ(canvas.findText(session->sounding.diagramTitle)->font, c.title) << c.width;
         EXPECT_EQ(canvas.findTextContaining("16180")->font, c.level) << c.width;
     }
@@ -133,8 +133,7 @@ TEST(SoundingDiagram, SetsCommandFlagsAndRefusesAHiddenSounding) {
             session->soundingShown = shown;
             session->view = ViewFlags{0, 1, 1, 0, 0, 0, 0, 1, 0};
             RecordingCanvas canvas = designCanvas();
-            const SoundingOutcome outcome = DrawSounding(canvas, *session);
-            EXPECT_EQ(outcome, shown ? SoundingOutcome::Drawn : SoundingOutcome::NotValid);
+            EXPECT_EQ(test::drawSounding(canvas, *session), shown);
             const ViewFlags& v = session->view;
             EXPECT_EQ(v.tableEnabled, 1);
             EXPECT_EQ(v.cloudsEnabled, 0);
@@ -419,13 +418,12 @@ TEST(SoundingDiagram, DrawsEachLayerInItsPen) {
 }
 
 // Purpose: on paper every position is 1.07³ times its design value in
-// hundredths of an inch, and drawScale is left at 1.07 for the printout.
+// hundredths of an inch.
 TEST(SoundingDiagram, PrintingScalesTheDesignByOnePointZeroSevenCubed) {
     auto session = test::soundingSession(standardLevels());
     session->printing = 1;
     RecordingCanvas canvas = drawn(*session);
     EXPECT_EQ(canvas.mappings, std::vector<Mapping>{Mapping::Print});
-    EXPECT_DOUBLE_EQ(session->drawScale, 1.07);
     const auto scaled = [](int design) { return static_cast<int>(design * 1.07 * 1.07 * 1.07); };
     EXPECT_TRUE(
         hasSegmentIn(canvas, kFramePen, {scaled(80), scaled(85)}, {scaled(80), scaled(465)}));
@@ -468,7 +466,7 @@ TEST(SoundingDiagram, CountBeyondTheRowsIsNeverRead) {
     auto none = test::soundingSession({});
     none->sounding.count = 5;
     RecordingCanvas canvas = designCanvas();
-    EXPECT_EQ(DrawSounding(canvas, *none), SoundingOutcome::NotValid);
+    EXPECT_FALSE(test::drawSounding(canvas, *none));
     EXPECT_TRUE(canvas.empty());
 }
 
@@ -510,7 +508,7 @@ TEST(SoundingDiagram, HostileRowsNeverBreakTheDrawing) {
                 session->printing = printing;
                 session->sounding.simulationRequested = 1;
                 RecordingCanvas canvas = designCanvas();
-                EXPECT_EQ(DrawSounding(canvas, *session), SoundingOutcome::Drawn);
+                EXPECT_TRUE(test::drawSounding(canvas, *session));
                 EXPECT_EQ(canvas.openStates(), 0);
             }
         }

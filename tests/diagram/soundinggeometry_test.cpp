@@ -170,16 +170,11 @@ TEST(SoundingGeometry, SpeedLabelsDriftFromTheCurve) {
 }
 
 TEST(SoundingGeometry, PrintingUsesOnePointZeroSevenForEveryFactor) {
-    SessionState session;
-    session.printing = 1;
-    const GraphFactors f = soundingFactors(1920, 1080, 96, session);
-    EXPECT_DOUBLE_EQ(session.drawScale, 1.07);
+    const GraphFactors f = soundingFactors(1920, 1080, 96, PageMapping::print());
     EXPECT_EQ(f.x(80), 98);   // 80 · 1.07³ = 98.003
     EXPECT_EQ(f.y(465), 569); // 465 · 1.07³ = 569.65
     EXPECT_EQ(f.fontScale(), FontScale::Large);
-    session.printing = 0;
-    session.drawScale = 1.0;
-    const GraphFactors screen = soundingFactors(800, 600, 96, session);
+    const GraphFactors screen = soundingFactors(800, 600, 96, PageMapping::screen(1.0));
     EXPECT_EQ(screen.x(465), 465);
     EXPECT_EQ(screen.fontScale(), FontScale::Normal);
 }

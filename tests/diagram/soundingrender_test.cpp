@@ -29,9 +29,8 @@ constexpr double kPrintFactor = 1.07 * 1.07 * 1.07;
 DrawFunction soundingOf(SessionState& session) {
     return [&session](DrawingCanvas& canvas, PageMode mode) {
         session.printing = mode == PageMode::Print ? 1 : 0;
-        DrawSounding(canvas, session);
+        test::drawSounding(canvas, session);
         session.printing = 0;
-        session.drawScale = kScreenScale;
     };
 }
 
@@ -198,7 +197,6 @@ TEST(SoundingRender, PrintsOnAPdfPage) {
     const std::string head = test::readFile(pdf).substr(0, 5);
     EXPECT_EQ(head, "%PDF-");
     EXPECT_GT(fs::file_size(pdf), 5000u);
-    EXPECT_DOUBLE_EQ(moist->drawScale, kScreenScale);
     EXPECT_EQ(moist->ceiling.cloudBaseDrawn, 1);
 }
 

@@ -108,8 +108,9 @@ def run_case(case, root):
     with open(stdin, "rb") if stdin else open(os.devnull, "rb") as f:
         proc = subprocess.run([CLI] + args, stdin=f, capture_output=True, env=environment(root),
                               cwd=root, timeout=300)
-    # The scratch folder's path is the only part of a run that changes from one run to the next.
-    clean = lambda b: b.replace(out.encode(), b"{out}")
+    # The scratch folder and the checkout are the only parts of a run that
+    # change from one run (or one clone) to the next.
+    clean = lambda b: b.replace(out.encode(), b"{out}").replace(SOURCE.encode(), b"{src}")
     result = {"stdout": clean(proc.stdout), "stderr": clean(proc.stderr),
               "status": str(proc.returncode).encode() + b"\n"}
     for f in files:

@@ -159,7 +159,7 @@ TEST(GraphCurves, AllMissingDrawsOneLineAcrossThePanel) {
 TEST(GraphCurves, HumidityAreaIsFilledUnderACompleteCurve) {
     auto session = test::summerDaySession();
     RecordingCanvas canvas;
-    DrawHumidityArea(canvas, kUnit, 105, 245, *session);
+    DrawHumidityArea(canvas, kUnit, 105, 245, prepareGraph(*session).humidity);
     EXPECT_EQ(canvas.segmentsOf(kHumidityColour, PenStyle::Solid).size(), 23u);
     ASSERT_EQ(canvas.polygons.size(), 1u);
     ASSERT_EQ(canvas.polylines.size(), 1u);
@@ -184,7 +184,7 @@ TEST(GraphCurves, HumidityWithMissingSlotsHasNoArea) {
     session->graph.temperature[0] = kMissing;
     session->graph.dewPoint[10] = kMissing;
     RecordingCanvas canvas;
-    DrawHumidityArea(canvas, kUnit, 105, 245, *session);
+    DrawHumidityArea(canvas, kUnit, 105, 245, prepareGraph(*session).humidity);
     EXPECT_TRUE(canvas.polygons.empty());
     const auto dotted = canvas.segmentsOf(kHumidityColour, PenStyle::Dotted);
     ASSERT_EQ(dotted.size(), 2u);
@@ -195,9 +195,10 @@ TEST(GraphCurves, HumidityWithMissingSlotsHasNoArea) {
     EXPECT_EQ(dotted[1].to.x, 215);
     EXPECT_EQ(canvas.currentPen(), kAxisPen);
 
-    session->graph.temperature.fill(kMissing);
+    Slots<int> unknown;
+    unknown.fill(kMissing);
     RecordingCanvas empty;
-    DrawHumidityArea(empty, kUnit, 105, 245, *session);
+    DrawHumidityArea(empty, kUnit, 105, 245, unknown);
     ASSERT_EQ(empty.segments.size(), 1u);
     EXPECT_EQ(empty.segments[0].from, (Point{105, 125}));
     EXPECT_EQ(empty.segments[0].to, (Point{335, 125}));

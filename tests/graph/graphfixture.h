@@ -2,6 +2,8 @@
 // slots with a diurnal temperature cycle, dew points, QNH and a sea breeze.
 #pragma once
 
+#include "catalogues/airportcatalogue.h"
+#include "graph/graphrenderer.h"
 #include "session/sessionstate.h"
 
 #include <memory>
@@ -49,6 +51,19 @@ inline std::unique_ptr<SessionState> summerDaySession() {
     session->selection.timeOffsetHours = 0;
     session->selection.icao = "SAEZ"; // an airport without a catalogue display name
     return session;
+}
+
+// What a graph command and the view do with the graph on screen: prepare it
+// (titled from the airport catalogue), store what other commands read, and
+// paint it in the screen mapping, or the print mapping while printing is set.
+// True when there was a graph to draw.
+inline bool drawGraph(DrawingCanvas& canvas, SessionState& session) {
+    const GraphModel model =
+        prepareGraph(session, airports::displayNameOf(session.selection.icao.str()));
+    applyGraphModel(session, model);
+    paintGraph(canvas, model,
+               session.printing ? PageMapping::print() : PageMapping::screen(session.drawScale));
+    return model.drawable;
 }
 
 } // namespace brisalta::test

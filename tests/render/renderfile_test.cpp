@@ -24,10 +24,8 @@ namespace fs = std::filesystem;
 
 DrawFunction graphOf(SessionState& session) {
     return [&session](DrawingCanvas& canvas, PageMode mode) {
-        session.printing = mode == PageMode::Print ? 1 : 0;
-        DrawGraph(canvas, session);
-        session.printing = 0;
-        session.drawScale = kScreenScale;
+        paintGraph(canvas, prepareGraph(session),
+                   mode == PageMode::Print ? PageMapping::print() : PageMapping::screen());
     };
 }
 

@@ -1,5 +1,6 @@
 // The main window as the user meets it: commands disabled until there is a
 // picture, the swap and QNH commands, and the menus built from the tables.
+#include "app/pictures.h"
 #include "uifixture.h"
 
 #include "app/commandids.h"
@@ -86,6 +87,7 @@ private slots:
     void swapWithOnlyAGraphChangesNothing() {
         test::UiFixture f;
         putGraphOnScreen(f.session, 1);
+        preparePictures(f.session);
         f.window.redrawView();
         f.trigger(cmd::kSwap); // disabled: nothing happens
         f.commands.view.swap(); // run directly: the command refuses with its message
@@ -99,6 +101,7 @@ private slots:
     void drawingAGraphEnablesTheGraphCommands() {
         test::UiFixture f;
         putGraphOnScreen(f.session, 1);
+        preparePictures(f.session);
         f.window.redrawView();
         for (int id : {cmd::kSaveAs, cmd::kStatistics, cmd::kClouds, cmd::kQnh}) {
             QVERIFY2(f.window.action(id)->isEnabled(), qPrintable(QString::number(id)));
@@ -112,6 +115,7 @@ private slots:
     void qnhTogglesTwiceBackToTheSamePressure() {
         test::UiFixture f;
         putGraphOnScreen(f.session, 1);
+        preparePictures(f.session);
         f.window.redrawView();
         f.trigger(cmd::kQnh);
         QCOMPARE(f.session.graph.pressure[0], 945);
@@ -126,6 +130,7 @@ private slots:
     void enteringAnAltitudeTruncatesToStationPressure() {
         test::UiFixture f;
         putGraphOnScreen(f.session, 0);
+        preparePictures(f.session);
         f.window.redrawView();
         f.ui.altitudeAnswers.push_back(582);
         f.trigger(cmd::kQnh);
@@ -141,6 +146,7 @@ private slots:
     void cancellingTheAltitudeChangesNothing() {
         test::UiFixture f;
         putGraphOnScreen(f.session, 0);
+        preparePictures(f.session);
         f.window.redrawView();
         f.ui.altitudeAnswers.push_back(std::nullopt);
         f.trigger(cmd::kQnh);
@@ -156,6 +162,7 @@ private slots:
         QCOMPARE(f.ui.messages.at(1), std::string("Es necesario crear una gráfica primero"));
         putGraphOnScreen(f.session, 1);
         f.session.graph.skyReport = text::cp1252("Cielo despejado \n");
+        preparePictures(f.session);
         f.window.redrawView();
         f.trigger(cmd::kStatistics);
         f.trigger(cmd::kClouds);

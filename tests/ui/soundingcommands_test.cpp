@@ -1,6 +1,7 @@
 // The "Sondeos" menu as the user works it: a station of the catalogue or a
 // number typed by hand, the date dialog, the sounding fetched from the demo
 // answers, swapping with the graph, the ceiling command and a forecast file.
+#include "app/pictures.h"
 #include "uifixture.h"
 
 #include "app/commandids.h"
@@ -172,6 +173,7 @@ private slots:
     void aReplayedSoundingIsShownAndSwapsWithTheGraph() {
         test::UiFixture f(demoFolder());
         putGraphOnScreen(f.session);
+        preparePictures(f.session);
         f.window.redrawView();
         f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{k7March2020Noon, 1});
         stationAction(f, kMurcia)->trigger();
