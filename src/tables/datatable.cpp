@@ -1,6 +1,8 @@
 // Helpers shared by the hourly and the sounding table.
 #include "tables/datatable.h"
 
+#include "text/format.h"
+
 #include <cmath>
 
 namespace brisalta {
@@ -21,6 +23,11 @@ void appendLine(std::string& out, const std::vector<std::string>& cells) {
 int twipsToPixels(int twips, int dotsPerInch) {
     const int dpi = dotsPerInch > 0 ? dotsPerInch : 96;
     return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
+}
+
+std::string hexColour(Rgb colour) {
+    return text::format("#%02X%02X%02X", colour.red & 0xFF, colour.green & 0xFF,
+                        colour.blue & 0xFF);
 }
 
 std::optional<Rgb> highlightAt(const DataTable& table, int row, int column) {

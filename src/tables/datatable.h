@@ -43,6 +43,9 @@ struct DataTable {
 // per inch, rounded to the nearest pixel. A non-positive dpi counts as 96.
 int twipsToPixels(int twips, int dotsPerInch);
 
+// A colour as "#RRGGBB" (upper-case hexadecimal), as the JSON output writes it.
+std::string hexColour(Rgb colour);
+
 // The background of a data cell, or nothing when it keeps the grid's own.
 std::optional<Rgb> highlightAt(const DataTable& table, int row, int column);
 

@@ -197,6 +197,11 @@ TEST(HourlyTable, PlainText) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2 + 1 + 24);
 }
 
+TEST(DataTable, ColoursAsHexadecimal) {
+    EXPECT_EQ(hexColour(kMaximumColour), "#FF6666");
+    EXPECT_EQ(hexColour(kMinimumColour), "#99FFFF");
+}
+
 TEST(DataTable, TwipsBecomePixelsAtTheScreensDpi) {
     EXPECT_EQ(twipsToPixels(1440, 96), 96);
     EXPECT_EQ(twipsToPixels(550, 96), 37);
