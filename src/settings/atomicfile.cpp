@@ -59,10 +59,21 @@ void syncFolder(const std::filesystem::path& folder) {
 
 std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                     FileAccess access) {
+    ReplaceOptions options;
+    options.access = access;
+    return replaceFileAtomically(path, bytes, options);
+}
+
+std::error_code replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                      const ReplaceOptions& options) {
     if (path.filename().empty()) {
         return std::make_error_code(std::errc::is_a_directory);
     }
+    const FileAccess access = options.access;
     const mode_t mode = access == FileAccess::Private ? 0600 : 0666;
+    struct stat previous {};
+    const bool keepMode = options.keepMode && access == FileAccess::Shared &&
+                          ::stat(path.c_str(), &previous) == 0 && S_ISREG(previous.st_mode);
 
     std::filesystem::path temporary;
     int fd = -1;
@@ -83,11 +94,17 @@ std::error_code writeFileAtomically(const std::filesystem::path& path, std::stri
     if (!error && access == FileAccess::Private && ::fchmod(fd, 0600) != 0) {
         error = lastError();
     }
+    if (!error && keepMode && ::fchmod(fd, previous.st_mode & 07777) != 0) {
+        error = lastError();
+    }
     if (!error && ::fsync(fd) != 0) {
         error = lastError();
     }
     if (::close(fd) != 0 && !error) {
         error = lastError();
+    }
+    if (!error && options.beforeRename) {
+        options.beforeRename();
     }
     if (!error && ::rename(temporary.c_str(), path.c_str()) != 0) {
         error = lastError();

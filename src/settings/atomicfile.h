@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 #include <system_error>
 
@@ -20,5 +21,21 @@ enum class FileAccess {
 // error of the step that failed, or an empty error code on success.
 std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                     FileAccess access);
+
+// How replaceFileAtomically creates the new file.
+struct ReplaceOptions {
+    FileAccess access = FileAccess::Shared;
+    // The new file takes the permission bits of the file it replaces, when there
+    // is one (an export appended to keeps the mode the user gave it).
+    bool keepMode = false;
+    // Runs once the temporary file is complete and on the disk, just before the
+    // rename. Tests end the process here to show that a crash at that moment
+    // leaves the previous file whole.
+    std::function<void()> beforeRename;
+};
+
+// writeFileAtomically with the options above.
+std::error_code replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                      const ReplaceOptions& options);
 
 } // namespace brisalta

@@ -97,5 +97,28 @@ TEST(AtomicFile, FailureKeepsTheOldFileAndLeavesNoTemporary) {
     EXPECT_EQ(folderListing(folder), (std::vector<std::string>{"carpeta", "meteo.ini"}));
 }
 
+// Purpose: a replaced file can keep the permissions the user gave it, and at
+// the moment just before the rename the old file is still whole in its place.
+TEST(AtomicFile, ReplaceKeepsModeAndRunsTheHookBeforeTheRename) {
+    test::ScratchPlaces places;
+    const fs::path target = places.settingsFolder() / "datos.csv";
+    test::writeFile(target, "viejo");
+    ::chmod(target.c_str(), 0640);
+
+    ReplaceOptions options;
+    options.keepMode = true;
+    std::string seenByHook;
+    options.beforeRename = [&] { seenByHook = test::readFile(target); };
+    EXPECT_FALSE(replaceFileAtomically(target, "nuevo", options));
+    EXPECT_EQ(seenByHook, "viejo");
+    EXPECT_EQ(test::readFile(target), "nuevo");
+    EXPECT_EQ(modeOf(target), 0640u);
+
+    const mode_t savedMask = ::umask(022);
+    EXPECT_FALSE(replaceFileAtomically(target, "otro", ReplaceOptions{}));
+    ::umask(savedMask);
+    EXPECT_EQ(modeOf(target), 0644u);
+}
+
 } // namespace
 } // namespace brisalta

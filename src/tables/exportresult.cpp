@@ -1,0 +1,77 @@
+// Messages about the outcome of an export.
+#include "tables/exportresult.h"
+
+#include "text/codepage.h"
+#include "text/format.h"
+
+#include <cerrno>
+
+namespace brisalta {
+namespace {
+
+// The path as the user sees it. File names on Linux are UTF-8.
+std::string displayName(const std::filesystem::path& path) {
+    return text::toCp1252(path.string());
+}
+
+std::string writeFailureReason(std::error_code error) {
+    switch (error.value()) {
+    case ENOENT:
+    case ENOTDIR:
+        return text::cp1252("la carpeta no existe");
+    case EACCES:
+    case EPERM:
+        return text::cp1252("no hay permiso para escribir en la carpeta");
+    case EROFS:
+        return text::cp1252("el disco es de solo lectura");
+    case ENOSPC:
+    case EDQUOT:
+        return text::cp1252("no queda espacio en el disco");
+    case EFBIG:
+        return text::cp1252("el fichero es demasiado grande");
+    case EISDIR:
+        return text::cp1252("ya existe una carpeta con ese nombre");
+    case ENAMETOOLONG:
+        return text::cp1252("el nombre es demasiado largo");
+    case EIO:
+        return text::cp1252("error de entrada/salida del disco");
+    default:
+        return text::format1252("error del sistema número %d", error.value());
+    }
+}
+
+} // namespace
+
+std::string exportMessage(const ExportResult& result, ExportFormat format,
+                          const std::filesystem::path& path, bool graph) {
+    const std::string name = displayName(path);
+    switch (result.status) {
+    case ExportStatus::Written:
+        return (format == ExportFormat::Csv
+                    ? text::cp1252("Fichero delimitado CSV grabado con el nombre:\n")
+                    : text::cp1252("Fichero para Microsoft Excel grabado con el nombre:\n")) +
+               name;
+    case ExportStatus::NothingToExport:
+        return text::cp1252(
+            "Es necesario disponer de una gráfica o un sondeo para exportar los datos");
+    case ExportStatus::NeedsIndividualFirst:
+        return text::cp1252(
+            "Es necesario grabar primero un fichero individual para poder combinarlo luego.");
+    case ExportStatus::NotAWorkbook:
+        return text::cp1252("El fichero «") + name +
+               text::cp1252("» no es un libro de Excel (.xlsx): no se le pueden añadir datos. "
+                            "No se ha modificado.");
+    case ExportStatus::OtherKindOfTable:
+        return text::cp1252("El libro «") + name +
+               text::cp1252(graph ? "» no tiene la hoja «Graficas» de los datos de gráficas: no "
+                                    "se le pueden añadir los de esta gráfica. No se ha modificado."
+                                  : "» no tiene la hoja «Sondeos» de los datos de sondeos: no se "
+                                    "le pueden añadir los de este sondeo. No se ha modificado.");
+    case ExportStatus::CannotWrite:
+        return text::cp1252("No se ha podido grabar el fichero «") + name + text::cp1252("»: ") +
+               writeFailureReason(result.error) + ".";
+    }
+    return {};
+}
+
+} // namespace brisalta
