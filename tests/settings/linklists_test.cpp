@@ -107,5 +107,25 @@ TEST(LinkLists, FavouriteSelectsItsFirstFourCharacters) {
     }
 }
 
+// Purpose: the lists a new user starts with open and select what they say.
+TEST(LinkLists, ShippedListsAreUsable) {
+    LinkLists lists;
+    const LinkFilesFound found = loadLinkLists(lists, test::programDataPath());
+    ASSERT_TRUE(found.links && found.favourites);
+    EXPECT_EQ(lists.linkCount, 5);
+    for (int i = 0; i < lists.linkCount; ++i) {
+        EXPECT_TRUE(webAddressOf(lists.linkAddresses[static_cast<std::size_t>(i)]))
+            << lists.linkAddresses[static_cast<std::size_t>(i)];
+    }
+    EXPECT_EQ(lists.favouriteCount, 4);
+    SessionState s;
+    s.links = lists;
+    for (int i = 0; i < lists.favouriteCount; ++i) {
+        ASSERT_TRUE(pickFavourite(s, i));
+        EXPECT_EQ(s.selection.icao.size(), 4u);
+    }
+    EXPECT_EQ(s.selection.icao, "LEZL");
+}
+
 } // namespace
 } // namespace brisalta
