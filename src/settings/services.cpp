@@ -18,20 +18,13 @@ std::string trimmed(const std::string& s) {
 } // namespace
 
 std::string* serviceField(ServiceTable& table, const std::string& key) {
-    if (key == "noaa")
-        return &table.noaaHost;
-    if (key == "aviacion")
-        return &table.aviationWeatherHost;
-    if (key == "banyeres_servidor")
-        return &table.banyeresHost;
-    if (key == "banyeres_fichero")
-        return &table.banyeresFileId;
-    if (key == "sondeos_lista")
-        return &table.soundingListHost;
-    if (key == "sondeos_segundo")
-        return &table.soundingSecondHost;
-    if (key == "aemet")
-        return &table.aemetHost;
+    if (key == "noaa") return &table.noaaHost;
+    if (key == "aviacion") return &table.aviationWeatherHost;
+    if (key == "banyeres_servidor") return &table.banyeresHost;
+    if (key == "banyeres_fichero") return &table.banyeresFileId;
+    if (key == "sondeos_lista") return &table.soundingListHost;
+    if (key == "sondeos_segundo") return &table.soundingSecondHost;
+    if (key == "aemet") return &table.aemetHost;
     return nullptr;
 }
 

@@ -16,13 +16,12 @@
 namespace brisalta::ui {
 
 AcercaDe::AcercaDe(QWidget* parent)
-    : QDialog(parent),
-      mLink(new CHyperlinkStatic(QUrl(QString::fromLatin1(kProjectWebAddress)), this)) {
+    : QDialog(parent), mLink(new CHyperlinkStatic(QUrl(tr8(kProjectWebAddress)), this)) {
     setWindowTitle(tr8("Acerca de Brisalta"));
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icono"));
     icon->setPixmap(programIcon(QStringLiteral("brisalta")).pixmap(32, 32));
-    auto* version = new QLabel(tr8("Brisalta Versión ") + QString::fromLatin1(kShownVersion), this);
+    auto* version = new QLabel(tr8("Brisalta Versión ") + tr8(kShownVersion), this);
     version->setObjectName(QStringLiteral("version"));
 
     auto* web = new QHBoxLayout;
