@@ -3,13 +3,13 @@
 
 #include "settings/atomicfile.h"
 #include "text/codepage.h"
-#include "text/format.h"
 #include "text/streamreader.h"
 #include "text/textutil.h"
 
 #include <cstring>
 #include <fstream>
 #include <optional>
+#include <string>
 
 namespace brisalta {
 namespace {
@@ -36,18 +36,45 @@ std::optional<std::string> readHead(const std::filesystem::path& path) {
     return bytes;
 }
 
-// The next white-space separated token, cut to `limit` bytes. The rest of a
-// longer token is skipped, and a NUL byte ends the text as it would in a C
-// string. False when no token is left.
+// Longest token read before its value is cut: an escaped token may spell each
+// byte of its value as three ("%20").
+std::size_t rawTokenLimit(std::size_t limit) {
+    return 3 * limit + 1;
+}
+
+// The next white-space separated token, decoded when it is in the escaped form
+// and cut to `limit` bytes. The rest of a longer token is skipped, and a NUL
+// byte ends the text as it would in a C string. False when no token is left.
 bool readToken(text::StreamReader& in, std::size_t limit, std::string& token) {
-    if (!in.readWord(token, limit)) {
+    if (!in.readWord(token, rawTokenLimit(limit))) {
         return false;
     }
     while (!in.atEnd() && !text::isScanBlank(in.peekChar())) {
         in.getChar();
     }
+    token = decodeSettingsToken(token);
+    if (token.size() > limit) {
+        token.resize(limit);
+    }
     token.resize(::strnlen(token.c_str(), token.size()));
     return true;
+}
+
+bool needsEscape(unsigned char c) {
+    return c <= 0x20 || c == 0x7F || c == '%' || text::isScanBlank(c);
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
 }
 
 std::string withBlanks(std::string text) {
@@ -61,6 +88,46 @@ std::string withUnderscores(std::string text) {
 }
 
 } // namespace
+
+std::string encodeSettingsToken(std::string_view value) {
+    bool plain = !value.empty() && value.front() != kEscapedTokenMark;
+    for (const char c : value) {
+        plain = plain && !needsEscape(static_cast<unsigned char>(c));
+    }
+    if (plain) {
+        return std::string(value);
+    }
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string token(1, kEscapedTokenMark);
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (needsEscape(byte) || (token.size() == 1 && c == kEscapedTokenMark)) {
+            token += '%';
+            token += kHex[byte >> 4];
+            token += kHex[byte & 0x0F];
+        } else {
+            token += c;
+        }
+    }
+    return token;
+}
+
+std::string decodeSettingsToken(std::string_view token) {
+    if (token.empty() || token.front() != kEscapedTokenMark) {
+        return std::string(token);
+    }
+    std::string value;
+    for (std::size_t i = 1; i < token.size(); ++i) {
+        if (token[i] == '%' && i + 2 < token.size() && hexValue(token[i + 1]) >= 0 &&
+            hexValue(token[i + 2]) >= 0) {
+            value += static_cast<char>(hexValue(token[i + 1]) * 16 + hexValue(token[i + 2]));
+            i += 2;
+        } else {
+            value += token[i];
+        }
+    }
+    return value;
+}
 
 void loadSettings(SessionState& session, const std::filesystem::path& iniFile) {
     StationSelection& selection = session.selection;
@@ -107,9 +174,13 @@ bool saveSettings(SessionState& session, const std::filesystem::path& iniFile) {
     StationSelection& selection = session.selection;
     const std::string country = withUnderscores(selection.country.str());
     const std::string stationName = withUnderscores(selection.soundingStationName);
-    const std::string line = text::format(
-        "%d %s %s %s %s %s", selection.timeOffsetHours, selection.icao.c_str(), country.c_str(),
-        selection.soundingStationId.c_str(), stationName.c_str(), selection.apiKey.c_str());
+    // Every token is written, an empty one as the mark alone, so that no field
+    // can slide into the next one when the file is read back.
+    const std::string line =
+        std::to_string(selection.timeOffsetHours) + ' ' +
+        encodeSettingsToken(selection.icao.view()) + ' ' + encodeSettingsToken(country) + ' ' +
+        encodeSettingsToken(selection.soundingStationId) + ' ' + encodeSettingsToken(stationName) +
+        ' ' + encodeSettingsToken(selection.apiKey);
     if (writeFileAtomically(iniFile, line, FileAccess::Private)) {
         return false;
     }

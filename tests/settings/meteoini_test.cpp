@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -94,7 +96,10 @@ TEST(MeteoIni, BlanksSurviveASaveAndLoad) {
     EXPECT_EQ(back.selection.apiKey, "clave");
 }
 
-TEST(MeteoIni, EmptySoundingStationMovesTheKeyIntoTheStationNumber) {
+// Purpose: an empty field is written as a token of its own, so the API key
+// stays the API key; a file of an earlier version, which wrote nothing for the
+// empty station, still reads with the key moved into the station number.
+TEST(MeteoIni, EmptyFieldsKeepTheirPlace) {
     test::ScratchPlaces places;
     const fs::path file = places.settingsFolder() / kSettingsFileName;
     SessionState s;
@@ -102,13 +107,79 @@ TEST(MeteoIni, EmptySoundingStationMovesTheKeyIntoTheStationNumber) {
     s.selection.soundingStationName.clear();
     s.selection.apiKey = "eyJhbGciOiJIUzI1NiJ9.eyJzdWIiOiJ1c3VhcmlvQGVqZW1wbG8uZXMifQ.firma";
     ASSERT_TRUE(saveSettings(s, file));
-    EXPECT_EQ(utf8(test::readFile(file)), "1 LEAL ESPAÑA   " + s.selection.apiKey);
+    EXPECT_EQ(utf8(test::readFile(file)), "1 LEAL ESPAÑA ~ ~ " + s.selection.apiKey);
 
     SessionState back;
+    back.selection.soundingStationId = "08001";
+    back.selection.soundingStationName = "A Coruña - España";
     loadSettings(back, file);
-    EXPECT_EQ(back.selection.soundingStationId, "eyJhb");
+    EXPECT_EQ(back.selection.soundingStationId, "");
     EXPECT_EQ(back.selection.soundingStationName, "");
-    EXPECT_EQ(back.selection.apiKey, "");
+    EXPECT_EQ(back.selection.apiKey, s.selection.apiKey);
+
+    expectLoaded(load("1 LEAL ESPAÑA   " + s.selection.apiKey),
+                 {1, "LEAL", "ESPAÑA", "eyJhb", "", ""});
+}
+
+// Purpose: whatever the user put in a field comes back from the file in that
+// field: empty values anywhere, blanks, tabs and line breaks in the key, a '%'
+// or a leading '~', names with blanks; only the read limits still cut.
+TEST(MeteoIni, EveryFieldSurvivesASaveAndLoad) {
+    struct Case {
+        const char* name;
+        Loaded saved;
+        std::optional<Loaded> cut; // what a load gives when it is not what was saved
+    };
+    const std::string longKey = "clave con blancos " + std::string(282, 'k');
+    const Case cases[] = {
+        {"plain", {2, "LEMD", "ESPAÑA", "08221", "Madrid - España", "abc.def-_g"}, {}},
+        {"everything empty but the offset", {-12, "", "", "", "", ""}, {}},
+        {"empty ICAO and country", {0, "", "", "08001", "A Coruña - España", "k"}, {}},
+        {"empty key", {1, "SAEZ", "ARGENTINA", "87576", "Ezeiza - Argentina", ""}, {}},
+        {"key with blanks",
+         {1, "LEAL", "ESPAÑA", "08430", "Murcia", " una clave  con blancos "},
+         {}},
+        {"key with a tab and line breaks",
+         {1, "LEAL", "ESPAÑA", "08430", "Murcia", "a\tb\r\nc\n"},
+         {}},
+        {"key with percent and tilde", {1, "LEAL", "ESPAÑA", "08430", "Murcia", "~%41%~"}, {}},
+        {"station name with a tab", {1, "LEAL", "ESPAÑA", "08430", "Mur\tcia", "k"}, {}},
+        {"ICAO with a blank", {1, "LE D", "ESPAÑA", "08430", "Murcia", "k"}, {}},
+        {"country with blanks",
+         {-4, "MDSD", "REP. DOMINICANA", "78486", "Santo Domingo - Rep. Dominicana", "k"},
+         {}},
+        {"station typed by hand", {1, "LEAL", "ESPAÑA", "1234", "1234", "k"}, {}},
+        {"values starting with the mark", {1, "LEAL", "ESPAÑA", "~1", "~ raro", "~"}, {}},
+        {"key of 300 bytes with blanks", {1, "LEAL", "ESPAÑA", "08001", "A", longKey}, {}},
+        {"key longer than its limit",
+         {1, "LEAL", "ESPAÑA", "08001", "A", longKey + " y más"},
+         Loaded{1, "LEAL", "ESPAÑA", "08001", "A", longKey}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::ScratchPlaces places;
+        const fs::path file = places.settingsFolder() / kSettingsFileName;
+        SessionState s;
+        s.selection.timeOffsetHours = c.saved.timeOffsetHours;
+        s.selection.icao = text::cp1252(c.saved.icao);
+        s.selection.country = text::cp1252(c.saved.country);
+        s.selection.soundingStationId = text::cp1252(c.saved.stationId);
+        s.selection.soundingStationName = text::cp1252(c.saved.stationName);
+        s.selection.apiKey = text::cp1252(c.saved.apiKey);
+        ASSERT_TRUE(saveSettings(s, file));
+        const std::string written = test::readFile(file);
+        EXPECT_EQ(std::count(written.begin(), written.end(), ' '), 5) << written;
+
+        SessionState back;
+        back.selection.icao = "XXXX";
+        back.selection.soundingStationId = "99999";
+        back.selection.apiKey = "antigua";
+        loadSettings(back, file);
+        const StationSelection& got = back.selection;
+        expectLoaded({got.timeOffsetHours, utf8(got.icao.str()), utf8(got.country.str()),
+                      utf8(got.soundingStationId), utf8(got.soundingStationName), utf8(got.apiKey)},
+                     c.cut.value_or(c.saved));
+    }
 }
 
 // Purpose: each field keeps at most its limit; the rest of a longer token is
@@ -189,7 +260,7 @@ TEST(MeteoIni, SavedFileIsPrivateAndReplacedInOneStep) {
     struct stat info {};
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_EQ(utf8(test::readFile(file)), "1 LEAL ESPAÑA   nueva");
+    EXPECT_EQ(utf8(test::readFile(file)), "1 LEAL ESPAÑA ~ ~ nueva");
     EXPECT_EQ(
         std::distance(fs::directory_iterator(places.settingsFolder()), fs::directory_iterator{}),
         1);
