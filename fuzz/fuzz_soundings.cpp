@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         readObservedSounding(session, ui, fuzz::scratchFolder());
         break;
     case 1:
-        session.sounding.fromSecondService = 1;
+        session.sounding.fromSecondService = true;
         fuzz::writeInput("sondeoNuevo.tmp", data + 1, size - 1);
         readObservedSounding(session, ui, fuzz::scratchFolder());
         break;

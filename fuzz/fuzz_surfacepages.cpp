@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     SessionState session;
-    session.downloadOk = 1;
+    session.downloadOk = true;
     session.selection.icao = "LEMD";
     fuzz::SilentUi ui;
     switch (data[0] % 4) {
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         readQueryPage(session, fuzz::writeInput("addsmetar.tmp", data + 1, size - 1));
         break;
     case 2:
-        session.stationFileFetched = 1;
+        session.stationFileFetched = true;
         readStationFile(session, fuzz::writeInput("tempMet.txt", data + 1, size - 1));
         break;
     default:

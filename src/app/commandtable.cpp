@@ -11,15 +11,15 @@ namespace brisalta {
 namespace {
 
 // Enable rules of the commands that depend on the picture on screen.
-bool tableOn(const SessionState& s) { return s.view.tableEnabled != 0; }
-bool cloudsOn(const SessionState& s) { return s.view.cloudsEnabled != 0; }
-bool qnhOn(const SessionState& s) { return s.view.qnhEnabled != 0; }
-bool ceilingOn(const SessionState& s) { return s.view.ceilingEnabled != 0; }
-bool swapOn(const SessionState& s) { return s.view.swapEnabled != 0; }
-bool printOn(const SessionState& s) { return s.view.printEnabled != 0; }
-bool saveAsOn(const SessionState& s) { return s.view.saveAsEnabled != 0; }
-bool statsOn(const SessionState& s) { return s.view.statsEnabled != 0; }
-bool zoomOn(const SessionState& s) { return s.view.zoomEnabled != 0; }
+bool tableOn(const SessionState& s) { return s.view.commands.tableEnabled; }
+bool cloudsOn(const SessionState& s) { return s.view.commands.cloudsEnabled; }
+bool qnhOn(const SessionState& s) { return s.view.commands.qnhEnabled; }
+bool ceilingOn(const SessionState& s) { return s.view.commands.ceilingEnabled; }
+bool swapOn(const SessionState& s) { return s.view.commands.swapEnabled; }
+bool printOn(const SessionState& s) { return s.view.commands.printEnabled; }
+bool saveAsOn(const SessionState& s) { return s.view.commands.saveAsEnabled; }
+bool statsOn(const SessionState& s) { return s.view.commands.statsEnabled; }
+bool zoomOn(const SessionState& s) { return s.view.commands.zoomEnabled; }
 
 // A separator or a list of entries built at run time, placed in a menu.
 CommandRow placeholder(MenuItemKind kind, std::string_view menu, int id = 0) {

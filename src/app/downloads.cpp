@@ -37,16 +37,16 @@ void Downloads::message(const char* utf8Text, const std::string& caption) {
 }
 
 bool Downloads::pageWasGood() const {
-    return mContext.session.downloadOk == 1 && mContext.session.downloadFailed != 1;
+    return mContext.session.retrieval.downloadOk && !mContext.session.retrieval.downloadFailed;
 }
 
 DownloadResult Downloads::currentConditions() {
     SessionState& s = mContext.session;
-    s.downloadFailed = 0;
+    s.retrieval.downloadFailed = false;
     const BusyCursor busy(mContext.ui);
     // A download that is not a sounding ends the second-service choice.
-    s.sounding.fromSecondService = 0;
-    s.soundingDialogUsed = 0;
+    s.sounding.fromSecondService = false;
+    s.retrieval.soundingDialogUsed = false;
     mContext.ui.showDownloadPicture(0);
     const DownloadResult result = mSession.currentConditions(s.selection.icao.view());
     applyHttpResult(result, true);
@@ -55,13 +55,13 @@ DownloadResult Downloads::currentConditions() {
 
 DownloadResult Downloads::sounding() {
     SessionState& s = mContext.session;
-    s.downloadFailed = 0;
+    s.retrieval.downloadFailed = false;
     const BusyCursor busy(mContext.ui);
-    const bool secondService = s.sounding.fromSecondService == 1;
+    const bool secondService = s.sounding.fromSecondService;
     // The second service's picture shows only when its date came from the dialog.
-    const int variant = secondService && s.soundingDialogUsed == 1 ? 1 : 0;
+    const int variant = secondService && s.retrieval.soundingDialogUsed ? 1 : 0;
     if (!secondService) {
-        s.soundingDialogUsed = 0;
+        s.retrieval.soundingDialogUsed = false;
     }
     mContext.ui.showDownloadPicture(variant);
     const DownloadResult result =
@@ -74,7 +74,7 @@ DownloadResult Downloads::sounding() {
 
 void Downloads::queryPage() {
     if (!pageWasGood()) {
-        mContext.session.stationFileFetched = 0;
+        mContext.session.retrieval.stationFileFetched = false;
         return;
     }
     const BusyCursor busy(mContext.ui);
@@ -83,9 +83,9 @@ void Downloads::queryPage() {
 
 DownloadResult Downloads::banyeresFile() {
     SessionState& s = mContext.session;
-    s.downloadFailed = 0;
+    s.retrieval.downloadFailed = false;
     const BusyCursor busy(mContext.ui);
-    mContext.ui.showDownloadPicture(s.sounding.fromSecondService == 1 ? 1 : 0);
+    mContext.ui.showDownloadPicture(s.sounding.fromSecondService ? 1 : 0);
     const DownloadResult result = mSession.banyeresFile();
     applyHttpResult(result, true);
     return result;
@@ -94,7 +94,7 @@ DownloadResult Downloads::banyeresFile() {
 void Downloads::stationFile() {
     SessionState& s = mContext.session;
     // Set again only by a file fetched in this command.
-    s.stationFileFetched = 0;
+    s.retrieval.stationFileFetched = false;
     if (!pageWasGood()) {
         return;
     }
@@ -102,7 +102,7 @@ void Downloads::stationFile() {
     const DownloadResult result = mSession.stationFile(s.selection.icao.view());
     switch (result.status) {
     case DownloadStatus::Ok:
-        s.stationFileFetched = 1;
+        s.retrieval.stationFileFetched = true;
         break;
     case DownloadStatus::BadBase:
         message("URL inválido.");
@@ -133,22 +133,22 @@ void Downloads::applyHttpResult(const DownloadResult& result, bool sharedDownloa
     case DownloadStatus::ErrorPage:
         // A refused page says nothing about downloadOk unless the server said 404.
         if (result.status == DownloadStatus::NotFound) {
-            s.downloadOk = 0;
+            s.retrieval.downloadOk = false;
         }
-        s.soundingShown = 0;
-        s.soundingAvailable = 0;
+        s.view.soundingShown = false;
+        s.view.soundingAvailable = false;
         message(kRejected);
         return;
     case DownloadStatus::TransferFailed:
         mContext.ui.showMessage(transferErrorText(result), MessageIcon::None, kTransferErrorCaption);
         if (sharedDownloader) {
-            s.downloadFailed = 1;
+            s.retrieval.downloadFailed = true;
         }
         break;
     default:
         break;
     }
-    s.downloadOk = 1;
+    s.retrieval.downloadOk = true;
 }
 
 } // namespace brisalta

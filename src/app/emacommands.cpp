@@ -63,9 +63,9 @@ std::string automaticStationKeyText(const std::string& apiKey) {
 
 void EmaCommands::automaticStation() {
     SessionState& s = mContext.session;
-    s.openDataSuccess = 0;
-    s.openDataKeyExpired = 0;
-    s.openDataKeyInvalid = 0;
+    s.retrieval.openDataSuccess = false;
+    s.retrieval.openDataKeyExpired = false;
+    s.retrieval.openDataKeyInvalid = false;
 
     const std::vector<std::string> entries = automaticStationEntries(s.emaList);
     const std::optional<AutomaticStationAnswer> answer =
@@ -78,10 +78,10 @@ void EmaCommands::automaticStation() {
     if (answer->manual) {
         // The typed identifier is sent whole: unlike a list id it carries no
         // check character.
-        s.selection.emaManual = 1;
+        s.selection.emaManual = true;
         setQueryUrlFromIdentifier(s, mContext.services, answer->identifier);
     } else {
-        s.selection.emaManual = 0;
+        s.selection.emaManual = false;
         s.selection.emaIndex = answer->index;
         // An empty list leaves no record to ask for; only "Manual" leads on.
         if (!setQueryUrlFromList(s, mContext.services)) {
@@ -108,25 +108,25 @@ void EmaCommands::queryAndDraw(const std::string& province) {
     bool dataRequested = false;
     {
         const BusyCursor busy(ui);
-        DownloadUrlToFile(mContext.transport, s.openDataQueryUrl, indexFile);
+        DownloadUrlToFile(mContext.transport, s.retrieval.openDataQueryUrl, indexFile);
         ReadOpenDataAnswer(s, indexFile, true);
-        if (s.openDataSuccess && !s.openDataKeyExpired && !s.openDataKeyInvalid) {
-            DownloadUrlToFile(mContext.transport, s.openDataDataUrl, dataFile);
+        if (s.retrieval.openDataSuccess && !s.retrieval.openDataKeyExpired && !s.retrieval.openDataKeyInvalid) {
+            DownloadUrlToFile(mContext.transport, s.retrieval.openDataDataUrl, dataFile);
             ReadOpenDataRecords(s, dataFile, true, province);
             dataRequested = true;
         }
     }
 
-    if (!s.openDataSuccess) {
+    if (!s.retrieval.openDataSuccess) {
         ui.showMessage(text::cp1252(kQueryFailed), MessageIcon::Exclamation);
     }
-    if (s.openDataKeyExpired) {
+    if (s.retrieval.openDataKeyExpired) {
         ui.showMessage(text::cp1252(kKeyExpired), MessageIcon::Exclamation);
-        s.openDataKeyExpired = 0;
+        s.retrieval.openDataKeyExpired = false;
     }
-    if (s.openDataKeyInvalid) {
+    if (s.retrieval.openDataKeyInvalid) {
         ui.showMessage(text::cp1252(kKeyInvalid), MessageIcon::Exclamation);
-        s.openDataKeyInvalid = 0;
+        s.retrieval.openDataKeyInvalid = false;
     }
     if (!dataRequested) {
         return;
@@ -135,9 +135,9 @@ void EmaCommands::queryAndDraw(const std::string& province) {
     finishOpenDataSeries(s);
     // The series now holds live automatic-station data: whatever was on screen
     // before (an airport, the Banyeres station, a document) no longer is.
-    s.graphShown = 0;
-    s.graphFromFile = 0;
-    s.banyeresGraph = 0;
+    s.view.graphShown = false;
+    s.view.graphFromFile = false;
+    s.view.banyeresGraph = false;
     redrawPictures(mContext);
     if (!anyTemperature(s.graph)) {
         ui.showMessage(noGraphDataMessage());

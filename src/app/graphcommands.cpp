@@ -27,7 +27,7 @@ bool anyTemperature(const GraphSeries& graph) {
 
 void GraphCommands::showGraph() {
     SessionState& s = mContext.session;
-    s.graphFromFile = 0;
+    s.view.graphFromFile = false;
     if (s.selection.icao == "BANY") {
         showBanyeresGraph();
         return;
@@ -39,27 +39,27 @@ void GraphCommands::showGraph() {
     const std::filesystem::path temp = mContext.places.tempFolder();
     Downloads download(mContext);
     download.currentConditions();
-    if (s.downloadFailed) {
+    if (s.retrieval.downloadFailed) {
         return;
     }
     loadCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
-    if (s.graphShown) {
+    if (s.view.graphShown) {
         // An airport graph replaces an automatic station's on screen; left set,
         // the clouds command would deny the airport its sky report.
-        s.emaGraphShown = 0;
+        s.view.emaGraphShown = false;
     }
     download.queryPage();
     loadQueryPage(s, temp / tempfiles::kQueryPage);
-    if (s.queryPageDone == 0) {
+    if (!s.retrieval.queryPageDone) {
         download.stationFile();
-        if (s.stationFileFetched) {
+        if (s.retrieval.stationFileFetched) {
             loadStationFile(s, temp / tempfiles::kStationFile);
         }
     }
-    s.soundingShown = 0;
-    if (s.graphShown || s.emaGraphShown) {
-        if (s.soundingAvailable) {
-            s.view.swapEnabled = 1;
+    s.view.soundingShown = false;
+    if (s.view.graphShown || s.view.emaGraphShown) {
+        if (s.view.soundingAvailable) {
+            s.view.commands.swapEnabled = true;
         }
         redrawPictures(mContext);
         reportMissingData();
@@ -71,20 +71,20 @@ void GraphCommands::showGraph() {
 
 void GraphCommands::showBanyeresGraph() {
     SessionState& s = mContext.session;
-    s.graphFromFile = 0;
+    s.view.graphFromFile = false;
     if (s.selection.icao.empty()) {
         mContext.ui.showMessage(text::cp1252(kNoStation));
         return;
     }
     Downloads(mContext).banyeresFile();
-    if (s.downloadFailed) {
+    if (s.retrieval.downloadFailed) {
         return;
     }
     loadBanyeresFile(s, mContext.ui, mContext.places.tempFolder() / tempfiles::kBanyeres);
-    s.soundingShown = 0;
-    if (s.graphShown || s.emaGraphShown) {
-        if (s.soundingAvailable) {
-            s.view.swapEnabled = 1;
+    s.view.soundingShown = false;
+    if (s.view.graphShown || s.view.emaGraphShown) {
+        if (s.view.soundingAvailable) {
+            s.view.commands.swapEnabled = true;
         }
         redrawPictures(mContext);
         reportMissingData();
@@ -116,7 +116,7 @@ void GraphCommands::manualStation() {
 
 void GraphCommands::statistics() {
     const SessionState& s = mContext.session;
-    if (!s.graphShown && !s.emaGraphShown) {
+    if (!s.view.graphShown && !s.view.emaGraphShown) {
         mContext.ui.showMessage(text::cp1252("Es necesario generar una gráfica primero"));
         return;
     }
@@ -137,12 +137,12 @@ void GraphCommands::statistics() {
 void GraphCommands::clouds() {
     const SessionState& s = mContext.session;
     const std::string noSky = text::cp1252("Esta estación no dispone de datos sobre el estado del cielo");
-    if (s.banyeresGraph) {
+    if (s.view.banyeresGraph) {
         mContext.ui.showMessage(noSky, MessageIcon::Information);
-    } else if (!s.graphShown) {
+    } else if (!s.view.graphShown) {
         mContext.ui.showMessage(text::cp1252("Es necesario crear una gráfica primero"),
                                 MessageIcon::Information);
-    } else if (s.emaGraphShown) {
+    } else if (s.view.emaGraphShown) {
         mContext.ui.showMessage(noSky, MessageIcon::Information);
     } else {
         mContext.ui.showMessage(s.graph.skyReport, MessageIcon::Information);
@@ -151,13 +151,12 @@ void GraphCommands::clouds() {
 
 void togglePressureReference(GraphSeries& series) {
     const double factor = stationPressureFactor(series.altitudeMetres);
-    const bool toQnh = series.pressureIsStation == 1;
+    const bool toQnh = series.pressureIsStation;
     for (int& p : series.pressure) {
         if (p == kMissing) {
             continue;
         }
         const double converted = toQnh ? p * factor : p / factor;
-        series.lastConverted = converted;
         p = truncToInt(roundToDecimals(converted, 0));
     }
     series.pressureIsStation = toQnh ? 0 : 1;
@@ -170,20 +169,19 @@ void applyEnteredAltitude(GraphSeries& series, int altitudeMetres) {
         if (p == kMissing) {
             continue;
         }
-        series.lastConverted = p / factor;
-        p = truncToInt(series.lastConverted);
+        p = truncToInt(p / factor);
     }
-    series.pressureIsStation = 1;
-    series.altitudeKnown = 1;
+    series.pressureIsStation = true;
+    series.altitudeKnown = true;
 }
 
 void GraphCommands::qnh() {
     SessionState& s = mContext.session;
-    if (!s.graphShown && !s.emaGraphShown) {
+    if (!s.view.graphShown && !s.view.emaGraphShown) {
         mContext.ui.showMessage(text::cp1252("Es necesario haber bajado una gráfica previamente."));
         return;
     }
-    if (s.graph.altitudeKnown == 1) {
+    if (s.graph.altitudeKnown) {
         togglePressureReference(s.graph);
         redrawPictures(mContext);
         return;

@@ -8,7 +8,7 @@
 namespace brisalta {
 
 void preparePictures(SessionState& session) {
-    if (session.graphShown || session.emaGraphShown) {
+    if (session.view.graphShown || session.view.emaGraphShown) {
         // A live airport graph is titled with the catalogue's name of the airport.
         const auto airportName = airports::displayNameOf(session.selection.icao.str());
         GraphModel model = prepareGraph(session, airportName);
@@ -20,14 +20,14 @@ void preparePictures(SessionState& session) {
             model = prepareGraph(session, airportName);
             applyGraphModel(session, model);
         }
-        session.pictures.graph = model;
+        session.view.pictures.graph = model;
     }
     // Drawing the graph takes the sounding off the screen.
-    if (session.soundingShown) {
+    if (session.view.soundingShown) {
         CeilingSimulation ceiling = session.ceiling;
         const SoundingModel model = prepareSounding(session, ceiling);
         applySoundingModel(session, model, ceiling);
-        session.pictures.sounding = model;
+        session.view.pictures.sounding = model;
     }
 }
 

@@ -20,7 +20,7 @@ const char* const kBadStationNumber = "Un identificador de estación válido se 
 // the user is told here, because the repaint of a hidden sounding draws
 // nothing and says nothing.
 void reportHiddenRows(SessionState& s, Ui& ui) {
-    if (s.sounding.rowsAllocated == 1 && s.soundingShown != 1) {
+    if (s.sounding.rowsAllocated && !s.view.soundingShown) {
         ui.showMessage(invalidSoundingMessage());
     }
 }
@@ -32,7 +32,7 @@ void openSoundingDateDialog(SessionState& session, std::int64_t now) {
     sel.soundingHour = "00";
     sel.soundingTimeFields.tm_hour = 0;
     sel.soundingDate = now;
-    session.soundingDialogUsed = 1;
+    session.retrieval.soundingDialogUsed = true;
 }
 
 void selectSoundingHour(StationSelection& selection, int hourIndex) {
@@ -63,7 +63,7 @@ void confirmSoundingDate(SessionState& session, const Clock& clock, std::int64_t
     // The service takes the 32-bit value of the instant (wrapping, never trapping).
     session.sounding.secondServiceDate =
         static_cast<int>(static_cast<std::uint32_t>(clock.localTime(fields)));
-    session.sounding.fromSecondService = isSecondServiceStation(sel.soundingStationId) ? 1 : 0;
+    session.sounding.fromSecondService = isSecondServiceStation(sel.soundingStationId);
 }
 
 bool ceilingInputsInRange(const CeilingInputs& inputs) {
@@ -115,7 +115,7 @@ void SoundingCommands::manualSounding() {
     // region stay those of the last station picked.
     StationSelection& sel = mContext.session.selection;
     sel.soundingStationId = *number;
-    sel.soundingFromCatalogue = 0;
+    sel.soundingFromCatalogue = false;
     if (sel.soundingStationId.size() != 5) {
         mContext.ui.showMessage(text::cp1252(kBadStationNumber));
         return;
@@ -127,26 +127,26 @@ void SoundingCommands::manualSounding() {
 
 void SoundingCommands::showSounding() {
     SessionState& s = mContext.session;
-    s.graphShown = 0;
-    s.emaGraphShown = 0;
+    s.view.graphShown = false;
+    s.view.emaGraphShown = false;
     redrawPictures(mContext);
 
     Downloads(mContext).sounding();
     // A rejected page (downloadOk = 0) has been reported by the download layer;
     // so has a failed transfer, and then the sounding on screen is kept rather
     // than released for a response that never came.
-    if (s.downloadOk == 0 || s.downloadFailed == 1) {
+    if (!s.retrieval.downloadOk || s.retrieval.downloadFailed) {
         redrawPictures(mContext);
         return;
     }
-    if (s.graphAvailable) {
-        s.view.swapEnabled = 1;
+    if (s.view.graphAvailable) {
+        s.view.commands.swapEnabled = true;
     }
     loadObservedSounding(s, mContext.ui, mContext.places.tempFolder());
-    if (s.sounding.rowsAllocated == 0) {
+    if (!s.sounding.rowsAllocated) {
         // No response file to read: the old rows are gone, so nothing can be shown.
-        s.soundingShown = 0;
-        s.soundingAvailable = 0;
+        s.view.soundingShown = false;
+        s.view.soundingAvailable = false;
     }
     reportHiddenRows(s, mContext.ui);
     redrawPictures(mContext);
@@ -154,7 +154,7 @@ void SoundingCommands::showSounding() {
 
 void SoundingCommands::ceiling() {
     SessionState& s = mContext.session;
-    if (s.soundingShown == 0) {
+    if (!s.view.soundingShown) {
         mContext.ui.showMessage(text::cp1252(kNoSounding));
         return;
     }
@@ -168,19 +168,19 @@ void SoundingCommands::ceiling() {
 
 void SoundingCommands::forecastSounding() {
     SessionState& s = mContext.session;
-    s.sounding.isForecast = 0;
+    s.sounding.isForecast = false;
     const std::optional<std::filesystem::path> file = mContext.ui.chooseForecastFile();
     if (!file) {
         return;
     }
-    s.soundingShown = 0;
-    s.soundingAvailable = 0;
+    s.view.soundingShown = false;
+    s.view.soundingAvailable = false;
     loadForecastSounding(s, mContext.ui, *file);
-    s.graphShown = 0;
-    s.emaGraphShown = 0;
+    s.view.graphShown = false;
+    s.view.emaGraphShown = false;
     // The diagram is painted first; the notice then stands in front of it.
     redrawPictures(mContext);
-    if (s.soundingShown == 1) {
+    if (s.view.soundingShown) {
         mContext.ui.showMessage(forecastNotice(), MessageIcon::Information);
     } else {
         reportHiddenRows(s, mContext.ui);

@@ -33,9 +33,9 @@ void removeQuietly(const std::filesystem::path& path) {
 }
 
 void clearSounding(SessionState& session) {
-    session.soundingShown = 0;
-    session.soundingAvailable = 0;
-    session.sounding.rowsAllocated = 0;
+    session.view.soundingShown = false;
+    session.view.soundingAvailable = false;
+    session.sounding.rowsAllocated = false;
 }
 
 // Stores the rows read; they are shown and available when every checked row
@@ -44,9 +44,9 @@ void storeRows(SessionState& session, const std::vector<SoundingRow>& rows, bool
     session.allocateSoundingRows(static_cast<int>(rows.size()));
     std::copy(rows.begin(), rows.begin() + session.sounding.count,
               session.sounding.levels.begin());
-    session.sounding.rowsAllocated = 1;
-    session.soundingShown = withinLimits ? 1 : 0;
-    session.soundingAvailable = withinLimits ? 1 : 0;
+    session.sounding.rowsAllocated = true;
+    session.view.soundingShown = withinLimits;
+    session.view.soundingAvailable = withinLimits;
 }
 
 void applyTextList(SessionState& session, Ui& ui, const ObservedSounding& read) {
@@ -54,7 +54,7 @@ void applyTextList(SessionState& session, Ui& ui, const ObservedSounding& read) 
     profile.count = 0;
     if (read.stationText) {
         profile.forecastTitle = *read.stationText;
-        profile.partialFirstRow = read.partialFirstRow ? 1 : 0;
+        profile.partialFirstRow = read.partialFirstRow;
     }
     if (read.problem != ObservedSounding::Problem::None) {
         clearSounding(session);
@@ -87,7 +87,7 @@ void applySecondService(SessionState& session, Ui& ui, const ObservedSounding& r
 
 void loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::path& tempFolder) {
     session.releaseSoundingRows();
-    const bool second = session.sounding.fromSecondService != 0;
+    const bool second = session.sounding.fromSecondService;
     const std::filesystem::path path =
         tempFolder / (second ? tempfiles::kSecondSounding : tempfiles::kSoundingList);
     std::optional<text::StreamReader> page =
@@ -101,7 +101,7 @@ void loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::
     } else {
         applyTextList(session, ui, readTextListSounding(*page));
     }
-    session.sounding.isForecast = 0;
+    session.sounding.isForecast = false;
 }
 
 void loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::path& path) {
@@ -112,17 +112,17 @@ void loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::
         text::StreamReader::open(path, text::StreamReader::Mode::Text);
     if (!file) {
         profile.count = 0;
-        profile.rowsAllocated = 0;
+        profile.rowsAllocated = false;
         return;
     }
     const ForecastListing listing = parseForecastListing(*file);
     if (!listing.headerFound) {
         clearSounding(session);
-        profile.isForecast = 0;
+        profile.isForecast = false;
         tell(ui, kNoValidData);
         return;
     }
-    profile.partialFirstRow = listing.skip != 0 ? 1 : 0;
+    profile.partialFirstRow = listing.skip != 0;
     if (listing.rows.empty()) {
         clearSounding(session);
         tell(ui, kNotEnoughData);
@@ -133,7 +133,7 @@ void loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::
     const bool within = levelsWithinLimits(listing.rows, static_cast<int>(listing.rows.size()) - 1,
                                            forecastLevelLimits());
     storeRows(session, listing.rows, within);
-    profile.isForecast = 1;
+    profile.isForecast = true;
     if (!within) {
         return;
     }

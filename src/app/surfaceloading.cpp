@@ -22,24 +22,24 @@ void removeFile(const std::filesystem::path& file) {
 }
 
 bool downloadWasGood(const SessionState& session) {
-    return session.downloadOk == 1 && session.downloadFailed != 1;
+    return session.retrieval.downloadOk && !session.retrieval.downloadFailed;
 }
 
 } // namespace
 
 void loadCurrentConditionsPage(SessionState& session, Ui& ui, const std::filesystem::path& file) {
     GraphSeries& graph = session.graph;
-    graph.pressureIsStation = 0;
-    graph.altitudeKnown = 0;
-    session.banyeresGraph = 0;
-    session.graphFromFile = 0;
-    graph.noPressure = 0;
-    graph.noWindSpeed = 0;
-    graph.allCalm = 0;
-    graph.hasHumiditySeries = 0;
-    graph.hasDewPointSeries = 0;
+    graph.pressureIsStation = false;
+    graph.altitudeKnown = false;
+    session.view.banyeresGraph = false;
+    session.view.graphFromFile = false;
+    graph.noPressure = false;
+    graph.noWindSpeed = false;
+    graph.allCalm = false;
+    graph.hasHumiditySeries = false;
+    graph.hasDewPointSeries = false;
     if (!downloadWasGood(session)) {
-        session.graphShown = 0;
+        session.view.graphShown = false;
         return;
     }
     graph.title.clear();
@@ -49,7 +49,7 @@ void loadCurrentConditionsPage(SessionState& session, Ui& ui, const std::filesys
     if (!page) {
         return;
     }
-    session.graphShown = 0;
+    session.view.graphShown = false;
     CurrentConditionsPage read = readCurrentConditionsPage(
         *page, std::move(graph), session.selection.icao.view(), session.selection.timeOffsetHours);
     graph = std::move(read.graph);
@@ -60,20 +60,20 @@ void loadCurrentConditionsPage(SessionState& session, Ui& ui, const std::filesys
                                     "temporalmente fuera de servicio o que no exista."));
         break;
     case CurrentConditionsPage::Problem::TooFewData:
-        session.graphAvailable = 0;
+        session.view.graphAvailable = false;
         ui.showMessage(
             text::cp1252("La estación no dispone de suficientes datos en estos momentos.."));
         break;
     case CurrentConditionsPage::Problem::None:
-        session.graphAvailable = 1;
-        session.graphShown = 1;
+        session.view.graphAvailable = true;
+        session.view.graphShown = true;
         break;
     }
 }
 
 void loadQueryPage(SessionState& session, const std::filesystem::path& file) {
     startLatestReport(session.graph);
-    session.queryPageDone = 0;
+    session.retrieval.queryPageDone = false;
     std::optional<StreamReader> page = StreamReader::open(file, StreamReader::Mode::Binary);
     if (!page) {
         return;
@@ -82,14 +82,14 @@ void loadQueryPage(SessionState& session, const std::filesystem::path& file) {
         readQueryPage(*page, std::move(session.graph), session.selection.timeOffsetHours);
     removeFile(file);
     session.graph = std::move(report.graph);
-    session.queryPageDone = report.complete ? 1 : 0;
+    session.retrieval.queryPageDone = report.complete;
 }
 
 void loadStationFile(SessionState& session, const std::filesystem::path& file) {
-    if (session.stationFileFetched != 1) {
+    if (!session.retrieval.stationFileFetched) {
         return;
     }
-    session.stationFileFetched = 0;
+    session.retrieval.stationFileFetched = false;
     std::optional<StreamReader> opened = StreamReader::open(file, StreamReader::Mode::Text);
     if (!opened) {
         return;
@@ -100,14 +100,14 @@ void loadStationFile(SessionState& session, const std::filesystem::path& file) {
 
 void loadBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path& file) {
     GraphSeries& graph = session.graph;
-    graph.pressureIsStation = 0;
-    graph.altitudeKnown = 0;
-    graph.hasGust = 0;
+    graph.pressureIsStation = false;
+    graph.altitudeKnown = false;
+    graph.hasGust = false;
     graph.gustSpeed = 0;
-    graph.hasTrend = 0;
+    graph.hasTrend = false;
     graph.skyReport.clear();
     if (!downloadWasGood(session)) {
-        session.graphShown = 0;
+        session.view.graphShown = false;
         return;
     }
     session.selection.icao = "BANY";
@@ -118,8 +118,8 @@ void loadBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path
         ui.showMessage(text::cp1252("No se ha encontrado fichero temporal en disco duro."));
         return;
     }
-    session.graphShown = 0;
-    session.emaGraphShown = 0;
+    session.view.graphShown = false;
+    session.view.emaGraphShown = false;
     BanyeresTable table = readBanyeresFile(*opened, std::move(graph));
     graph = std::move(table.graph);
     removeFile(file);
@@ -128,9 +128,9 @@ void loadBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path
             text::cp1252("No se han encontrado datos en la estación.Inténtelo más tarde."));
         return;
     }
-    session.banyeresGraph = 1;
-    session.graphAvailable = 1;
-    session.graphShown = 1;
+    session.view.banyeresGraph = true;
+    session.view.graphAvailable = true;
+    session.view.graphShown = true;
     ui.showMessage(text::cp1252(
         "Datos cedidos por la estación meteorológica escolar de Banyeres de Mariola (Alicante)."));
 }

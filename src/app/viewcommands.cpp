@@ -9,30 +9,30 @@ namespace brisalta {
 
 void ViewCommands::swap() {
     SessionState& s = mContext.session;
-    if (s.graphAvailable == 0 || s.soundingAvailable == 0) {
+    if (!s.view.graphAvailable || !s.view.soundingAvailable) {
         mContext.ui.showMessage(text::cp1252(
             "Para intercambiar las imágenes se necesita disponer de una gráfica y un sondeo"));
         return;
     }
-    if (s.graphShown == 1 || s.emaGraphShown != 0) {
-        s.view.cloudsEnabled = 0;
-        s.view.qnhEnabled = 0;
-        s.view.ceilingEnabled = 1;
-        s.view.statsEnabled = 0;
-        s.view.zoomEnabled = 1;
-        s.graphShown = 0;
-        s.emaGraphShown = 0;
-        s.soundingShown = 1;
-    } else if (s.soundingShown == 1) {
+    if (s.view.graphShown || s.view.emaGraphShown) {
+        s.view.commands.cloudsEnabled = false;
+        s.view.commands.qnhEnabled = false;
+        s.view.commands.ceilingEnabled = true;
+        s.view.commands.statsEnabled = false;
+        s.view.commands.zoomEnabled = true;
+        s.view.graphShown = false;
+        s.view.emaGraphShown = false;
+        s.view.soundingShown = true;
+    } else if (s.view.soundingShown) {
         // An automatic-station graph comes back as an ordinary graph.
-        s.view.tableEnabled = 1;
-        s.view.cloudsEnabled = 1;
-        s.view.qnhEnabled = 1;
-        s.view.ceilingEnabled = 0;
-        s.view.statsEnabled = 1;
-        s.view.zoomEnabled = 0;
-        s.graphShown = 1;
-        s.soundingShown = 0;
+        s.view.commands.tableEnabled = true;
+        s.view.commands.cloudsEnabled = true;
+        s.view.commands.qnhEnabled = true;
+        s.view.commands.ceilingEnabled = false;
+        s.view.commands.statsEnabled = true;
+        s.view.commands.zoomEnabled = false;
+        s.view.graphShown = true;
+        s.view.soundingShown = false;
     } else {
         return; // both pictures exist but neither is on screen
     }
@@ -41,10 +41,10 @@ void ViewCommands::swap() {
 
 void ViewCommands::zoom() {
     SessionState& s = mContext.session;
-    s.soundingZoom = s.soundingZoom ? 0 : 1;
+    s.view.soundingZoom = s.view.soundingZoom ? 0 : 1;
     redrawPictures(mContext);
     // The diagram draws nothing then; the command says why, once.
-    if (s.soundingShown != 1) {
+    if (!s.view.soundingShown) {
         mContext.ui.showMessage(invalidSoundingMessage());
     }
 }

@@ -172,7 +172,7 @@ bool pickSoundingStation(SessionState& session, int command) {
     session.selection.soundingStationId = entry->number;
     session.selection.soundingRegion = entry->region;
     session.selection.soundingStationName = entry->name;
-    session.selection.soundingFromCatalogue = 1;
+    session.selection.soundingFromCatalogue = true;
     return true;
 }
 

@@ -57,7 +57,7 @@ std::string withoutLeadingBlank(const std::string& line) {
 } // namespace
 
 PageMapping PictureRun::mappingFor(PageMode mode) const {
-    return mode == PageMode::Print ? PageMapping::print() : PageMapping::screen(mSession.drawScale);
+    return mode == PageMode::Print ? PageMapping::print() : PageMapping::screen(mSession.view.drawScale);
 }
 
 void addPictureOptionSpecs(std::vector<OptionSpec>& specs) {
@@ -129,7 +129,7 @@ PictureRun::PictureRun(std::string command, SessionState& session, const Picture
 }
 
 bool PictureRun::graphDrawn() const {
-    return (mSession.graphShown || mSession.emaGraphShown) && mSession.pictures.graph.drawable;
+    return (mSession.view.graphShown || mSession.view.emaGraphShown) && mSession.view.pictures.graph.drawable;
 }
 
 int PictureRun::finish(Summary summary, const std::string& noPicture) {
@@ -137,9 +137,9 @@ int PictureRun::finish(Summary summary, const std::string& noPicture) {
         preparePictures(mSession);
         mPrepared = true;
     }
-    const bool graphOnScreen = mSession.graphShown || mSession.emaGraphShown;
+    const bool graphOnScreen = mSession.view.graphShown || mSession.view.emaGraphShown;
     // The command may already have said it; the user hears it once.
-    if (graphOnScreen && !mSession.pictures.graph.drawable) {
+    if (graphOnScreen && !mSession.view.pictures.graph.drawable) {
         const std::string noData = noGraphDataMessage();
         const auto& shown = mUi.messages();
         if (std::find(shown.begin(), shown.end(), noData) == shown.end()) {
@@ -147,7 +147,7 @@ int PictureRun::finish(Summary summary, const std::string& noPicture) {
         }
     }
     const bool graph = graphDrawn();
-    const bool sounding = !graphOnScreen && mSession.soundingShown;
+    const bool sounding = !graphOnScreen && mSession.view.soundingShown;
 
     bool ok = true;
     if (graph || sounding) {
@@ -200,11 +200,11 @@ bool PictureRun::writePictures() {
 bool PictureRun::writeGraphPicture(const std::filesystem::path& path) {
     RenderOptions options;
     options.screen = mOptions.screen;
-    options.drawScale = mSession.drawScale;
-    options.title = mSession.headerTitle.empty() ? std::string("Brisalta") : mSession.headerTitle;
+    options.drawScale = mSession.view.drawScale;
+    options.title = mSession.view.headerTitle.empty() ? std::string("Brisalta") : mSession.view.headerTitle;
     const std::string failure =
         renderToFile(path, options, [this](DrawingCanvas& canvas, PageMode mode) {
-            paintGraph(canvas, mSession.pictures.graph, mappingFor(mode));
+            paintGraph(canvas, mSession.view.pictures.graph, mappingFor(mode));
         });
     if (!failure.empty()) {
         error(text::toUtf8(failure));
@@ -216,14 +216,14 @@ bool PictureRun::writeGraphPicture(const std::filesystem::path& path) {
 bool PictureRun::writeSoundingPicture(const std::filesystem::path& path) {
     RenderOptions options;
     options.screen = mOptions.screen;
-    options.drawScale = mSession.drawScale;
+    options.drawScale = mSession.view.drawScale;
     // Printed, every design unit of the diagram is 1.07 x 1.07 x 1.07 hundredths of an inch.
     options.printFactor = 1.07 * 1.07 * 1.07;
     options.title = mSession.sounding.diagramTitle.empty() ? std::string("Brisalta")
                                                            : mSession.sounding.diagramTitle;
     const std::string failure =
         renderToFile(path, options, [this](DrawingCanvas& canvas, PageMode mode) {
-            paintSounding(canvas, mSession.pictures.sounding, mappingFor(mode));
+            paintSounding(canvas, mSession.view.pictures.sounding, mappingFor(mode));
         });
     if (!failure.empty()) {
         error(text::toUtf8(failure));
@@ -233,7 +233,7 @@ bool PictureRun::writeSoundingPicture(const std::filesystem::path& path) {
 }
 
 std::optional<std::size_t> PictureRun::skyReportIndex() const {
-    if (!mSession.graphShown || mSession.banyeresGraph) {
+    if (!mSession.view.graphShown || mSession.view.banyeresGraph) {
         return std::nullopt;
     }
     const auto& texts = mUi.messages();
@@ -263,9 +263,9 @@ void PictureRun::printText(Summary summary, std::FILE* stream) const {
         return;
     }
     if (graphDrawn()) {
-        writeText(stream, withoutLeadingBlank(mSession.headerLine1) + "\n");
-        writeText(stream, withoutLeadingBlank(mSession.headerLine2) + "\n");
-    } else if (!(mSession.graphShown || mSession.emaGraphShown) && mSession.soundingShown) {
+        writeText(stream, withoutLeadingBlank(mSession.view.headerLine1) + "\n");
+        writeText(stream, withoutLeadingBlank(mSession.view.headerLine2) + "\n");
+    } else if (!(mSession.view.graphShown || mSession.view.emaGraphShown) && mSession.view.soundingShown) {
         const StationSelection& s = mSession.selection;
         if (mSession.sounding.isForecast) {
             // A forecast's title names its place and date; the station name is not its own.

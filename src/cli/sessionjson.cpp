@@ -11,6 +11,9 @@
 namespace brisalta::cli {
 namespace {
 
+// Yes/no fields are written as 0 and 1, as scripts have always read them.
+int flag(bool value) { return value ? 1 : 0; }
+
 QJsonArray intArray(const Slots<int>& values) {
     QJsonArray array;
     for (int value : values) {
@@ -45,7 +48,7 @@ QJsonObject extremesJson(const DailyExtremes& e) {
     o.insert("maxWindSpeed", e.maxWindSpeed);
     o.insert("maxWindHour", e.maxWindHour);
     o.insert("maxWindDirectionName", toQString(e.maxWindDirectionName));
-    o.insert("hasTemperature", e.hasTemperature);
+    o.insert("hasTemperature", flag(e.hasTemperature));
     return o;
 }
 
@@ -53,13 +56,13 @@ QJsonObject extremesJson(const DailyExtremes& e) {
 QJsonObject ceilingJson(const SessionState& session) {
     const CeilingSimulation& c = session.ceiling;
     QJsonObject o;
-    o.insert("simulationRequested", session.sounding.simulationRequested);
+    o.insert("simulationRequested", flag(session.sounding.simulationRequested));
     o.insert("surfaceTemperature", c.surfaceTemperature);
     o.insert("surfaceDewPoint", c.surfaceDewPoint);
-    o.insert("thermalTopFound", c.thermalTopFound);
+    o.insert("thermalTopFound", flag(c.thermalTopFound));
     o.insert("thermalTopHeight", c.thermalTopHeight);
     o.insert("thermalTopText", toQString(c.thermalTopText));
-    o.insert("cloudBaseFound", c.cloudBaseFound);
+    o.insert("cloudBaseFound", flag(c.cloudBaseFound));
     o.insert("cloudBaseHeight", c.cloudBaseHeight);
     o.insert("cloudBaseText", toQString(c.cloudBaseText));
     o.insert("ceilingHeight", c.ceilingHeight);
@@ -99,18 +102,18 @@ QJsonObject graphJson(const SessionState& session) {
         directions.append(toQString(direction.str()));
     }
     o.insert("windDirection", directions);
-    o.insert("pressureIsStation", g.pressureIsStation);
-    o.insert("altitudeKnown", g.altitudeKnown);
+    o.insert("pressureIsStation", flag(g.pressureIsStation));
+    o.insert("altitudeKnown", flag(g.altitudeKnown));
     o.insert("altitudeMetres", g.altitudeMetres);
     o.insert("skyReport", toQString(g.skyReport));
-    o.insert("hasTrend", g.hasTrend);
-    o.insert("hasGust", g.hasGust);
+    o.insert("hasTrend", flag(g.hasTrend));
+    o.insert("hasGust", flag(g.hasGust));
     o.insert("gustSpeed", g.gustSpeed);
     o.insert("extremes", extremesJson(session.extremes));
-    o.insert("headerLine1", toQString(session.headerLine1));
-    o.insert("headerLine2", toQString(session.headerLine2));
-    o.insert("headerTitle", toQString(session.headerTitle));
-    o.insert("axisStartHour", session.axisStartHour);
+    o.insert("headerLine1", toQString(session.view.headerLine1));
+    o.insert("headerLine2", toQString(session.view.headerLine2));
+    o.insert("headerTitle", toQString(session.view.headerTitle));
+    o.insert("axisStartHour", session.view.axisStartHour);
     return o;
 }
 
@@ -134,10 +137,10 @@ QJsonObject soundingJson(const SessionState& session) {
     o.insert("soundingDay", toQString(s.soundingDay));
     o.insert("soundingMonth", toQString(s.soundingMonth));
     o.insert("soundingYear", toQString(s.soundingYear));
-    o.insert("isForecast", p.isForecast);
+    o.insert("isForecast", flag(p.isForecast));
     o.insert("title", toQString(p.title));
-    o.insert("partialFirstRow", p.partialFirstRow);
-    o.insert("fromSecondService", p.fromSecondService);
+    o.insert("partialFirstRow", flag(p.partialFirstRow));
+    o.insert("fromSecondService", flag(p.fromSecondService));
     o.insert("forecastTitle", toQString(p.forecastTitle.str()));
     o.insert("diagramTitle", toQString(p.diagramTitle));
     o.insert("ceiling", ceilingJson(session));

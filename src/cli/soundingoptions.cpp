@@ -38,7 +38,7 @@ bool readSoundingOptions(const Arguments& args, SoundingOptions& options, std::s
 
 void applySoundingOptions(CommandContext& context, AnsweringUi& ui, const SoundingOptions& options) {
     SessionState& s = context.session;
-    if (options.zoom && s.soundingShown == 1) {
+    if (options.zoom && s.view.soundingShown) {
         ViewCommands(context).zoom();
     }
     if (options.ceiling) {
@@ -49,7 +49,7 @@ void applySoundingOptions(CommandContext& context, AnsweringUi& ui, const Soundi
 
 void printCeilingResult(std::FILE* stream, const SessionState& session,
                         const SoundingOptions& options) {
-    if (!options.ceiling || session.soundingShown != 1) {
+    if (!options.ceiling || !session.view.soundingShown) {
         return;
     }
     const std::string sentence = ceilingResultSentence(session);

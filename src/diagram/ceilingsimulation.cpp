@@ -57,7 +57,7 @@ bool parcelSegmentInside(Point a, Point b) {
 
 void recordThermalTop(CeilingSimulation& c, const ParcelPoint& p) {
     c.thermalTopText = heightAndTemperature(p.height, p.temperature);
-    c.thermalTopFound = 1;
+    c.thermalTopFound = true;
     c.thermalTopHeight = p.height;
     c.thermalTopX = p.at.x;
     c.thermalTopY = p.at.y;
@@ -107,7 +107,7 @@ bool searchCloudBase(CeilingSimulation& c, const std::vector<ParcelPoint>& path,
             xm < xd - 2 || xm > xd + 2 || exact) {
             continue;
         }
-        c.cloudBaseFound = 1;
+        c.cloudBaseFound = true;
         bool record = false;
         if (xm == xd - 2) {
             record = !caseA;
@@ -135,14 +135,14 @@ bool searchCloudBase(CeilingSimulation& c, const std::vector<ParcelPoint>& path,
 }
 
 bool thermalTopBelowBase(const CeilingSimulation& c) {
-    return c.thermalTopY > c.cloudBaseY && c.thermalTopFound == 1;
+    return c.thermalTopY > c.cloudBaseY && c.thermalTopFound;
 }
 
 // The wind at the ceiling, computed once per request.
 void chooseCeiling(CeilingSimulation& c, const CeilingGeometry& frame) {
     if (thermalTopBelowBase(c)) {
         c.ceilingHeight = c.thermalTopHeight;
-    } else if (c.cloudBaseFound == 1) {
+    } else if (c.cloudBaseFound) {
         c.ceilingHeight = c.cloudBaseHeight;
     } else {
         return;
@@ -267,25 +267,25 @@ CeilingPicture simulateCeiling(CeilingSimulation& c, const CeilingGeometry& fram
     }
 
     const bool baseRecorded = searchCloudBase(c, path, count, mixingRatio, frame);
-    if (c.sentenceDone == 0) {
+    if (!c.sentenceDone) {
         chooseCeiling(c, frame);
     }
 
     // Once one kind of result has been shown, the other is not shown for the
     // same request.
-    if (thermalTopBelowBase(c) && c.cloudBaseDrawn == 0) {
+    if (thermalTopBelowBase(c) && !c.cloudBaseDrawn) {
         picture.mark = CeilingPicture::Mark::ThermalTop;
         picture.markAt = DesignPoint{c.thermalTopX, c.thermalTopY};
         picture.sentence = thermalSentence(c);
-        c.sentenceDone = 1;
-        c.blueThermalDrawn = 1;
-    } else if (c.cloudBaseFound == 1 && c.blueThermalDrawn == 0) {
+        c.sentenceDone = true;
+        c.blueThermalDrawn = true;
+    } else if (c.cloudBaseFound && !c.blueThermalDrawn) {
         picture.mark = CeilingPicture::Mark::CloudBase;
         picture.markAt = DesignPoint{c.cloudBaseX, c.cloudBaseY};
         picture.cloudPicture = baseRecorded;
         picture.sentence = cumulusSentence(c);
-        c.sentenceDone = 1;
-        c.cloudBaseDrawn = 1;
+        c.sentenceDone = true;
+        c.cloudBaseDrawn = true;
     }
     return picture;
 }
@@ -334,12 +334,12 @@ void startCeilingSimulation(SessionState& session, int temperature, int dewPoint
     CeilingSimulation& c = session.ceiling;
     c.surfaceTemperature = temperature;
     c.surfaceDewPoint = dewPoint;
-    session.sounding.simulationRequested = 1;
-    c.thermalTopFound = 0;
-    c.cloudBaseFound = 0;
-    c.sentenceDone = 0;
-    c.blueThermalDrawn = 0;
-    c.cloudBaseDrawn = 0;
+    session.sounding.simulationRequested = true;
+    c.thermalTopFound = false;
+    c.cloudBaseFound = false;
+    c.sentenceDone = false;
+    c.blueThermalDrawn = false;
+    c.cloudBaseDrawn = false;
     c.cloudBaseX = 0;
     c.cloudBaseY = 0;
     c.thermalTopX = 0;
@@ -348,13 +348,13 @@ void startCeilingSimulation(SessionState& session, int temperature, int dewPoint
 
 std::string ceilingResultSentence(const SessionState& session) {
     const CeilingSimulation& c = session.ceiling;
-    if (session.sounding.simulationRequested != 1) {
+    if (!session.sounding.simulationRequested) {
         return {};
     }
-    if (c.blueThermalDrawn == 1) {
+    if (c.blueThermalDrawn) {
         return thermalSentence(c);
     }
-    if (c.cloudBaseDrawn == 1) {
+    if (c.cloudBaseDrawn) {
         return cumulusSentence(c);
     }
     return {};

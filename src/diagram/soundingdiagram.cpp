@@ -27,15 +27,15 @@ using namespace soundingstyle;
 
 ViewFlags soundingCommands(const SessionState& session) {
     ViewFlags v;
-    v.tableEnabled = 1;
-    v.cloudsEnabled = 0;
-    v.qnhEnabled = 0;
-    v.ceilingEnabled = 1;
-    v.swapEnabled = session.graphAvailable != 0 ? 1 : 0;
-    v.printEnabled = 1;
-    v.saveAsEnabled = 1;
-    v.statsEnabled = 0;
-    v.zoomEnabled = 1;
+    v.tableEnabled = true;
+    v.cloudsEnabled = false;
+    v.qnhEnabled = false;
+    v.ceilingEnabled = true;
+    v.swapEnabled = session.view.graphAvailable;
+    v.printEnabled = true;
+    v.saveAsEnabled = true;
+    v.statsEnabled = false;
+    v.zoomEnabled = true;
     return v;
 }
 
@@ -267,19 +267,19 @@ SoundingModel prepareSounding(const SessionState& session, CeilingSimulation& ce
     const SoundingProfile& sounding = session.sounding;
     const std::span<const SoundingRow> rows = drawnRows(sounding);
     // A sounding without a single row has nothing to say either.
-    if (session.soundingShown != 1 || rows.empty()) {
+    if (!session.view.soundingShown || rows.empty()) {
         return m;
     }
     m.drawable = true;
     m.rows.assign(rows.begin(), rows.end());
-    m.zoomed = session.soundingZoom == 1;
+    m.zoomed = session.view.soundingZoom;
     m.knots = speedsInKnots(sounding);
     m.source = static_cast<int>(soundingSource(sounding));
-    m.partialFirstRow = sounding.partialFirstRow != 0;
+    m.partialFirstRow = sounding.partialFirstRow;
     m.diagramTitle = soundingTitle(session);
 
     const Frame frame = frameOf(rows, m.zoomed, m.knots);
-    if (frame.geometry.valid() && sounding.simulationRequested == 1) {
+    if (frame.geometry.valid() && sounding.simulationRequested) {
         // The parcel is compared with the design points of the drawn temperature curve.
         CurvePoints curve;
         forEachCurveSegment(rows, frame.geometry, kTemperature,
@@ -294,7 +294,7 @@ SoundingModel prepareSounding(const SessionState& session, CeilingSimulation& ce
 
 void applySoundingModel(SessionState& session, const SoundingModel& model,
                         const CeilingSimulation& ceiling) {
-    session.view = model.commands;
+    session.view.commands = model.commands;
     if (!model.drawable) {
         return;
     }

@@ -71,10 +71,10 @@ std::optional<LevelMark> zoomMark(std::span<const SoundingRow> rows, std::size_t
 } // namespace
 
 SoundingSource soundingSource(const SoundingProfile& profile) {
-    if (profile.isForecast != 0) {
+    if (profile.isForecast) {
         return SoundingSource::Forecast;
     }
-    return profile.fromSecondService != 0 ? SoundingSource::SecondService
+    return profile.fromSecondService ? SoundingSource::SecondService
                                           : SoundingSource::TextList;
 }
 

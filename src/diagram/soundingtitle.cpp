@@ -21,7 +21,7 @@ const char* monthName(int month) {
 
 std::string soundingTitle(const SessionState& session) {
     const SoundingProfile& sounding = session.sounding;
-    if (sounding.isForecast == 1) {
+    if (sounding.isForecast) {
         return sounding.title;
     }
     const StationSelection& s = session.selection;
@@ -29,10 +29,10 @@ std::string soundingTitle(const SessionState& session) {
     const std::string month = name ? std::string(name) : s.soundingMonth;
     const std::string when = " a las " + s.soundingHour + " horas UTC del d" + text::cp1252("í") +
                              "a " + s.soundingDay + " de " + month + " de " + s.soundingYear;
-    if (s.soundingFromCatalogue == 1) {
+    if (s.soundingFromCatalogue) {
         return "Sondeo de " + s.soundingStationName + when;
     }
-    const std::string station = sounding.fromSecondService != 0
+    const std::string station = sounding.fromSecondService
                                     ? s.soundingStationName
                                     : std::string(sounding.forecastTitle.str());
     return "Sondeo " + station + when;

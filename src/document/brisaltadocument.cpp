@@ -116,18 +116,18 @@ void commitSounding(SessionState& session, SoundingDocument&& doc) {
     std::copy(doc.rows.begin(), doc.rows.end(), sounding.mirror.begin());
 
     sounding.title = selection.soundingStationName;
-    sounding.rowsAllocated = 1;
-    session.soundingShown = 1;
+    sounding.rowsAllocated = true;
+    session.view.soundingShown = true;
     if (doc.forecast) {
-        sounding.isForecast = 1;
+        sounding.isForecast = true;
         sounding.forecastTitle = sounding.title;
     }
-    selection.soundingFromCatalogue = 1;
-    session.graphShown = 0;
-    session.emaGraphShown = 0;
-    session.soundingAvailable = 1;
+    selection.soundingFromCatalogue = true;
+    session.view.graphShown = false;
+    session.view.emaGraphShown = false;
+    session.view.soundingAvailable = true;
     if (!doc.forecast) {
-        sounding.isForecast = 0;
+        sounding.isForecast = false;
     }
 }
 
@@ -136,7 +136,7 @@ void commitSounding(SessionState& session, SoundingDocument&& doc) {
 // document of a version before 23, which ends right after the 24 slots.
 std::optional<DocumentError> readGraph(ArchiveReader& archive, GraphSeries& graph,
                                        bool& endsAfterSlots) {
-    graph.pressureIsStation = 0;
+    graph.pressureIsStation = false;
     if (!archive.readInt(graph.day) || !archive.readInt(graph.month) ||
         !archive.readInt(graph.year) || !archive.readInt(graph.lastTime) ||
         !archive.readString(graph.title)) {
@@ -163,17 +163,23 @@ std::optional<DocumentError> readGraph(ArchiveReader& archive, GraphSeries& grap
     if (!archive.readInt(graph.humidity) || !archive.readInt(graph.fileVersion)) {
         return damaged();
     }
+    // The yes/no fields are stored as whole numbers; anything but 0 means yes.
+    std::int32_t hasTrend = 0;
+    std::int32_t pressureIsStation = 0;
     if (graph.fileVersion == kOldGraphDocumentVersion) {
-        if (!archive.readString(graph.skyReport) || !archive.readInt(graph.hasTrend)) {
+        if (!archive.readString(graph.skyReport) || !archive.readInt(hasTrend)) {
             return damaged();
         }
+        graph.hasTrend = hasTrend != 0;
     } else if (graph.fileVersion == kGraphDocumentVersion) {
-        if (!archive.readString(graph.skyReport) || !archive.readInt(graph.hasTrend) ||
-            !archive.readInt(graph.pressureIsStation) || !archive.readInt(graph.altitudeMetres)) {
+        if (!archive.readString(graph.skyReport) || !archive.readInt(hasTrend) ||
+            !archive.readInt(pressureIsStation) || !archive.readInt(graph.altitudeMetres)) {
             return damaged();
         }
-        if (graph.pressureIsStation == 1) {
-            graph.altitudeKnown = 1;
+        graph.hasTrend = hasTrend != 0;
+        graph.pressureIsStation = pressureIsStation != 0;
+        if (graph.pressureIsStation) {
+            graph.altitudeKnown = true;
         }
     }
     return std::nullopt;
@@ -181,18 +187,18 @@ std::optional<DocumentError> readGraph(ArchiveReader& archive, GraphSeries& grap
 
 void commitGraph(SessionState& session, GraphSeries&& graph) {
     session.graph = std::move(graph);
-    session.graphShown = 1;
-    session.emaGraphShown = 0;
-    session.graphFromFile = 1;
-    session.graphAvailable = 1;
-    session.soundingShown = 0;
-    session.banyeresGraph = 0;
+    session.view.graphShown = true;
+    session.view.emaGraphShown = false;
+    session.view.graphFromFile = true;
+    session.view.graphAvailable = true;
+    session.view.soundingShown = false;
+    session.view.banyeresGraph = false;
 }
 
 } // namespace
 
 void serialize(ArchiveWriter& archive, SessionState& session) {
-    if (session.soundingShown) {
+    if (session.view.soundingShown) {
         writeSounding(archive, session);
         return;
     }

@@ -9,7 +9,7 @@ namespace {
 std::string buildName(SessionState& session) {
     StationSelection& selection = session.selection;
     const SoundingProfile& sounding = session.sounding;
-    if (!session.soundingShown) {
+    if (!session.view.soundingShown) {
         const GraphSeries& graph = session.graph;
         return text::format1252("Gráfica_%s_%d_%d_%d", graph.title.c_str(), graph.day, graph.month,
                                 graph.year);

@@ -31,7 +31,7 @@ bool setQueryUrlFromList(SessionState& session, const ServiceTable& services) {
         static_cast<std::size_t>(index) >= records.size()) {
         return false;
     }
-    session.openDataQueryUrl =
+    session.retrieval.openDataQueryUrl =
         openDataQueryUrl(services, stationIdentifierOf(records[static_cast<std::size_t>(index)]),
                          session.selection.apiKey);
     return true;
@@ -39,7 +39,7 @@ bool setQueryUrlFromList(SessionState& session, const ServiceTable& services) {
 
 void setQueryUrlFromIdentifier(SessionState& session, const ServiceTable& services,
                                std::string_view identifier) {
-    session.openDataQueryUrl = openDataQueryUrl(services, identifier, session.selection.apiKey);
+    session.retrieval.openDataQueryUrl = openDataQueryUrl(services, identifier, session.selection.apiKey);
 }
 
 std::string redactApiKey(std::string_view url) {

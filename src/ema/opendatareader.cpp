@@ -56,8 +56,8 @@ void removeIf(bool deleteAfter, const std::filesystem::path& path) {
 
 void clearSlots(GraphSeries& g) {
     g.emaSlotCount = 0;
-    g.hasHumiditySeries = 0;
-    g.hasDewPointSeries = 0;
+    g.hasHumiditySeries = false;
+    g.hasDewPointSeries = false;
     g.hour.fill(0);
     g.temperature.fill(0);
     g.rawTemperature.fill(0.0);
@@ -69,10 +69,10 @@ void clearSlots(GraphSeries& g) {
     for (auto& direction : g.windDirection) {
         direction.clear();
     }
-    g.hasGust = 0;
-    g.noPressure = 0;
-    g.noWindSpeed = 0;
-    g.allCalm = 0;
+    g.hasGust = false;
+    g.noPressure = false;
+    g.noWindSpeed = false;
+    g.allCalm = false;
 }
 
 template <typename T> void shiftLeft(Slots<T>& slots) {
@@ -121,8 +121,8 @@ public:
             break;
         case kAlt:
             mGraph.altitudeMetres = text::leadingInteger(value);
-            mGraph.pressureIsStation = 1;
-            mGraph.altitudeKnown = 1;
+            mGraph.pressureIsStation = true;
+            mGraph.altitudeKnown = true;
             break;
         case kVv: // m/s to km/h
             mGraph.windSpeed[r] =
@@ -140,7 +140,7 @@ public:
             const int h = opendata::truncOrMissing(opendata::leadingNumber(value));
             mGraph.humiditySeries[r] = h;
             mGraph.humidity = h;
-            mGraph.hasHumiditySeries = 1;
+            mGraph.hasHumiditySeries = true;
             break;
         }
         case kTa: {
@@ -154,7 +154,7 @@ public:
             break;
         case kTpr:
             mGraph.dewPointSeries[r] = opendata::nearestOrMissing(opendata::leadingNumber(value));
-            mGraph.hasDewPointSeries = 1;
+            mGraph.hasDewPointSeries = true;
             break;
         default:
             break;
@@ -186,8 +186,8 @@ private:
                 mSession.selection.emaManual ? value : value + " - " + std::string(mProvince);
             mTitleTaken = true;
         }
-        mSession.emaGraphShown = 1;
-        mSession.graphAvailable = 1;
+        mSession.view.emaGraphShown = true;
+        mSession.view.graphAvailable = true;
     }
 
     SessionState& mSession;
@@ -216,16 +216,16 @@ bool ReadOpenDataAnswer(SessionState& session, const std::filesystem::path& path
     for (int c = in->getChar(); c != text::StreamReader::kEof; c = in->getChar()) {
         switch (parser.ProcessChar(static_cast<char>(c))) {
         case kDatos:
-            session.openDataDataUrl = readValue(*in, '"');
+            session.retrieval.openDataDataUrl = readValue(*in, '"');
             break;
         case kExito:
-            session.openDataSuccess = 1;
+            session.retrieval.openDataSuccess = true;
             break;
         case kCaduca:
-            session.openDataKeyExpired = 1;
+            session.retrieval.openDataKeyExpired = true;
             break;
         case kInvalido:
-            session.openDataKeyInvalid = 1;
+            session.retrieval.openDataKeyInvalid = true;
             break;
         default:
             break;

@@ -75,8 +75,8 @@ void finishOpenDataSeries(SessionState& session) {
             g.pressure[i] = kMissing;
         }
     }
-    g.noWindSpeed = allEqual(g.windSpeed, kMissing) ? 1 : 0;
-    g.noPressure = allEqual(g.pressure, kMissing) ? 1 : 0;
+    g.noWindSpeed = allEqual(g.windSpeed, kMissing);
+    g.noPressure = allEqual(g.pressure, kMissing);
 
     alignOnNewest(g.windDirection, n, FixedText<9>(kCalm));
     for (auto& direction : g.windDirection) {

@@ -53,11 +53,11 @@ SeriesRanges seriesRangesOf(const GraphSeries& graph) {
 }
 
 void startDailyExtremes(const GraphSeries& graph, DailyExtremes& e) {
-    e.hasTemperature = 0;
+    e.hasTemperature = false;
     if (const int i = firstPresent(graph.temperature); i >= 0) {
         e.maxTemperature = e.minTemperature = graph.temperature[i];
         e.maxTemperatureHour = e.minTemperatureHour = graph.hour[i];
-        e.hasTemperature = 1;
+        e.hasTemperature = true;
     }
     if (const int i = firstPresent(graph.pressure); i >= 0) {
         e.maxPressure = e.minPressure = graph.pressure[i];

@@ -50,7 +50,7 @@ int slotHumidity(const SessionState& session, int slot) {
         return kMissing;
     }
     const GraphSeries& g = session.graph;
-    if (session.banyeresGraph) {
+    if (session.view.banyeresGraph) {
         return g.banyeresHumiditySeries[slot];
     }
     if (g.hasHumiditySeries) {
@@ -68,7 +68,7 @@ std::string graphHeaderLine2(const SessionState& session) {
     const int td = g.dewPoint[kLatest];
     const int p = g.pressure[kLatest];
     const int w = g.windSpeed[kLatest];
-    if (t == kMissing && td == kMissing && w == kMissing && !session.emaGraphShown) {
+    if (t == kMissing && td == kMissing && w == kMissing && !session.view.emaGraphShown) {
         return text::cp1252(" No hay datos actualizados en la última hora");
     }
     const int st = feelsLikeTemperature(t, w);

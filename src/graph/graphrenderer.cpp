@@ -22,15 +22,15 @@ constexpr ValueScale kNoWindScale{1, 11};
 
 ViewFlags graphCommands(const SessionState& session) {
     ViewFlags v;
-    v.tableEnabled = 1;
-    v.cloudsEnabled = 1;
-    v.qnhEnabled = 1;
-    v.ceilingEnabled = 0;
-    v.swapEnabled = session.soundingAvailable != 0 ? 1 : 0;
-    v.printEnabled = 1;
-    v.saveAsEnabled = 1;
-    v.statsEnabled = 1;
-    v.zoomEnabled = 0;
+    v.tableEnabled = true;
+    v.cloudsEnabled = true;
+    v.qnhEnabled = true;
+    v.ceilingEnabled = false;
+    v.swapEnabled = session.view.soundingAvailable;
+    v.printEnabled = true;
+    v.saveAsEnabled = true;
+    v.statsEnabled = true;
+    v.zoomEnabled = false;
     return v;
 }
 
@@ -60,7 +60,7 @@ void drawLegends(DrawingCanvas& canvas, const GraphFactors& f, const GraphSeries
     legend(280, 55, kHumidityColour, "Relativa");
     legend(434, 40, kPressureColour, text::cp1252("Presión"));
     legend(478, 40, kPressureColour,
-           graph.pressureIsStation == 0 ? std::string("reducida a nivel del mar (QNH)")
+           !graph.pressureIsStation ? std::string("reducida a nivel del mar (QNH)")
                                         : text::format("(real)-Altitud: %d mts.", graph.altitudeMetres));
     legend(76, 277, kWindSpeedColour, "Velocidad viento");
     legend(436, 277, kWindDirectionColour, text::cp1252("Dirección viento"));
@@ -79,14 +79,14 @@ GraphModel prepareGraph(const SessionState& session, const std::optional<std::st
 
     // Slot hours are UTC for live airport and automatic-station data; a
     // document or the Banyeres station already carries local hours.
-    const bool shiftHours = session.graphFromFile == 0 && session.banyeresGraph == 0;
+    const bool shiftHours = !session.view.graphFromFile && !session.view.banyeresGraph;
     const int offset = session.selection.timeOffsetHours;
     m.axisStartHour = shiftHours ? advanceHour(graph.hour[0], offset) : graph.hour[0];
 
     m.extremes = session.extremes;
     startDailyExtremes(graph, m.extremes);
     m.series = graph;
-    if (m.extremes.hasTemperature == 0) {
+    if (!m.extremes.hasTemperature) {
         return m;
     }
     m.drawable = true;
@@ -104,18 +104,18 @@ GraphModel prepareGraph(const SessionState& session, const std::optional<std::st
         ranges.hasWindSpeed ? valueScale(ranges.minWindSpeed, ranges.maxWindSpeed) : kNoWindScale;
 
     GraphSeries& series = m.series;
-    if (session.graphFromFile == 0 && session.emaGraphShown == 0 && airportName) {
+    if (!session.view.graphFromFile && !session.view.emaGraphShown && airportName) {
         series.title = *airportName;
     }
     m.headerLine1 = graphHeaderLine1(series);
     m.headerLine2 = graphHeaderLine2(session);
 
-    if (session.graphFromFile != 0) {
+    if (session.view.graphFromFile) {
         if (allOf(series.pressure, [](int p) { return p == kMissing; })) {
-            series.noPressure = 1;
+            series.noPressure = true;
         }
         if (allOf(series.windDirection, [](const FixedText<9>& d) { return d == "Calma"; })) {
-            series.allCalm = 1;
+            series.allCalm = true;
         }
     }
 
@@ -125,25 +125,25 @@ GraphModel prepareGraph(const SessionState& session, const std::optional<std::st
         m.humidity[i] = graph.temperature[i] == kMissing ? kMissing : slotHumidity(session, i);
     }
 
-    m.pressureScale = series.noPressure != 0 ? kNoPressureScale : pressureScale;
-    m.windScale = series.noWindSpeed != 0 ? kNoWindScale : windScale;
+    m.pressureScale = series.noPressure ? kNoPressureScale : pressureScale;
+    m.windScale = series.noWindSpeed ? kNoWindScale : windScale;
     validateSeries(series);
     return m;
 }
 
 void applyGraphModel(SessionState& session, const GraphModel& model) {
-    session.view = model.commands;
-    session.soundingShown = 0;
-    session.sounding.rowsAllocated = 0;
-    session.axisStartHour = model.axisStartHour;
+    session.view.commands = model.commands;
+    session.view.soundingShown = false;
+    session.sounding.rowsAllocated = false;
+    session.view.axisStartHour = model.axisStartHour;
     session.extremes = model.extremes;
     if (!model.drawable) {
         return;
     }
     session.graph = model.series;
-    session.headerLine1 = model.headerLine1;
-    session.headerLine2 = model.headerLine2;
-    session.headerTitle = model.series.title;
+    session.view.headerLine1 = model.headerLine1;
+    session.view.headerLine2 = model.headerLine2;
+    session.view.headerTitle = model.series.title;
 }
 
 void paintGraph(DrawingCanvas& canvas, const GraphModel& model, const PageMapping& mapping) {
@@ -173,15 +173,15 @@ void paintGraph(DrawingCanvas& canvas, const GraphModel& model, const PageMappin
     const ValueScale& t = model.temperatureScale;
     DrawSeriesCurve(canvas, f, 105, 85, t.minimum, t.step, graph.dewPoint, kDewPointSeries);
     DrawSeriesCurve(canvas, f, 105, 85, t.minimum, t.step, graph.temperature, kTemperatureSeries);
-    if (graph.noPressure == 0) {
+    if (!graph.noPressure) {
         DrawSeriesCurve(canvas, f, 460, 85, model.pressureScale.minimum, model.pressureScale.step,
                         graph.pressure, kPressureSeries);
     }
-    if (graph.noWindSpeed == 0) {
+    if (!graph.noWindSpeed) {
         DrawSeriesCurve(canvas, f, 105, 310, model.windScale.minimum, model.windScale.step,
                         graph.windSpeed, kWindSpeedSeries);
     }
-    if (graph.allCalm == 0) {
+    if (!graph.allCalm) {
         DrawDirectionTrace(canvas, f, graph.windDirection);
     }
 

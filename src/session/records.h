@@ -38,7 +38,7 @@ struct StationSelection {
     std::string soundingRegion;      // region key of the text-list query ("europe", "samer")
     std::tm soundingTimeFields{};    // sounding date broken down for the second service
     std::string soundingStationName; // "A Coruña (España)"
-    int soundingFromCatalogue = 0;
+    bool soundingFromCatalogue = false;
     std::string soundingDay;   // decimal, no leading zeros
     std::string soundingMonth; // decimal, no leading zeros
     std::string soundingYear;
@@ -46,7 +46,7 @@ struct StationSelection {
     std::int64_t soundingDate = 0; // seconds since 1970-01-01 UTC
 
     int emaIndex = 0;  // chosen record of the automatic-station list
-    int emaManual = 0; // the automatic station was typed in by its identifier
+    bool emaManual = false; // the automatic station was typed in by its identifier
 };
 
 // The surface graph: 24 hourly slots with their header and the latest report.
@@ -65,19 +65,18 @@ struct GraphSeries {
     Slots<int> windSpeed{};   // km/h
     Slots<FixedText<9>> windDirection{}; // "N" ... "NNW", "Calm", "No", ...
 
-    int pressureIsStation = 0;
-    int altitudeKnown = 0;
+    bool pressureIsStation = false;
+    bool altitudeKnown = false;
     int altitudeMetres = 0;
-    double lastConverted = 0.0; // the last pressure converted (kept, read by nobody of consequence)
 
     std::string skyReport; // the assembled report of the latest METAR
-    int hasTrend = 0;
+    bool hasTrend = false;
     std::string visibilityText;
     std::string variableWindText;
     std::string skyText;
     std::string trendVisibilityText;
     std::string trendWindText;
-    int hasGust = 0;
+    bool hasGust = false;
     int gustSpeed = 0; // km/h
 
     int fileVersion = 0; // 30 when writing a document; 23, 30 or 0 after reading one
@@ -87,14 +86,14 @@ struct GraphSeries {
     Slots<double> rawTemperature{};
     Slots<int> dewPointSeries{};
     int emaSlotCount = 0;
-    int hasHumiditySeries = 0;
-    int hasDewPointSeries = 0;
+    bool hasHumiditySeries = false;
+    bool hasDewPointSeries = false;
 
     Slots<int> banyeresHumiditySeries{}; // measured humidity of the Banyeres station
 
-    int noPressure = 0;  // the whole series has no pressure
-    int noWindSpeed = 0; // the whole series has no wind speed
-    int allCalm = 0;     // every direction is calm
+    bool noPressure = false;  // the whole series has no pressure
+    bool noWindSpeed = false; // the whole series has no wind speed
+    bool allCalm = false;     // every direction is calm
 };
 
 using SoundingRow = std::array<float, kLevelColumns>;
@@ -114,14 +113,14 @@ struct SoundingProfile {
     int count = 0;
     std::vector<SoundingRow> levels; // count rows, lowest level first
     std::array<SoundingRow, kMirrorRows> mirror{}; // copy made by every drawing of the sounding
-    int rowsAllocated = 0;
-    int simulationRequested = 0;
-    int partialFirstRow = 0;
-    int isForecast = 0;
+    bool rowsAllocated = false;
+    bool simulationRequested = false;
+    bool partialFirstRow = false;
+    bool isForecast = false;
     FixedText<256> forecastTitle;
     std::string title;
     std::string diagramTitle;
-    int fromSecondService = 0;
+    bool fromSecondService = false;
     int secondServiceDate = 0;
 };
 
@@ -138,15 +137,15 @@ struct DailyExtremes {
     int maxWindSpeed = 0;
     int maxWindHour = 0;
     std::string maxWindDirectionName;
-    int hasTemperature = 0;
+    bool hasTemperature = false;
 };
 
 // State of the thermal-ceiling simulation on the sounding diagram.
 struct CeilingSimulation {
     int surfaceTemperature = 0; // °C typed by the user
     int surfaceDewPoint = 0;    // °C typed by the user
-    int thermalTopFound = 0;
-    int cloudBaseFound = 0;
+    bool thermalTopFound = false;
+    bool cloudBaseFound = false;
     double thermalTopHeight = 0.0; // m
     double cloudBaseHeight = 0.0;  // m
     int thermalTopX = 0;           // design position of the thermal top
@@ -159,9 +158,9 @@ struct CeilingSimulation {
     int ceilingWindSpeed = 0;     // km/h
     int ceilingWindDirection = 0; // degrees
     std::string ceilingWindDirectionName;
-    int sentenceDone = 0;
-    int blueThermalDrawn = 0;
-    int cloudBaseDrawn = 0;
+    bool sentenceDone = false;
+    bool blueThermalDrawn = false;
+    bool cloudBaseDrawn = false;
 };
 
 // One record of the automatic-station list.
@@ -181,15 +180,15 @@ struct EmaList {
 
 // The nine commands whose availability depends on the picture on screen.
 struct ViewFlags {
-    int tableEnabled = 0;
-    int cloudsEnabled = 0;
-    int qnhEnabled = 0;
-    int ceilingEnabled = 0;
-    int swapEnabled = 0;
-    int printEnabled = 0;
-    int saveAsEnabled = 0;
-    int statsEnabled = 0;
-    int zoomEnabled = 0;
+    bool tableEnabled = false;
+    bool cloudsEnabled = false;
+    bool qnhEnabled = false;
+    bool ceilingEnabled = false;
+    bool swapEnabled = false;
+    bool printEnabled = false;
+    bool saveAsEnabled = false;
+    bool statsEnabled = false;
+    bool zoomEnabled = false;
 };
 
 // The personal lists of links and favourite graphs.
@@ -200,7 +199,6 @@ struct LinkLists {
     std::array<std::string, 4> favouriteNames;
     std::array<std::string, 4> favouriteCodes;
     int favouriteCount = 0;
-    std::string browserPath;
 };
 
 } // namespace brisalta

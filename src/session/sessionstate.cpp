@@ -8,13 +8,13 @@ namespace brisalta {
 StationSelection::StationSelection() : icao("LEAL"), country(text::cp1252("ESPAÑA")) {}
 
 void SessionState::releaseSoundingRows() {
-    if (sounding.rowsAllocated || soundingAvailable) {
+    if (sounding.rowsAllocated || view.soundingAvailable) {
         sounding.levels.clear();
         sounding.levels.shrink_to_fit();
         // With the rows gone the count must not promise any; the reader that
         // follows sets the new count.
         sounding.count = 0;
-        sounding.simulationRequested = 0;
+        sounding.simulationRequested = false;
     }
 }
 

@@ -11,57 +11,55 @@
 
 namespace brisalta {
 
+// What is on screen and how it is drawn.
+struct ViewState {
+    bool graphAvailable = false;    // a surface graph has been built or loaded since start
+    bool soundingAvailable = false; // a sounding has been read or loaded
+    bool graphShown = false;        // the airport graph (METAR or Banyeres source) is on screen
+    bool emaGraphShown = false;     // an automatic station's graph is on screen
+    bool soundingShown = false;     // the sounding diagram is on screen
+    bool graphFromFile = false;     // the graph came from a document: its hours are local already
+    bool banyeresGraph = false;     // the graph is the Banyeres station's (no sky report)
+    bool soundingZoom = false;      // the diagram shows the lowest 6000 m only
+    double drawScale = kScreenScale; // scale of the drawings on screen
+
+    // Copies of what the last preparation of the graph worked out, for the
+    // commands that read them (statistics, tables, printing, favourites).
+    int axisStartHour = 0;
+    std::string headerLine1;
+    std::string headerLine2;
+    std::string headerTitle;
+
+    ViewFlags commands;        // the commands the picture on screen makes available
+    PreparedPictures pictures; // what the view paints, prepared by the last command
+};
+
+// How the retrieval of the current command went; its later steps read it.
+struct RetrievalStatus {
+    bool downloadFailed = false;     // the last download failed: the command stops
+    bool downloadOk = false;         // false only after the server said "404 Not Found"
+    bool queryPageDone = false;      // the query page gave a complete report
+    bool stationFileFetched = false; // the per-station METAR file came by FTP in this command
+    bool soundingDialogUsed = false; // the date of this sounding came from the dialog
+
+    // The two automatic-station requests and how the first one was answered.
+    std::string openDataQueryUrl;
+    std::string openDataDataUrl;
+    bool openDataSuccess = false;
+    bool openDataKeyExpired = false;
+    bool openDataKeyInvalid = false;
+};
+
 struct SessionState {
-    StationSelection selection;
+    StationSelection selection; // the stations chosen (partly kept in "meteo.ini")
     GraphSeries graph;
     SoundingProfile sounding;
     DailyExtremes extremes;
     CeilingSimulation ceiling;
     EmaList emaList;
     LinkLists links;
-    ViewFlags view;
-    PreparedPictures pictures; // what the view paints, prepared by the last command
-
-    // What exists and what is shown.
-    int graphAvailable = 0;
-    int soundingAvailable = 0;
-    int graphShown = 0;
-    int emaGraphShown = 0;
-    int soundingShown = 0;
-
-    // Retrieval.
-    int soundingFetch = 0;
-    int graphFromFile = 0;
-    int banyeresGraph = 0;
-    int downloadFailed = 0;
-    int downloadOk = 0;
-    int queryPageDone = 0;
-    int stationFound = 0;       // the current-conditions page named the station
-    int stationFileFetched = 0; // the per-station METAR file came by FTP in this command
-    int soundingDialogUsed = 0;
-
-    // Rendering.
-    int printing = 0;
-    double drawScale = kScreenScale;
-    int soundingZoom = 0;
-    int tablePrint = 0;
-    int tablePortrait = 0;
-    int axisStartHour = 0;
-    std::string headerLine1;
-    std::string headerLine2;
-    std::string headerTitle;
-
-    // Export.
-    int excelCombined = 0;
-    int csvCombined = 0;
-    int excelDriverFound = 0;
-
-    // Automatic stations.
-    std::string openDataQueryUrl;
-    std::string openDataDataUrl;
-    int openDataSuccess = 0;
-    int openDataKeyExpired = 0;
-    int openDataKeyInvalid = 0;
+    ViewState view;
+    RetrievalStatus retrieval;
 
     // Releases the rows of the current sounding, when there are any (rowsAllocated
     // or soundingAvailable set), sets count to 0 and clears simulationRequested.

@@ -152,7 +152,6 @@ int readSlot(const std::vector<std::string_view>& words, GraphSeries& graph, int
         graph.pressure[slot] = kMissing;
     } else {
         const double station = seaLevel / stationPressureFactor(kAltitudeMetres);
-        graph.lastConverted = station;
         graph.pressure[slot] = truncToInt(roundToDecimals(station, 0));
     }
     return integerOf(wordAt(words, kHumidityWord));
@@ -165,8 +164,8 @@ BanyeresTable readBanyeresFile(StreamReader& file, GraphSeries graph) {
     result.graph = std::move(graph);
     GraphSeries& g = result.graph;
     g.title = "Banyeres, Alicante";
-    g.pressureIsStation = 1;
-    g.altitudeKnown = 1;
+    g.pressureIsStation = true;
+    g.altitudeKnown = true;
     g.altitudeMetres = kAltitudeMetres;
 
     const DataLines lines(file.bytes());

@@ -60,8 +60,8 @@ void readElevation(std::string_view line, GraphSeries& graph) {
         return;
     }
     graph.altitudeMetres = text::leadingInteger(line.substr(start, digits));
-    graph.altitudeKnown = 1;
-    graph.pressureIsStation = 1;
+    graph.altitudeKnown = true;
+    graph.pressureIsStation = true;
 }
 
 // A literal character of a scanf format: consumed when it is next.
@@ -133,7 +133,7 @@ std::size_t readHeader(CurrentConditionsPage& result, StreamReader& page, std::s
         if (textContains("Current Weather Conditions", line)) {
             readTitle(line, graph);
         }
-        if (!icao.empty() && graph.pressureIsStation == 0 && textContains(icao, line)) {
+        if (!icao.empty() && !graph.pressureIsStation && textContains(icao, line)) {
             readElevation(line, graph);
         }
         if (textContains("/SELECT><BR>", line)) {
@@ -172,9 +172,8 @@ void readWind(StreamReader& page, GraphSeries& graph, int slot) {
 }
 
 void storePressure(GraphSeries& graph, int slot, int hpa) {
-    if (graph.pressureIsStation == 1) {
+    if (graph.pressureIsStation) {
         const double station = hpa / stationPressureFactor(graph.altitudeMetres);
-        graph.lastConverted = station;
         graph.pressure[slot] = truncToInt(station);
     } else {
         graph.pressure[slot] = hpa;

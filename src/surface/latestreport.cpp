@@ -109,8 +109,8 @@ void startLatestReport(GraphSeries& graph) {
     graph.skyText.clear();
     graph.trendVisibilityText.clear();
     graph.trendWindText.clear();
-    graph.hasTrend = 0;
-    graph.hasGust = 0;
+    graph.hasTrend = false;
+    graph.hasGust = false;
     graph.gustSpeed = 0;
 }
 
@@ -151,9 +151,8 @@ QueryPageReport readQueryPage(StreamReader& page, GraphSeries graph, int timeOff
     g.dewPoint[newest] = result.dewPoint;
     g.windSpeed[newest] = result.windSpeedKmh;
     g.windDirection[newest] = result.windDirectionCode.view();
-    if (g.pressureIsStation == 1) {
+    if (g.pressureIsStation) {
         const double station = result.qnhHpa / stationPressureFactor(g.altitudeMetres);
-        g.lastConverted = station;
         g.pressure[newest] = truncToInt(station);
     }
     return out;

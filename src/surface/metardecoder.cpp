@@ -374,9 +374,9 @@ MetarResult MetarDecoder::decodeGroups(std::span<const std::string> words, std::
 
 void storeReportInSeries(const MetarResult& result, GraphSeries& series) {
     series.skyReport = result.report;
-    series.hasTrend = result.hasTrend ? 1 : 0;
+    series.hasTrend = result.hasTrend;
     series.skyText = result.skyText;
-    series.hasGust = result.hasGust ? 1 : 0;
+    series.hasGust = result.hasGust;
     series.gustSpeed = result.hasGust ? result.gustKmh : 0;
 }
 

@@ -10,7 +10,7 @@ std::string graphCsv(const SessionState& session, ExportMode mode) {
     std::string out;
     if (mode == ExportMode::Combined) {
         out = ",,,,,,,,\r\n";
-    } else if (session.graph.pressureIsStation == 1) {
+    } else if (session.graph.pressureIsStation) {
         out = text::cp1252("Fecha,Hora,Temperatura (ºC),Rocío (ºC),Humedad(%),Presión Real(mb),"
                            "Velocidad (km/h),Dirección (º),Brújula\r\n");
     } else {

@@ -18,17 +18,17 @@ std::string valueOrEmpty(int value) {
 } // namespace
 
 ExportContent exportContentOf(const SessionState& session) {
-    if (session.graphShown || session.emaGraphShown) {
+    if (session.view.graphShown || session.view.emaGraphShown) {
         return ExportContent::Graph;
     }
-    if (session.soundingShown) {
+    if (session.view.soundingShown) {
         return ExportContent::Sounding;
     }
     return ExportContent::None;
 }
 
 int exportHour(const SessionState& session, int hour) {
-    if (session.graphFromFile || session.banyeresGraph) {
+    if (session.view.graphFromFile || session.view.banyeresGraph) {
         return hour;
     }
     long long n = session.selection.timeOffsetHours;

@@ -44,7 +44,7 @@ std::optional<Rgb> extremeColour(int value, int maximum, std::optional<int> mini
 } // namespace
 
 int tableHour(const SessionState& session, int hour) {
-    if (session.graphFromFile || session.banyeresGraph) {
+    if (session.view.graphFromFile || session.view.banyeresGraph) {
         return hour;
     }
     const long long shifted = static_cast<long long>(hour) + session.selection.timeOffsetHours;
@@ -62,7 +62,7 @@ int tableHumidity(const SessionState& session, int slot) {
         return kMissing;
     }
     const GraphSeries& g = session.graph;
-    if (!session.banyeresGraph &&
+    if (!session.view.banyeresGraph &&
         (g.temperature[slot] == kMissing || g.dewPoint[slot] == kMissing)) {
         return kMissing;
     }
@@ -91,9 +91,9 @@ DataTable hourlyTable(const SessionState& session) {
     DataTable table;
     table.kind = TableKind::Hourly;
     table.caption = text::cp1252("Datos Horarios Gráfica");
-    table.title = session.headerTitle;
-    table.headerLine1 = session.headerLine1;
-    table.headerLine2 = session.headerLine2;
+    table.title = session.view.headerTitle;
+    table.headerLine1 = session.view.headerLine1;
+    table.headerLine2 = session.view.headerLine2;
     table.fontName = "MS Sans Serif";
     for (const char* header : {"Hora", "Temperatura ºC", "Punto Rocío ºC", "Humedad %",
                                "Presión mb", "Viento km/h", "Dir. viento"}) {

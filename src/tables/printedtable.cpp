@@ -40,7 +40,7 @@ int printedHumidity(const SessionState& session, int slot) {
     if (g.temperature[slot] == kMissing || g.dewPoint[slot] == kMissing) {
         return kMissing;
     }
-    if (session.banyeresGraph) {
+    if (session.view.banyeresGraph) {
         return g.banyeresHumiditySeries[slot];
     }
     return relativeHumidity(g.temperature[slot], g.dewPoint[slot]);

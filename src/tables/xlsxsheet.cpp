@@ -21,7 +21,7 @@ SheetRows graphSheet(const SessionState& session, ExportMode mode) {
     SheetRows sheet;
     sheet.sheetName = "Graficas";
     const char* pressure =
-        session.graph.pressureIsStation == 1 ? "Presión real(mb)" : "Presión QNH(mb)";
+        session.graph.pressureIsStation ? "Presión real(mb)" : "Presión QNH(mb)";
     for (const char* column : {"Fecha", "Hora", "Temperatura (°C)", "Rocío (°C)", "Humedad (%)",
                                pressure, "Velocidad (km/h)", "Dirección (°)", "Brújula"}) {
         sheet.columns.push_back(text::cp1252(column));

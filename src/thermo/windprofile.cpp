@@ -7,7 +7,7 @@
 namespace brisalta {
 
 bool speedsInKnots(const SoundingProfile& profile) {
-    return profile.isForecast == 0 && profile.fromSecondService == 0;
+    return !profile.isForecast && !profile.fromSecondService;
 }
 
 WindAtHeight windAtHeight(double heightMetres, std::span<const SoundingRow> rows, bool knots,

@@ -38,7 +38,7 @@ VirtualScreen CBrisaltaView::screenMetrics() const {
 QSize CBrisaltaView::sizeHint() const {
     RenderOptions options;
     options.screen = screenMetrics();
-    options.drawScale = mSession.drawScale;
+    options.drawScale = mSession.view.drawScale;
     // Both pictures leave the bottom sixth of their 800 x 600 layout empty (the
     // lowest labels end near 500), so the view stops there and a maximized
     // window on a 1920 x 1080 screen needs no scroll bar.
@@ -57,11 +57,11 @@ void CBrisaltaView::paintEvent(QPaintEvent*) {
         // a repaint only draws them. A sounding that cannot be drawn is
         // reported by that command, never from a repaint.
         QtCanvas canvas(painter, screenMetrics());
-        const PageMapping mapping = PageMapping::screen(mSession.drawScale);
-        if (mSession.graphShown || mSession.emaGraphShown) {
-            paintGraph(canvas, mSession.pictures.graph, mapping);
-        } else if (mSession.soundingShown) {
-            paintSounding(canvas, mSession.pictures.sounding, mapping);
+        const PageMapping mapping = PageMapping::screen(mSession.view.drawScale);
+        if (mSession.view.graphShown || mSession.view.emaGraphShown) {
+            paintGraph(canvas, mSession.view.pictures.graph, mapping);
+        } else if (mSession.view.soundingShown) {
+            paintSounding(canvas, mSession.view.pictures.sounding, mapping);
         }
     }
     emit painted();

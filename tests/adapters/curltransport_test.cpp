@@ -230,8 +230,8 @@ protected:
 
 TEST_F(LoopbackDownloadTest, FetchesSoundingPageAndStationFiles) {
     fetchSounding();
-    EXPECT_EQ(session.downloadOk, 1);
-    EXPECT_EQ(session.downloadFailed, 0);
+    EXPECT_TRUE(session.retrieval.downloadOk);
+    EXPECT_FALSE(session.retrieval.downloadFailed);
     EXPECT_EQ(readFile(places.tempFolder() / "sondeo.tmp"),
               readFile(test::dataPath() / "samples/uwyo/siphon_wyoming_sounding.html"));
 
@@ -239,27 +239,27 @@ TEST_F(LoopbackDownloadTest, FetchesSoundingPageAndStationFiles) {
     EXPECT_NE(readFile(places.tempFolder() / "temp.htm").find("Current Weather Conditions"),
               std::string::npos);
     download.stationFile();
-    EXPECT_EQ(session.stationFileFetched, 1);
+    EXPECT_TRUE(session.retrieval.stationFileFetched);
     EXPECT_EQ(readFile(places.tempFolder() / "tempMet.txt"),
               readFile(test::dataPath() / "net/ftp/data/observations/metar/stations/LEMD.TXT"));
     EXPECT_TRUE(ui.messages.empty()) << ui.messageTexts()[0];
 
     session.selection.icao = "LEXX";
     download.stationFile();
-    EXPECT_EQ(session.stationFileFetched, 0);
+    EXPECT_FALSE(session.retrieval.stationFileFetched);
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"No se ha encontrado fichero."});
 }
 
 TEST_F(LoopbackDownloadTest, RejectsUnknownSoundingsAndMissingPages) {
     session.selection.soundingStationId = "08221"; // the service's error page
-    session.downloadOk = 1;
+    session.retrieval.downloadOk = true;
     fetchSounding();
-    EXPECT_EQ(session.downloadOk, 1);
+    EXPECT_TRUE(session.retrieval.downloadOk);
     EXPECT_FALSE(fs::exists(places.tempFolder() / "sondeo.tmp"));
 
     services.soundingListHost = loopback(httpServer().port()) + "/nada"; // the server's 404 page
     fetchSounding();
-    EXPECT_EQ(session.downloadOk, 0);
+    EXPECT_FALSE(session.retrieval.downloadOk);
     EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{kRejected, kRejected}));
 }
 
@@ -269,14 +269,14 @@ TEST_F(LoopbackDownloadTest, UnreachableServersSetBothFlagsAndShowTheError) {
         services.soundingListHost = host;
         ui.messages.clear();
         fetchSounding();
-        EXPECT_EQ(session.downloadFailed, 1) << host;
-        EXPECT_EQ(session.downloadOk, 1) << host;
+        EXPECT_TRUE(session.retrieval.downloadFailed) << host;
+        EXPECT_TRUE(session.retrieval.downloadOk) << host;
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].caption, "ERROR");
     }
 
     services.noaaHost = "localhost:" + std::to_string(test::closedLoopbackPort());
-    session.downloadFailed = 0;
+    session.retrieval.downloadFailed = false;
     ui.messages.clear();
     download.stationFile();
     ASSERT_EQ(ui.messages.size(), 1u);

@@ -75,12 +75,12 @@ std::string table(int lastDay, int month, int lastHour, int lastMinute, int coun
 class BanyeresFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        session.downloadOk = 1;
-        session.downloadFailed = 0;
+        session.retrieval.downloadOk = true;
+        session.retrieval.downloadFailed = false;
         session.selection.icao = "LEMD";
         session.graph.skyReport = "previous report";
-        session.graph.hasTrend = 1;
-        session.graph.hasGust = 1;
+        session.graph.hasTrend = true;
+        session.graph.hasGust = true;
     }
 
     fs::path file() const { return places.tempFolder() / "datosBanyeres.tmp"; }
@@ -102,11 +102,11 @@ TEST_F(BanyeresFile, ReadsTheConsoleExport) {
     EXPECT_EQ(session.selection.icao, "BANY");
     EXPECT_EQ(g.title, "Banyeres, Alicante");
     EXPECT_EQ(g.altitudeMetres, 729);
-    EXPECT_EQ(g.altitudeKnown, 1);
-    EXPECT_EQ(g.pressureIsStation, 1);
+    EXPECT_TRUE(g.altitudeKnown);
+    EXPECT_TRUE(g.pressureIsStation);
     EXPECT_EQ(g.skyReport, "");
-    EXPECT_EQ(g.hasTrend, 0);
-    EXPECT_EQ(g.hasGust, 0);
+    EXPECT_FALSE(g.hasTrend);
+    EXPECT_FALSE(g.hasGust);
     // The file ends at 22:30 on 5/09/14: slots hold 23:00 (4 Sep) to 22:00,
     // then slot 23 takes the 22:30 line.
     EXPECT_EQ(g.day, 5);
@@ -123,9 +123,9 @@ TEST_F(BanyeresFile, ReadsTheConsoleExport) {
     EXPECT_EQ(g.humidity, 96);
     EXPECT_EQ(g.windDirection[23], "---");
     EXPECT_EQ(g.windSpeed[23], kMissing); // 0.0 is calm
-    EXPECT_EQ(session.banyeresGraph, 1);
-    EXPECT_EQ(session.graphShown, 1);
-    EXPECT_EQ(session.graphAvailable, 1);
+    EXPECT_TRUE(session.view.banyeresGraph);
+    EXPECT_TRUE(session.view.graphShown);
+    EXPECT_TRUE(session.view.graphAvailable);
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kCredit});
     EXPECT_EQ(ui.busyDepth, 0);
     EXPECT_FALSE(fs::exists(file()));
@@ -195,14 +195,14 @@ TEST_F(BanyeresFile, TenLinesAreAGraphAndNineAreNot) {
     // A heading line and eight readings: nine line breaks.
     readText(table(29, 7, 13, 0, 8));
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kNoData});
-    EXPECT_EQ(session.graphShown, 0);
+    EXPECT_FALSE(session.view.graphShown);
     EXPECT_FALSE(fs::exists(file()));
     EXPECT_EQ(ui.busyDepth, 0);
 
     // Ten line breaks: a graph of the few hours there are, the older slots empty.
     ui.messages.clear();
     readText(table(29, 7, 13, 0, 9));
-    EXPECT_EQ(session.graphShown, 1);
+    EXPECT_TRUE(session.view.graphShown);
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kCredit});
     EXPECT_EQ(session.graph.hour[23], 13);
     EXPECT_EQ(session.graph.temperature[23], 13);
@@ -221,11 +221,11 @@ TEST_F(BanyeresFile, MissingFileIsToldAndFailedDownloadIsNot) {
 
     ui.messages.clear();
     session.selection.icao = "LEMD";
-    session.graphShown = 1;
-    session.downloadFailed = 1;
+    session.view.graphShown = true;
+    session.retrieval.downloadFailed = true;
     loadBanyeresFile(session, ui, file());
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(session.graphShown, 0);
+    EXPECT_FALSE(session.view.graphShown);
     EXPECT_EQ(session.selection.icao, "LEMD");
 }
 
@@ -276,7 +276,7 @@ TEST_F(BanyeresFile, ReadsTheRealExportWithItsOwnColumnCount) {
     fs::copy_file(test::dataPath() / "samples" / "weatherlink" / "yebeere_cuentagotas_downld02.txt",
                   file());
     loadBanyeresFile(session, ui, file());
-    EXPECT_EQ(session.graphShown, 1);
+    EXPECT_TRUE(session.view.graphShown);
     EXPECT_EQ(session.graph.lastTime, 2250);
     EXPECT_EQ(session.graph.temperature[23], 9); // 8.7
     EXPECT_EQ(session.graph.pressure[23], 928);  // 1013.0

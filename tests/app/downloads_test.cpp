@@ -72,7 +72,7 @@ protected:
         }
     }
     fs::path temp(const char* name) const { return places.tempFolder() / name; }
-    void soundingFromList() { session.sounding.fromSecondService = 0; }
+    void soundingFromList() { session.sounding.fromSecondService = false; }
     std::vector<std::string> texts() const { return ui.messageTexts(); }
 
     test::ScratchPlaces places;
@@ -113,9 +113,9 @@ TEST_F(DownloadsTest, FetchesEveryDocumentFromItsAddressIntoItsFile) {
         Downloads fresh(freshContext);
         writeFile(*replayPathForUrl(transport.folder(), c.url), body);
         session.sounding.fromSecondService = c.fromSecondService;
-        session.downloadOk = 1;
-        session.downloadFailed = 0;
-        session.stationFileFetched = 0;
+        session.retrieval.downloadOk = true;
+        session.retrieval.downloadFailed = false;
+        session.retrieval.stationFileFetched = false;
 
         c.fetch(fresh);
 
@@ -123,9 +123,9 @@ TEST_F(DownloadsTest, FetchesEveryDocumentFromItsAddressIntoItsFile) {
         EXPECT_EQ(transport.requests()[0].address, c.url);
         EXPECT_EQ(transport.requests()[0].kind, c.kind);
         EXPECT_EQ(readFile(scratch.tempFolder() / c.file), body);
-        EXPECT_EQ(session.downloadOk, 1);
-        EXPECT_EQ(session.downloadFailed, 0);
-        EXPECT_EQ(session.stationFileFetched,
+        EXPECT_TRUE(session.retrieval.downloadOk);
+        EXPECT_FALSE(session.retrieval.downloadFailed);
+        EXPECT_EQ(session.retrieval.stationFileFetched,
                   c.fetch == stationFile ? 1 : 0);
         EXPECT_TRUE(ui.messages.empty());
         EXPECT_EQ(ui.busyDepth, 0);
@@ -176,10 +176,10 @@ TEST_F(DownloadsTest, RejectsErrorPagesByTheirText) {
         SCOPED_TRACE(c.what);
         record(c.url, c.body, c.status);
         soundingFromList();
-        session.downloadOk = 1;
-        session.downloadFailed = 0;
-        session.soundingShown = 1;
-        session.soundingAvailable = 1;
+        session.retrieval.downloadOk = true;
+        session.retrieval.downloadFailed = false;
+        session.view.soundingShown = true;
+        session.view.soundingAvailable = true;
         ui.messages.clear();
 
         c.fetch(download);
@@ -188,10 +188,10 @@ TEST_F(DownloadsTest, RejectsErrorPagesByTheirText) {
         if (!c.rejected) {
             EXPECT_EQ(readFile(temp(c.file)), c.body);
         }
-        EXPECT_EQ(session.downloadOk, c.downloadOkAfter);
-        EXPECT_EQ(session.downloadFailed, 0);
-        EXPECT_EQ(session.soundingShown, c.rejected ? 0 : 1);
-        EXPECT_EQ(session.soundingAvailable, c.rejected ? 0 : 1);
+        EXPECT_EQ(session.retrieval.downloadOk, c.downloadOkAfter);
+        EXPECT_FALSE(session.retrieval.downloadFailed);
+        EXPECT_EQ(session.view.soundingShown, c.rejected ? 0 : 1);
+        EXPECT_EQ(session.view.soundingAvailable, c.rejected ? 0 : 1);
         EXPECT_EQ(texts(),
                   c.rejected ? std::vector<std::string>{kRejected} : std::vector<std::string>{});
         fs::remove_all(folder);
@@ -201,12 +201,12 @@ TEST_F(DownloadsTest, RejectsErrorPagesByTheirText) {
 TEST_F(DownloadsTest, CurrentConditionsPageNeverGoesThroughTheHttpTests) {
     const std::string page = "<BODY BGCOLOR=white>\n404 Not Found\n";
     record(kCurrentUrl, page);
-    session.soundingShown = 1;
+    session.view.soundingShown = true;
     download.currentConditions();
     EXPECT_EQ(replay.requests().at(0).kind, Kind::Download);
     EXPECT_EQ(readFile(temp("temp.htm")), page);
-    EXPECT_EQ(session.downloadOk, 1);
-    EXPECT_EQ(session.soundingShown, 1);
+    EXPECT_TRUE(session.retrieval.downloadOk);
+    EXPECT_TRUE(session.view.soundingShown);
     EXPECT_TRUE(ui.messages.empty());
 
     // The rule looks for the NOAA host's first label anywhere in the address.
@@ -218,11 +218,11 @@ TEST_F(DownloadsTest, CurrentConditionsPageNeverGoesThroughTheHttpTests) {
 
 TEST_F(DownloadsTest, FailedPlainDownloadIsSilentAndLeavesNoOldPage) {
     writeFile(temp("temp.htm"), "página de la estación anterior");
-    session.downloadOk = 0;
+    session.retrieval.downloadOk = false;
     download.currentConditions();
     EXPECT_FALSE(fs::exists(temp("temp.htm")));
-    EXPECT_EQ(session.downloadOk, 1);
-    EXPECT_EQ(session.downloadFailed, 0);
+    EXPECT_TRUE(session.retrieval.downloadOk);
+    EXPECT_FALSE(session.retrieval.downloadFailed);
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -244,14 +244,14 @@ TEST_F(DownloadsTest, TransferFailureShowsErrorAndSetsFlags) {
         SCOPED_TRACE(c.what);
         writeFile(temp(c.file), "documento anterior");
         soundingFromList();
-        session.downloadOk = 1;
-        session.downloadFailed = 0;
+        session.retrieval.downloadOk = true;
+        session.retrieval.downloadFailed = false;
         ui.messages.clear();
 
         c.fetch(download);
 
-        EXPECT_EQ(session.downloadFailed, c.downloadFailedAfter);
-        EXPECT_EQ(session.downloadOk, 1);
+        EXPECT_EQ(session.retrieval.downloadFailed, c.downloadFailedAfter);
+        EXPECT_TRUE(session.retrieval.downloadOk);
         EXPECT_FALSE(fs::exists(temp(c.file)));
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].caption, "ERROR");
@@ -262,26 +262,26 @@ TEST_F(DownloadsTest, TransferFailureShowsErrorAndSetsFlags) {
 TEST_F(DownloadsTest, AddressThatIsNotHttpIsRefusedWithItsMessage) {
     services.soundingListHost = "weather uwyo.edu"; // a blank cannot be sent
     soundingFromList();
-    session.downloadOk = 0;
+    session.retrieval.downloadOk = false;
     download.sounding();
     EXPECT_TRUE(replay.requests().empty());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(texts()[0], "Error: Solo se pueden usar direcciones que comiencen con http://");
     EXPECT_EQ(ui.messages[0].caption, "Error en URL");
-    EXPECT_EQ(session.downloadOk, 1);
-    EXPECT_EQ(session.downloadFailed, 0);
+    EXPECT_TRUE(session.retrieval.downloadOk);
+    EXPECT_FALSE(session.retrieval.downloadFailed);
 }
 
 TEST_F(DownloadsTest, FileThatCannotBeCreatedGivesItsMessage) {
     writeFile(temp("sondeo.tmp") / "ocupado", "una carpeta donde iría el fichero");
     record(kSoundingUrl, "datos\n");
     soundingFromList();
-    session.downloadOk = 0;
+    session.retrieval.downloadOk = false;
     download.sounding();
     EXPECT_EQ(texts(),
               std::vector<std::string>{
                   "No se han podido encontrar, en estos momentos, datos sobre dicha estación."});
-    EXPECT_EQ(session.downloadOk, 1);
+    EXPECT_TRUE(session.retrieval.downloadOk);
 }
 
 // The picture's variant and the second-service flags a download leaves behind.
@@ -299,7 +299,7 @@ TEST_F(DownloadsTest, ShowsPictureVariantAndClearsSecondServiceChoice) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.soundingFetch << c.fromSecondService << c.dialogUsed);
         session.sounding.fromSecondService = c.fromSecondService;
-        session.soundingDialogUsed = c.dialogUsed;
+        session.retrieval.soundingDialogUsed = c.dialogUsed;
         ui.pictures.clear();
         if (c.soundingFetch) {
             download.sounding();
@@ -308,38 +308,38 @@ TEST_F(DownloadsTest, ShowsPictureVariantAndClearsSecondServiceChoice) {
         }
         EXPECT_EQ(ui.pictures, std::vector<int>{c.variant});
         EXPECT_EQ(session.sounding.fromSecondService, c.fromSecondServiceAfter);
-        EXPECT_EQ(session.soundingDialogUsed, c.dialogUsedAfter);
+        EXPECT_EQ(session.retrieval.soundingDialogUsed, c.dialogUsedAfter);
         EXPECT_EQ(ui.busyDepth, 0);
     }
     // The Banyeres fetch shows the picture too, and changes no choice.
-    session.sounding.fromSecondService = 1;
-    session.soundingDialogUsed = 1;
+    session.sounding.fromSecondService = true;
+    session.retrieval.soundingDialogUsed = true;
     ui.pictures.clear();
     download.banyeresFile();
     EXPECT_EQ(ui.pictures, std::vector<int>{1});
-    EXPECT_EQ(session.sounding.fromSecondService, 1);
-    EXPECT_EQ(session.soundingDialogUsed, 1);
+    EXPECT_TRUE(session.sounding.fromSecondService);
+    EXPECT_TRUE(session.retrieval.soundingDialogUsed);
 }
 
 // After a failed or refused current-conditions page nothing more is fetched.
 TEST_F(DownloadsTest, QueryPageAndStationFileWaitForAGoodPage) {
     const int states[][2] = {{0, 0}, {1, 1}, {0, 1}}; // downloadOk, downloadFailed
     for (const auto& state : states) {
-        session.downloadOk = state[0];
-        session.downloadFailed = state[1];
-        session.stationFileFetched = 1;
+        session.retrieval.downloadOk = state[0];
+        session.retrieval.downloadFailed = state[1];
+        session.retrieval.stationFileFetched = true;
         download.queryPage();
-        EXPECT_EQ(session.stationFileFetched, 0);
-        session.stationFileFetched = 1;
+        EXPECT_FALSE(session.retrieval.stationFileFetched);
+        session.retrieval.stationFileFetched = true;
         download.stationFile();
-        EXPECT_EQ(session.stationFileFetched, 0);
+        EXPECT_FALSE(session.retrieval.stationFileFetched);
     }
     EXPECT_TRUE(replay.requests().empty());
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(DownloadsTest, StationFileFailuresGiveTheirMessages) {
-    session.downloadOk = 1;
+    session.retrieval.downloadOk = true;
     download.stationFile(); // nothing recorded: the server has no such file
     EXPECT_EQ(texts(), std::vector<std::string>{"No se ha encontrado fichero."});
     EXPECT_FALSE(fs::exists(temp("tempMet.txt")));
@@ -349,7 +349,7 @@ TEST_F(DownloadsTest, StationFileFailuresGiveTheirMessages) {
     download.stationFile();
     EXPECT_EQ(texts(), std::vector<std::string>{"URL inválido."});
     EXPECT_EQ(replay.requests().size(), 1u);
-    EXPECT_EQ(session.stationFileFetched, 0);
+    EXPECT_FALSE(session.retrieval.stationFileFetched);
     EXPECT_EQ(ui.busyDepth, 0);
 }
 
@@ -376,7 +376,7 @@ TEST_F(DownloadsTest, NoInternetSessionAndLongErrorTexts) {
     FailingTransport noSession({false, 0, "sin sesión", TransferFailure::NoSession});
     CommandContext noSessionContext{session, ui, noSession, places, clock, services};
     Downloads withoutSession(noSessionContext);
-    session.downloadOk = 1;
+    session.retrieval.downloadOk = true;
     withoutSession.stationFile();
     EXPECT_EQ(texts(),
               std::vector<std::string>{"No se encuentra ninguna sesión de Internet válida."});
@@ -389,12 +389,12 @@ TEST_F(DownloadsTest, NoInternetSessionAndLongErrorTexts) {
     talkative.sounding();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text.size(), 1023u);
-    EXPECT_EQ(session.downloadFailed, 1);
-    EXPECT_EQ(session.downloadOk, 1);
+    EXPECT_TRUE(session.retrieval.downloadFailed);
+    EXPECT_TRUE(session.retrieval.downloadOk);
 
     // A connection failure of the FTP transfer shows the platform's text.
     ui.messages.clear();
-    session.downloadFailed = 0;
+    session.retrieval.downloadFailed = false;
     talkative.stationFile();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, std::string(1023, 'e'));

@@ -83,7 +83,7 @@ struct Fixture {
 
 TEST(EmaCommands, ListedStationIsAskedForWithoutItsCheckCharacterAndDrawn) {
     Fixture f;
-    f.session.graphShown = 1; // an airport graph was on screen
+    f.session.view.graphShown = true; // an airport graph was on screen
     f.run(listEntry(0));
 
     ASSERT_EQ(f.requested(), (std::vector<std::string>{
@@ -91,10 +91,10 @@ TEST(EmaCommands, ListedStationIsAskedForWithoutItsCheckCharacterAndDrawn) {
                                  "https://opendata.aemet.es/opendata/sh/5e8c1d27"}));
     EXPECT_TRUE(f.ui.messages.empty()) << f.ui.messageTexts().front();
     EXPECT_EQ(f.session.graph.title, "ALICANTE-ELCHE/AEROPUERTO - ALICANTE");
-    EXPECT_EQ(f.session.emaGraphShown, 1);
-    EXPECT_EQ(f.session.graphAvailable, 1);
-    EXPECT_EQ(f.session.graphShown, 0);
-    EXPECT_EQ(f.session.selection.emaManual, 0);
+    EXPECT_TRUE(f.session.view.emaGraphShown);
+    EXPECT_TRUE(f.session.view.graphAvailable);
+    EXPECT_FALSE(f.session.view.graphShown);
+    EXPECT_FALSE(f.session.selection.emaManual);
     EXPECT_EQ(f.session.selection.emaIndex, 0);
     EXPECT_EQ(f.ui.redraws, 1);
     EXPECT_EQ(f.ui.busyDepth, 0);
@@ -113,15 +113,15 @@ TEST(EmaCommands, TypedIdentifierIsSentWholeAndTitledWithTheStationNameAlone) {
 
     ASSERT_EQ(f.requested().size(), 2u);
     EXPECT_EQ(f.requested()[0], kQueryBase + "3195/?api_key=clave-de-prueba");
-    EXPECT_EQ(f.session.selection.emaManual, 1);
+    EXPECT_TRUE(f.session.selection.emaManual);
     EXPECT_EQ(f.session.graph.title, "MADRID RETIRO");
     // Without "tpr" the dew point comes from humidity and temperature.
-    EXPECT_EQ(f.session.graph.hasDewPointSeries, 0);
+    EXPECT_FALSE(f.session.graph.hasDewPointSeries);
     EXPECT_NE(f.session.graph.dewPoint[23], kMissing);
 
     // The next OK on a list entry is a list choice again.
     f.run(listEntry(1));
-    EXPECT_EQ(f.session.selection.emaManual, 0);
+    EXPECT_FALSE(f.session.selection.emaManual);
     EXPECT_EQ(f.session.graph.title, "MADRID RETIRO - MADRID");
 }
 
@@ -134,7 +134,7 @@ TEST(EmaCommands, OkOnAnEmptyListLeadsNowhere) {
     EXPECT_EQ(f.ui.messageTexts()[0],
               "La lista de estaciones automáticas está vacía. Pulse «Manual» para escribir el "
               "identificador de la estación.");
-    EXPECT_EQ(f.session.emaGraphShown, 0);
+    EXPECT_FALSE(f.session.view.emaGraphShown);
 }
 
 // What the user is told for each index answer, and that a refused key never
@@ -175,9 +175,9 @@ TEST(EmaCommands, IndexAnswerDecidesMessagesAndDataRequest) {
             EXPECT_EQ(m.icon, c.requests == 2 ? MessageIcon::None : MessageIcon::Exclamation);
             EXPECT_EQ(m.text.find("clave-de-prueba"), std::string::npos);
         }
-        EXPECT_EQ(f.session.openDataKeyExpired, 0);
-        EXPECT_EQ(f.session.openDataKeyInvalid, 0);
-        EXPECT_EQ(f.session.emaGraphShown, 0);
+        EXPECT_FALSE(f.session.retrieval.openDataKeyExpired);
+        EXPECT_FALSE(f.session.retrieval.openDataKeyInvalid);
+        EXPECT_FALSE(f.session.view.emaGraphShown);
     }
 }
 
@@ -186,7 +186,7 @@ TEST(EmaCommands, MissingSettingsFolderIsCreated) {
     fs::remove_all(f.places.settingsFolder());
     f.run(listEntry(0));
     EXPECT_TRUE(fs::is_directory(f.places.settingsFolder()));
-    EXPECT_EQ(f.session.emaGraphShown, 1);
+    EXPECT_TRUE(f.session.view.emaGraphShown);
 }
 
 TEST(EmaListPlaces, TakesTheFirstListOfCurrentSettingsAndDataFolders) {

@@ -54,11 +54,11 @@ TEST(LoadForecastSounding, GfsListingInCoordinatesModeIsShown) {
     EXPECT_EQ(s.levels[0], (SoundingRow{1000.0f, 31.0f, 27.5f, 23.0f, 77.0f, 112.5f,
                                         static_cast<float>(5.6f * 3.6)}));
     EXPECT_EQ(s.levels[22][kPressure], 50.0f);
-    EXPECT_EQ(s.isForecast, 1);
-    EXPECT_EQ(s.rowsAllocated, 1);
-    EXPECT_EQ(s.partialFirstRow, 0);
-    EXPECT_EQ(f.session.soundingShown, 1);
-    EXPECT_EQ(f.session.soundingAvailable, 1);
+    EXPECT_TRUE(s.isForecast);
+    EXPECT_TRUE(s.rowsAllocated);
+    EXPECT_FALSE(s.partialFirstRow);
+    EXPECT_TRUE(f.session.view.soundingShown);
+    EXPECT_TRUE(f.session.view.soundingAvailable);
     EXPECT_EQ(s.title, "Sondeo previsto para las 12 hrs UTC del dia 7 del 3 de 2020. "
                        "Coordenadas 40.42N 3.70W");
     EXPECT_EQ(s.forecastTitle, "Sondeo previsto 12hrs_Dia7-3-2020_40.42N_3.70W");
@@ -77,11 +77,11 @@ TEST(LoadForecastSounding, GdasListingInStationModeIsShown) {
     const SoundingProfile& s = f.session.sounding;
     // 860 hPa (after the padded 862 hPa surface row) up to the 55 hPa row.
     ASSERT_EQ(s.count, 45);
-    EXPECT_EQ(s.partialFirstRow, 1);
+    EXPECT_TRUE(s.partialFirstRow);
     EXPECT_EQ(s.levels[0], (SoundingRow{860.0f, 1397.0f, 18.1f, -10.1f, 14.0f, 83.9f,
                                         static_cast<float>(4.5f * 3.6)}));
     EXPECT_EQ(s.levels[44][kPressure], 55.0f);
-    EXPECT_EQ(f.session.soundingShown, 1);
+    EXPECT_TRUE(f.session.view.soundingShown);
     EXPECT_EQ(text::toUtf8(s.title), "Sondeo previsto para las 18 hrs UTC del dia 21 del 6 de "
                                      "2015. Estación: LEMD Madrid Barajas");
     EXPECT_EQ(s.forecastTitle, "Sondeo previsto 18hrs_Dia21-6-2015_LEMD Madrid Barajas");
@@ -101,26 +101,26 @@ TEST(LoadForecastSounding, ListingWithoutTableIsReported) {
     };
     for (const Case& c : cases) {
         Fixture f;
-        f.session.soundingShown = 1;
-        f.session.soundingAvailable = 1;
-        f.session.sounding.rowsAllocated = 1;
+        f.session.view.soundingShown = true;
+        f.session.view.soundingAvailable = true;
+        f.session.sounding.rowsAllocated = true;
         f.read(c.content);
-        EXPECT_EQ(f.session.soundingShown, 0);
-        EXPECT_EQ(f.session.soundingAvailable, 0);
-        EXPECT_EQ(f.session.sounding.rowsAllocated, 0);
+        EXPECT_FALSE(f.session.view.soundingShown);
+        EXPECT_FALSE(f.session.view.soundingAvailable);
+        EXPECT_FALSE(f.session.sounding.rowsAllocated);
         EXPECT_EQ(f.session.sounding.count, 0);
-        EXPECT_EQ(f.session.sounding.isForecast, 0);
+        EXPECT_FALSE(f.session.sounding.isForecast);
         EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{c.message});
     }
 }
 
 TEST(LoadForecastSounding, UnreadableFileLeavesTheProfileEmptyAndSaysNothing) {
     Fixture f;
-    f.session.sounding.rowsAllocated = 1;
+    f.session.sounding.rowsAllocated = true;
     f.session.sounding.count = 3;
     f.read(f.places.currentFolder() / "no-such-file.txt");
     EXPECT_EQ(f.session.sounding.count, 0);
-    EXPECT_EQ(f.session.sounding.rowsAllocated, 0);
+    EXPECT_FALSE(f.session.sounding.rowsAllocated);
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
@@ -134,10 +134,10 @@ TEST(LoadForecastSounding, RowOutsideTheLimitsHidesTheSoundingAndKeepsTheOldTitl
                              "  750.   2500.\n";
     f.read(listing(" Sounding for lat-lon: 1, 2\n", rows));
     EXPECT_EQ(f.session.sounding.count, 3);
-    EXPECT_EQ(f.session.sounding.rowsAllocated, 1);
-    EXPECT_EQ(f.session.sounding.isForecast, 1);
-    EXPECT_EQ(f.session.soundingShown, 0);
-    EXPECT_EQ(f.session.soundingAvailable, 0);
+    EXPECT_TRUE(f.session.sounding.rowsAllocated);
+    EXPECT_TRUE(f.session.sounding.isForecast);
+    EXPECT_FALSE(f.session.view.soundingShown);
+    EXPECT_FALSE(f.session.view.soundingAvailable);
     EXPECT_EQ(f.session.sounding.title, "anterior");
     EXPECT_EQ(f.session.selection.soundingDay, "1");
 }
@@ -149,7 +149,7 @@ TEST(LoadForecastSounding, LastRowIsNotChecked) {
                              "  800.   2000.    5.0   -5.0   -84.9    14.0\n"
                              "  750.   2500.\n";
     f.read(listing(" Sounding for lat-lon: 1, 2\n", rows));
-    EXPECT_EQ(f.session.soundingShown, 1);
+    EXPECT_TRUE(f.session.view.soundingShown);
 }
 
 } // namespace

@@ -42,8 +42,8 @@ protected:
         g.skyText = "s";
         g.trendVisibilityText = "tv";
         g.trendWindText = "tw";
-        g.hasTrend = 1;
-        g.hasGust = 1;
+        g.hasTrend = true;
+        g.hasGust = true;
         g.gustSpeed = 40;
     }
 
@@ -61,8 +61,8 @@ protected:
         EXPECT_EQ(g.variableWindText, "");
         EXPECT_EQ(g.trendVisibilityText, "");
         EXPECT_EQ(g.trendWindText, "");
-        EXPECT_EQ(g.hasTrend, 0);
-        EXPECT_EQ(g.hasGust, 0);
+        EXPECT_FALSE(g.hasTrend);
+        EXPECT_FALSE(g.hasGust);
     }
 
     test::ScratchPlaces places;
@@ -83,7 +83,7 @@ TEST_F(LatestReport, DecodesTheRealQueryPage) {
     readQueryFixture(test::dataPath() / "samples" / "adds_metars" /
                      "adds_metars_KMWC_20090605.html");
     const GraphSeries& g = session.graph;
-    EXPECT_EQ(session.queryPageDone, 1);
+    EXPECT_TRUE(session.retrieval.queryPageDone);
     EXPECT_EQ(g.month, 6); // "05 June 2009"
     EXPECT_EQ(g.day, 5);
     EXPECT_EQ(g.lastTime, 1645);
@@ -94,21 +94,20 @@ TEST_F(LatestReport, DecodesTheRealQueryPage) {
     EXPECT_EQ(g.windDirection[23], "WSW");
     EXPECT_EQ(g.pressure[23], 950); // the page gave no elevation: its own value stays
     EXPECT_EQ(g.temperature[22], 11);
-    EXPECT_EQ(g.hasGust, 1);
+    EXPECT_TRUE(g.hasGust);
     EXPECT_EQ(g.gustSpeed, 33);
     EXPECT_NE(g.skyReport, "previous report");
     EXPECT_FALSE(fs::exists(queryFile()));
 }
 
 TEST_F(LatestReport, ReducesTheReportsQnhToStationPressure) {
-    session.graph.pressureIsStation = 1;
+    session.graph.pressureIsStation = true;
     session.graph.altitudeMetres = 582;
     session.selection.timeOffsetHours = 2;
     readQueryFixture(test::dataPath() / "surface" / "query" / "LEMD.html");
     const GraphSeries& g = session.graph;
-    EXPECT_EQ(session.queryPageDone, 1);
+    EXPECT_TRUE(session.retrieval.queryPageDone);
     EXPECT_EQ(g.pressure[23], 949); // 1018 / 1.07197, truncated
-    EXPECT_NEAR(g.lastConverted, 1018 / stationPressureFactor(582), 1e-9);
     EXPECT_EQ(g.day, 29);
     EXPECT_EQ(g.month, 7);
     EXPECT_EQ(g.lastTime, 930);
@@ -116,14 +115,14 @@ TEST_F(LatestReport, ReducesTheReportsQnhToStationPressure) {
     EXPECT_EQ(g.dewPoint[23], 8);
     EXPECT_EQ(g.windDirection[23], "Variable");
     EXPECT_EQ(g.windSpeed[23], 3);
-    EXPECT_EQ(g.hasTrend, 0);
+    EXPECT_FALSE(g.hasTrend);
 }
 
 TEST_F(LatestReport, KeepsTheTrendOfTheReport) {
     readQueryFixture(test::dataPath() / "surface" / "query" / "LEST.html");
     const GraphSeries& g = session.graph;
-    EXPECT_EQ(session.queryPageDone, 1);
-    EXPECT_EQ(g.hasTrend, 1);
+    EXPECT_TRUE(session.retrieval.queryPageDone);
+    EXPECT_TRUE(g.hasTrend);
     EXPECT_NE(text::toUtf8(g.skyReport).find(kTrendHeading), std::string::npos);
     EXPECT_EQ(g.windDirection[23], "SSW");
     EXPECT_NE(g.variableWindText, "");
@@ -153,7 +152,7 @@ TEST_F(LatestReport, PagesWithoutAReportDecodeNothing) {
         SetUp();
         test::writeFile(queryFile(), page);
         loadQueryPage(session, queryFile());
-        EXPECT_EQ(session.queryPageDone, 0) << page;
+        EXPECT_FALSE(session.retrieval.queryPageDone) << page;
         EXPECT_EQ(session.graph.skyReport, "previous report") << page;
         EXPECT_EQ(session.graph.temperature[23], 11) << page;
         EXPECT_EQ(session.graph.lastTime, 1200) << page;
@@ -165,16 +164,16 @@ TEST_F(LatestReport, PagesWithoutAReportDecodeNothing) {
 TEST_F(LatestReport, IncompleteReportGivesTheTextButNotTheNewestSlot) {
     test::writeFile(queryFile(), queryPage("LEMD 290730Z VRB02KT CAVOK 25/08"));
     loadQueryPage(session, queryFile());
-    EXPECT_EQ(session.queryPageDone, 0);
+    EXPECT_FALSE(session.retrieval.queryPageDone);
     EXPECT_NE(session.graph.skyReport, "previous report");
     EXPECT_EQ(session.graph.temperature[23], 11);
     EXPECT_EQ(session.graph.lastTime, 1200);
 }
 
 TEST_F(LatestReport, MissingQueryPageOnlyEmptiesThePieces) {
-    session.queryPageDone = 1;
+    session.retrieval.queryPageDone = true;
     loadQueryPage(session, queryFile());
-    EXPECT_EQ(session.queryPageDone, 0);
+    EXPECT_FALSE(session.retrieval.queryPageDone);
     EXPECT_EQ(session.graph.skyReport, "previous report");
     expectPiecesEmptied();
 }
@@ -197,14 +196,14 @@ TEST_F(LatestReport, QueryPageWithHugeAndEndlessWordsStaysBounded) {
 }
 
 TEST_F(LatestReport, StationFileChangesOnlyTheReport) {
-    session.stationFileFetched = 1;
+    session.retrieval.stationFileFetched = true;
     fs::copy_file(test::dataPath() / "surface" / "stations" / "LEST.TXT", stationFile());
     loadStationFile(session, stationFile());
     const GraphSeries& g = session.graph;
     EXPECT_NE(g.skyReport, "previous report");
     EXPECT_NE(text::toUtf8(g.skyReport).find(kTrendHeading), std::string::npos);
-    EXPECT_EQ(g.hasTrend, 1);
-    EXPECT_EQ(g.hasGust, 0);
+    EXPECT_TRUE(g.hasTrend);
+    EXPECT_FALSE(g.hasGust);
     EXPECT_NE(g.skyText, "s");
     // The pieces of the query page, the slots, the date and the time stay.
     EXPECT_EQ(g.visibilityText, "v");
@@ -214,7 +213,7 @@ TEST_F(LatestReport, StationFileChangesOnlyTheReport) {
     EXPECT_EQ(g.day, 3);
     EXPECT_EQ(g.lastTime, 1200);
     EXPECT_FALSE(fs::exists(stationFile()));
-    EXPECT_EQ(session.stationFileFetched, 0);
+    EXPECT_FALSE(session.retrieval.stationFileFetched);
 }
 
 TEST_F(LatestReport, StationFileIsReadOnlyAfterAFetchInThisCommand) {
@@ -229,13 +228,13 @@ TEST_F(LatestReport, StationFileWithoutAReportChangesNothing) {
     const std::string files[] = {"", "2017/07/29 07:30\n", "2017/07/29 07:30\nLEMD\n",
                                  std::string(100000, '\n')};
     for (const std::string& file : files) {
-        session.stationFileFetched = 1;
+        session.retrieval.stationFileFetched = true;
         test::writeFile(stationFile(), file);
         loadStationFile(session, stationFile());
         EXPECT_EQ(session.graph.skyReport, "previous report");
         EXPECT_FALSE(fs::exists(stationFile()));
     }
-    session.stationFileFetched = 1;
+    session.retrieval.stationFileFetched = true;
     test::writeFile(stationFile(),
                     "2017/07/29 07:30\r\nLEMD 290730Z VRB02KT CAVOK 25/08 Q1018 NOSIG\r\n");
     loadStationFile(session, stationFile());

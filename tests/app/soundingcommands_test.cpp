@@ -105,7 +105,7 @@ TEST(SoundingDateDialog, FillsTheQueryFieldsOfTheSelection) {
         test::FixedClock clock{0};
         s.selection.soundingStationId = c.station;
         openSoundingDateDialog(s, 1607342400);
-        EXPECT_EQ(s.soundingDialogUsed, 1);
+        EXPECT_TRUE(s.retrieval.soundingDialogUsed);
         EXPECT_EQ(s.selection.soundingDate, 1607342400);
         selectSoundingHour(s.selection, c.hourIndex);
         confirmSoundingDate(s, clock, c.picked);
@@ -124,16 +124,15 @@ TEST(SoundingDateDialog, FillsTheQueryFieldsOfTheSelection) {
 
 TEST(ShowSounding, ReadsTheRecordedPageAndClearsTheGraph) {
     Fixture f;
-    f.session.graphShown = 1;
-    f.session.graphAvailable = 1;
+    f.session.view.graphShown = true;
+    f.session.view.graphAvailable = true;
     // 1000 to 100 hPa: the table ends at its 100 hPa row.
     f.showLisboa(test::textListPage(test::textListRows(37), "08579 Lisboa"));
     EXPECT_EQ(f.ui.stationTexts, std::vector<std::string>{"Lisboa"});
     EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{});
-    EXPECT_EQ(f.session.soundingShown, 1);
-    EXPECT_EQ(f.session.graphShown, 0);
-    EXPECT_EQ(f.session.view.swapEnabled, 1);
-    EXPECT_EQ(f.session.soundingFetch, 0);
+    EXPECT_TRUE(f.session.view.soundingShown);
+    EXPECT_FALSE(f.session.view.graphShown);
+    EXPECT_TRUE(f.session.view.commands.swapEnabled);
     EXPECT_EQ(f.session.sounding.count, 37);
     EXPECT_GE(f.ui.redraws, 1);
 }
@@ -146,9 +145,9 @@ TEST(ShowSounding, FailedTransferKeepsTheSoundingOnScreen) {
     f.commands.showSoundingDialog();
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_NE(f.ui.messageTexts()[0].find("No hay respuesta grabada"), std::string::npos);
-    EXPECT_EQ(f.session.downloadFailed, 1);
+    EXPECT_TRUE(f.session.retrieval.downloadFailed);
     EXPECT_EQ(f.session.sounding.count, 37);
-    EXPECT_EQ(f.session.soundingShown, 1);
+    EXPECT_TRUE(f.session.view.soundingShown);
 }
 
 TEST(ShowSounding, RejectedPageHidesTheSoundingWithoutReadingIt) {
@@ -157,8 +156,8 @@ TEST(ShowSounding, RejectedPageHidesTheSoundingWithoutReadingIt) {
     EXPECT_EQ(f.ui.messageTexts(),
               std::vector<std::string>{
                   "No se puede encontrar dicha estación o no es válida la fecha o la hora."});
-    EXPECT_EQ(f.session.soundingShown, 0);
-    EXPECT_EQ(f.session.soundingAvailable, 0);
+    EXPECT_FALSE(f.session.view.soundingShown);
+    EXPECT_FALSE(f.session.view.soundingAvailable);
 }
 
 TEST(ShowSounding, TellsTheUserWhenALevelOutsideTheLimitsHidesTheSounding) {
@@ -168,8 +167,8 @@ TEST(ShowSounding, TellsTheUserWhenALevelOutsideTheLimitsHidesTheSounding) {
     f.showLisboa(test::textListPage(rows, "08579 Lisboa"));
     EXPECT_EQ(f.ui.messageTexts(),
               std::vector<std::string>{"El sondeo elegido no contiene datos válidos"});
-    EXPECT_EQ(f.session.soundingShown, 0);
-    EXPECT_EQ(f.session.sounding.rowsAllocated, 1);
+    EXPECT_FALSE(f.session.view.soundingShown);
+    EXPECT_TRUE(f.session.sounding.rowsAllocated);
 }
 
 TEST(ManualSounding, CancelledDialogChangesNothing) {
@@ -183,16 +182,16 @@ TEST(ManualSounding, CancelledDialogChangesNothing) {
 
 TEST(CeilingCommand, StoresTheInputsAndForgetsThePreviousResult) {
     Fixture f;
-    f.session.soundingShown = 1;
+    f.session.view.soundingShown = true;
     CeilingSimulation& c = f.session.ceiling;
-    c.thermalTopFound = c.cloudBaseFound = c.sentenceDone = c.blueThermalDrawn = c.cloudBaseDrawn = 1;
+    c.thermalTopFound = c.cloudBaseFound = c.sentenceDone = c.blueThermalDrawn = c.cloudBaseDrawn = true;
     c.cloudBaseX = 200;
     c.cloudBaseY = 300;
     f.ui.ceilings.push_back({33, 14});
     f.commands.ceiling();
     EXPECT_EQ(c.surfaceTemperature, 33);
     EXPECT_EQ(c.surfaceDewPoint, 14);
-    EXPECT_EQ(f.session.sounding.simulationRequested, 1);
+    EXPECT_TRUE(f.session.sounding.simulationRequested);
     EXPECT_EQ(c.thermalTopFound + c.cloudBaseFound + c.sentenceDone + c.blueThermalDrawn +
                   c.cloudBaseDrawn + c.cloudBaseX + c.cloudBaseY,
               0);
@@ -206,19 +205,19 @@ TEST(CeilingCommand, StoresTheInputsAndForgetsThePreviousResult) {
 
 TEST(ForecastCommand, CancelledFileDialogOnlyClearsTheForecastFlag) {
     Fixture f;
-    f.session.soundingShown = 1;
-    f.session.soundingAvailable = 1;
-    f.session.sounding.isForecast = 1;
+    f.session.view.soundingShown = true;
+    f.session.view.soundingAvailable = true;
+    f.session.sounding.isForecast = true;
     f.commands.forecastSounding();
-    EXPECT_EQ(f.session.sounding.isForecast, 0);
-    EXPECT_EQ(f.session.soundingShown, 1);
-    EXPECT_EQ(f.session.soundingAvailable, 1);
+    EXPECT_FALSE(f.session.sounding.isForecast);
+    EXPECT_TRUE(f.session.view.soundingShown);
+    EXPECT_TRUE(f.session.view.soundingAvailable);
     EXPECT_EQ(f.ui.redraws, 0);
 }
 
 TEST(ForecastCommand, ListingIsShownAfterTheNotice) {
     Fixture f;
-    f.session.emaGraphShown = 1;
+    f.session.view.emaGraphShown = true;
     f.ui.files.push_back(test::dataPath() / "sounding" / "ready_gdas_station.txt");
     f.commands.forecastSounding();
     ASSERT_EQ(f.ui.messages.size(), 1u);
@@ -227,19 +226,19 @@ TEST(ForecastCommand, ListingIsShownAfterTheNotice) {
     EXPECT_EQ(text::toUtf8(forecastNotice()),
               "Los datos que se van a mostrar NO son reales sino sacados de una PREVISIÓN, por lo "
               "que su validez es relativa\nDatos extraidos del 'Air Resources Laboratory - NOAA'");
-    EXPECT_EQ(f.session.soundingShown, 1);
-    EXPECT_EQ(f.session.sounding.isForecast, 1);
-    EXPECT_EQ(f.session.emaGraphShown, 0);
+    EXPECT_TRUE(f.session.view.soundingShown);
+    EXPECT_TRUE(f.session.sounding.isForecast);
+    EXPECT_FALSE(f.session.view.emaGraphShown);
 }
 
 TEST(ForecastCommand, UnreadableFileShowsNothingAndNoNotice) {
     Fixture f;
-    f.session.graphShown = 1;
+    f.session.view.graphShown = true;
     f.ui.files.push_back(f.places.root() / "no-existe.txt");
     f.commands.forecastSounding();
     EXPECT_TRUE(f.ui.messages.empty());
-    EXPECT_EQ(f.session.soundingShown, 0);
-    EXPECT_EQ(f.session.graphShown, 0);
+    EXPECT_FALSE(f.session.view.soundingShown);
+    EXPECT_FALSE(f.session.view.graphShown);
     EXPECT_EQ(f.ui.redraws, 1);
 }
 

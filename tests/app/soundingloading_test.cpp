@@ -35,12 +35,12 @@ struct Fixture {
 
     void readTextList(const std::string& page) {
         test::writeFile(temp(tempfiles::kSoundingList), page);
-        session.sounding.fromSecondService = 0;
+        session.sounding.fromSecondService = false;
         loadObservedSounding(session, ui, places.tempFolder());
     }
     void readSecondService(const std::string& page) {
         test::writeFile(temp(tempfiles::kSecondSounding), page);
-        session.sounding.fromSecondService = 1;
+        session.sounding.fromSecondService = true;
         loadObservedSounding(session, ui, places.tempFolder());
     }
 };
@@ -54,17 +54,17 @@ std::string pageOf(const std::vector<std::string>& rows) {
 
 TEST(LoadObservedSounding, TextListPageBecomesTheShownSounding) {
     Fixture f;
-    f.session.sounding.isForecast = 1;
+    f.session.sounding.isForecast = true;
     f.readTextList(pageOf(textListRows(12)));
     const SoundingProfile& s = f.session.sounding;
     EXPECT_EQ(s.count, 12);
     ASSERT_EQ(s.levels.size(), 12u);
     EXPECT_EQ(s.levels[0], (SoundingRow{1000.0f, 60.0f, 20.0f, 10.0f, 50.0f, 0.0f, 5.0f}));
-    EXPECT_EQ(s.rowsAllocated, 1);
-    EXPECT_EQ(f.session.soundingShown, 1);
-    EXPECT_EQ(f.session.soundingAvailable, 1);
-    EXPECT_EQ(s.isForecast, 0);
-    EXPECT_EQ(s.partialFirstRow, 0);
+    EXPECT_TRUE(s.rowsAllocated);
+    EXPECT_TRUE(f.session.view.soundingShown);
+    EXPECT_TRUE(f.session.view.soundingAvailable);
+    EXPECT_FALSE(s.isForecast);
+    EXPECT_FALSE(s.partialFirstRow);
     EXPECT_EQ(s.forecastTitle, "08430 Murcia ");
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_FALSE(std::filesystem::exists(f.temp(tempfiles::kSoundingList)));
@@ -75,7 +75,7 @@ TEST(LoadObservedSounding, PaddedFirstRowIsReportedForTheDiagram) {
     std::vector<std::string> rows = textListRows(5, 959.0);
     rows.insert(rows.begin(), " 1000.0     -7                                                               ");
     f.readTextList(pageOf(rows));
-    EXPECT_EQ(f.session.sounding.partialFirstRow, 1);
+    EXPECT_TRUE(f.session.sounding.partialFirstRow);
     EXPECT_EQ(f.session.sounding.count, 5);
     EXPECT_EQ(f.session.sounding.levels[0][kPressure], 959.0f);
 }
@@ -99,13 +99,13 @@ TEST(LoadObservedSounding, TextListFailuresClearTheSoundingAndSaySo) {
     };
     for (const Case& c : cases) {
         Fixture f;
-        f.session.soundingShown = 1;
-        f.session.soundingAvailable = 1;
-        f.session.sounding.rowsAllocated = 1;
+        f.session.view.soundingShown = true;
+        f.session.view.soundingAvailable = true;
+        f.session.sounding.rowsAllocated = true;
         f.readTextList(c.page);
-        EXPECT_EQ(f.session.soundingShown, 0) << c.message;
-        EXPECT_EQ(f.session.soundingAvailable, 0) << c.message;
-        EXPECT_EQ(f.session.sounding.rowsAllocated, 0) << c.message;
+        EXPECT_FALSE(f.session.view.soundingShown) << c.message;
+        EXPECT_FALSE(f.session.view.soundingAvailable) << c.message;
+        EXPECT_FALSE(f.session.sounding.rowsAllocated) << c.message;
         EXPECT_EQ(f.session.sounding.count, 0) << c.message;
         EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{c.message});
         EXPECT_EQ(f.ui.messages[0].icon, MessageIcon::Information);
@@ -124,10 +124,10 @@ TEST(LoadObservedSounding, RowOutsideTheLimitsHidesTheSoundingUnlessItIsTheTopRo
         std::vector<std::string> rows = textListRows(12);
         rows[c.badRow] = textListRow(500.0, 5000, -20.0, -30.0, 50, 200, 600); // 600 kt
         f.readTextList(pageOf(rows));
-        EXPECT_EQ(f.session.soundingShown, c.shown) << c.badRow;
-        EXPECT_EQ(f.session.soundingAvailable, c.shown) << c.badRow;
+        EXPECT_EQ(f.session.view.soundingShown, c.shown) << c.badRow;
+        EXPECT_EQ(f.session.view.soundingAvailable, c.shown) << c.badRow;
         // The rows stay until the next sounding releases them; nothing is said here.
-        EXPECT_EQ(f.session.sounding.rowsAllocated, 1);
+        EXPECT_TRUE(f.session.sounding.rowsAllocated);
         EXPECT_EQ(f.session.sounding.count, 12);
         EXPECT_TRUE(f.ui.messages.empty());
     }
@@ -137,21 +137,21 @@ TEST(LoadObservedSounding, ReleasesThePreviousSoundingFirst) {
     Fixture f;
     f.readTextList(pageOf(textListRows(30)));
     ASSERT_EQ(f.session.sounding.count, 30);
-    f.session.sounding.simulationRequested = 1;
+    f.session.sounding.simulationRequested = true;
     f.readTextList(pageOf(textListRows(4)));
     EXPECT_EQ(f.session.sounding.count, 4);
     EXPECT_EQ(f.session.sounding.levels.size(), 4u);
-    EXPECT_EQ(f.session.sounding.simulationRequested, 0);
+    EXPECT_FALSE(f.session.sounding.simulationRequested);
 }
 
 TEST(LoadObservedSounding, MissingResponseFileChangesNothingAndSaysNothing) {
     Fixture f;
-    f.session.soundingShown = 1;
-    f.session.sounding.isForecast = 1;
+    f.session.view.soundingShown = true;
+    f.session.sounding.isForecast = true;
     loadObservedSounding(f.session, f.ui, f.places.tempFolder());
     EXPECT_TRUE(f.ui.messages.empty());
-    EXPECT_EQ(f.session.soundingShown, 1);
-    EXPECT_EQ(f.session.sounding.isForecast, 1);
+    EXPECT_TRUE(f.session.view.soundingShown);
+    EXPECT_TRUE(f.session.sounding.isForecast);
 }
 
 TEST(LoadObservedSounding, SecondServicePageGives102RowsLowestFirstInKmh) {
@@ -159,10 +159,10 @@ TEST(LoadObservedSounding, SecondServicePageGives102RowsLowestFirstInKmh) {
     f.readSecondService(test::readFile(test::dataPath() / "sounding" / "second_service_murcia.html"));
     const SoundingProfile& s = f.session.sounding;
     ASSERT_EQ(s.count, 102);
-    EXPECT_EQ(f.session.soundingShown, 1);
-    EXPECT_EQ(f.session.soundingAvailable, 1);
-    EXPECT_EQ(s.rowsAllocated, 1);
-    EXPECT_EQ(s.isForecast, 0);
+    EXPECT_TRUE(f.session.view.soundingShown);
+    EXPECT_TRUE(f.session.view.soundingAvailable);
+    EXPECT_TRUE(s.rowsAllocated);
+    EXPECT_FALSE(s.isForecast);
     // The table starts at the first level at or below 100 hPa (15700 m) and
     // the lowest listed level (60 m) is not used.
     EXPECT_EQ(s.levels[0], (SoundingRow{1004.6f, 70.0f, 21.9f, 15.8f, 68.0f, 200.0f, 10.0f}));
@@ -206,8 +206,8 @@ TEST(LoadObservedSounding, SecondServiceFailuresSaySo) {
         Fixture f;
         f.readSecondService(c.page);
         EXPECT_EQ(f.ui.messageTexts(), c.messages) << c.page.substr(0, 40);
-        EXPECT_EQ(f.session.soundingShown, c.shown) << c.page.substr(0, 40);
-        EXPECT_EQ(f.session.soundingAvailable, c.shown);
+        EXPECT_EQ(f.session.view.soundingShown, c.shown) << c.page.substr(0, 40);
+        EXPECT_EQ(f.session.view.soundingAvailable, c.shown);
         EXPECT_EQ(f.session.sounding.count, c.shown ? 102 : 0);
         EXPECT_EQ(f.session.sounding.rowsAllocated, c.shown);
         EXPECT_FALSE(std::filesystem::exists(f.temp(tempfiles::kSecondSounding)));
@@ -220,17 +220,17 @@ TEST(LoadObservedSounding, SecondServiceRowOutsideTheLimitsHidesTheSounding) {
     levels[10][1] = 1400.0; // pressure
     f.readSecondService(secondServicePage(levels));
     EXPECT_EQ(f.session.sounding.count, 102);
-    EXPECT_EQ(f.session.sounding.rowsAllocated, 1);
+    EXPECT_TRUE(f.session.sounding.rowsAllocated);
     // Only reversed row 0 is used with so few rows; the bad level is not among them.
-    EXPECT_EQ(f.session.soundingShown, 1);
+    EXPECT_TRUE(f.session.view.soundingShown);
 
     Fixture g;
     auto low = secondServiceLevels(30);
     low[28][7] = 900.0; // speed of level 1, the one every row repeats
     g.readSecondService(secondServicePage(low));
-    EXPECT_EQ(g.session.soundingShown, 0);
-    EXPECT_EQ(g.session.soundingAvailable, 0);
-    EXPECT_EQ(g.session.sounding.rowsAllocated, 1);
+    EXPECT_FALSE(g.session.view.soundingShown);
+    EXPECT_FALSE(g.session.view.soundingAvailable);
+    EXPECT_TRUE(g.session.sounding.rowsAllocated);
 }
 
 } // namespace

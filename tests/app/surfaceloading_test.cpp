@@ -53,13 +53,13 @@ TEST(LoadCurrentConditionsPage, FlagsMessagesAndFileOfEachKindOfPage) {
         test::ScriptedUi ui;
         SessionState session;
         session.selection.icao = "LEMD";
-        session.graphShown = 1;
-        session.graphAvailable = 1;
-        session.banyeresGraph = 1;
-        session.graph.pressureIsStation = 1;
-        session.graph.hasHumiditySeries = 1;
-        session.downloadOk = c.downloadOk;
-        session.downloadFailed = c.downloadFailed;
+        session.view.graphShown = true;
+        session.view.graphAvailable = true;
+        session.view.banyeresGraph = true;
+        session.graph.pressureIsStation = true;
+        session.graph.hasHumiditySeries = true;
+        session.retrieval.downloadOk = c.downloadOk;
+        session.retrieval.downloadFailed = c.downloadFailed;
         const fs::path file = places.tempFolder() / "temp.htm";
         if (c.page) {
             test::writeFile(file, *c.page);
@@ -67,14 +67,14 @@ TEST(LoadCurrentConditionsPage, FlagsMessagesAndFileOfEachKindOfPage) {
 
         loadCurrentConditionsPage(session, ui, file);
 
-        EXPECT_EQ(session.graphShown, c.graphShown);
-        EXPECT_EQ(session.graphAvailable, c.graphAvailable);
+        EXPECT_EQ(session.view.graphShown, c.graphShown);
+        EXPECT_EQ(session.view.graphAvailable, c.graphAvailable);
         EXPECT_EQ(ui.messageTexts(), c.messages);
         EXPECT_EQ(ui.busyCalls, c.busyCalls);
         EXPECT_EQ(ui.busyDepth, 0);
         // Whatever the page, the Banyeres and humidity flags of the last graph go.
-        EXPECT_EQ(session.banyeresGraph, 0);
-        EXPECT_EQ(session.graph.hasHumiditySeries, 0);
+        EXPECT_FALSE(session.view.banyeresGraph);
+        EXPECT_FALSE(session.graph.hasHumiditySeries);
         // A page that was read is deleted; one the command never read stays.
         EXPECT_EQ(fs::exists(file), c.page.has_value() && c.busyCalls == 0);
     }

@@ -69,7 +69,7 @@ TEST(SoundingCatalogue, PickFillsTheSelectionAndChecksTheEntry) {
     EXPECT_EQ(session.selection.soundingStationId, "08579");
     EXPECT_EQ(session.selection.soundingRegion, "europe");
     EXPECT_EQ(session.selection.soundingStationName, "Lisboa");
-    EXPECT_EQ(session.selection.soundingFromCatalogue, 1);
+    EXPECT_TRUE(session.selection.soundingFromCatalogue);
     EXPECT_TRUE(isSoundingStationChecked(session, 33099));
     EXPECT_FALSE(isSoundingStationChecked(session, 33100));
     EXPECT_FALSE(isSecondServiceStation(session.selection.soundingStationId));
@@ -83,7 +83,7 @@ TEST(SoundingCatalogue, UnknownCommandChangesNothing) {
     session.selection.soundingStationId = "12345";
     EXPECT_FALSE(pickSoundingStation(session, 32773));
     EXPECT_EQ(session.selection.soundingStationId, "12345");
-    EXPECT_EQ(session.selection.soundingFromCatalogue, 0);
+    EXPECT_FALSE(session.selection.soundingFromCatalogue);
     EXPECT_FALSE(isSoundingStationChecked(session, 32773));
 }
 

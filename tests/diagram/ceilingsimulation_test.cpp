@@ -116,9 +116,9 @@ bool hasMarker(const RecordingCanvas& canvas, int y, int width) {
         });
 }
 
-RecordingCanvas draw(SessionState& session) {
+RecordingCanvas draw(SessionState& session, bool printing = false) {
     RecordingCanvas canvas(800, 600, 96);
-    EXPECT_TRUE(test::drawSounding(canvas, session));
+    EXPECT_TRUE(test::drawSounding(canvas, session, printing));
     return canvas;
 }
 
@@ -174,7 +174,7 @@ TEST(CeilingSimulation, StartingResetsTheResults) {
         1;
     c.cloudBaseX = c.cloudBaseY = 300;
     startCeilingSimulation(session, 31, -4);
-    EXPECT_EQ(session.sounding.simulationRequested, 1);
+    EXPECT_TRUE(session.sounding.simulationRequested);
     EXPECT_EQ(c.surfaceTemperature, 31);
     EXPECT_EQ(c.surfaceDewPoint, -4);
     EXPECT_EQ(c.thermalTopFound + c.cloudBaseFound + c.sentenceDone + c.blueThermalDrawn +
@@ -208,7 +208,7 @@ TEST(CeilingSimulation, DryAfternoonGivesABlueThermal) {
     }
     ASSERT_GT(crossing, 1600.0); // in the inversion
     ASSERT_LT(crossing, 2100.0);
-    ASSERT_EQ(c.thermalTopFound, 1);
+    ASSERT_TRUE(c.thermalTopFound);
     EXPECT_NEAR(c.thermalTopHeight, crossing, 2 * 53.0);
     const std::string top =
         text::format1252("%.0f mts. %.0fºC", c.thermalTopHeight,
@@ -218,9 +218,9 @@ TEST(CeilingSimulation, DryAfternoonGivesABlueThermal) {
     const int y = physics::stepY(c.thermalTopHeight, 600, 16500);
     expectArrowheadsAt(canvas, y);
     EXPECT_TRUE(hasMarker(canvas, y, 10));
-    EXPECT_EQ(c.blueThermalDrawn, 1);
-    EXPECT_EQ(c.cloudBaseDrawn, 0);
-    EXPECT_EQ(c.sentenceDone, 1);
+    EXPECT_TRUE(c.blueThermalDrawn);
+    EXPECT_FALSE(c.cloudBaseDrawn);
+    EXPECT_TRUE(c.sentenceDone);
     EXPECT_TRUE(canvas.images.empty());
 
     const int speed = physics::windSpeedAt(rows, c.thermalTopHeight);
@@ -264,7 +264,7 @@ TEST(CeilingSimulation, MoistSurfaceGivesACumulusBaseWithThePicture) {
         }
     }
     ASSERT_GT(lcl, 400.0);
-    ASSERT_EQ(c.cloudBaseFound, 1);
+    ASSERT_TRUE(c.cloudBaseFound);
     EXPECT_NEAR(c.cloudBaseHeight, lcl, 2 * 54.0);
     EXPECT_EQ(c.cloudBaseText,
               text::format1252("%.0f mts. %.0fºC", c.cloudBaseHeight,
@@ -280,8 +280,8 @@ TEST(CeilingSimulation, MoistSurfaceGivesACumulusBaseWithThePicture) {
     EXPECT_EQ(canvas.images[0].bottom, y - 23 + 28);
     expectArrowheadsAt(canvas, y);
     EXPECT_TRUE(hasMarker(canvas, y, 12));
-    EXPECT_EQ(c.cloudBaseDrawn, 1);
-    EXPECT_EQ(c.blueThermalDrawn, 0);
+    EXPECT_TRUE(c.cloudBaseDrawn);
+    EXPECT_FALSE(c.blueThermalDrawn);
 
     const std::string sentence =
         text::cp1252(
@@ -298,8 +298,7 @@ TEST(CeilingSimulation, MoistSurfaceGivesACumulusBaseWithThePicture) {
 TEST(CeilingSimulation, PrintedPictureStandsOnTheBase) {
     auto session = test::soundingSession(test::moistMorningRows());
     startCeilingSimulation(*session, 25, 20);
-    session->printing = 1;
-    RecordingCanvas canvas = draw(*session);
+    RecordingCanvas canvas = draw(*session, true);
     ASSERT_EQ(canvas.images.size(), 1u);
     const int bottom = static_cast<int>(session->ceiling.cloudBaseY * 1.07 * 1.07 * 1.07);
     EXPECT_EQ(canvas.images[0].left, 422); // 345 · 1.07³ = 422.6
@@ -325,7 +324,7 @@ TEST(CeilingSimulation, ZoomKeepsTheSentencesWind) {
             row[kWindSpeed] = 99.0f;
             row[kWindDirection] = 10.0f;
         }
-        session->soundingZoom = 1;
+        session->view.soundingZoom = true;
         RecordingCanvas zoomed = draw(*session);
         const CeilingSimulation& c = session->ceiling;
         EXPECT_EQ(c.ceilingWindSpeed, speed);
@@ -358,9 +357,9 @@ TEST(CeilingSimulation, NewSoundingClearsTheResult) {
     const std::vector<SoundingRow> rows = test::dryAfternoonRows();
     session->sounding.levels = rows;
     session->sounding.count = static_cast<int>(rows.size());
-    session->sounding.rowsAllocated = 1;
+    session->sounding.rowsAllocated = true;
     RecordingCanvas canvas = draw(*session);
-    EXPECT_EQ(session->sounding.simulationRequested, 0);
+    EXPECT_FALSE(session->sounding.simulationRequested);
     EXPECT_EQ(segmentCount(canvas, kMoisturePen), 0u);
     EXPECT_EQ(segmentCount(canvas, kParcelPen), 0u);
     EXPECT_TRUE(canvas.images.empty());
@@ -384,9 +383,9 @@ TEST(CeilingSimulation, NoCurvePointsFindNothing) {
         startCeilingSimulation(*session, 25, 20);
         RecordingCanvas canvas = draw(*session);
         const CeilingSimulation& c = session->ceiling;
-        EXPECT_EQ(c.thermalTopFound, 0);
-        EXPECT_EQ(c.cloudBaseFound, 0);
-        EXPECT_EQ(c.sentenceDone, 0);
+        EXPECT_FALSE(c.thermalTopFound);
+        EXPECT_FALSE(c.cloudBaseFound);
+        EXPECT_FALSE(c.sentenceDone);
         EXPECT_EQ(segmentCount(canvas, kMoisturePen), 1u);
         EXPECT_EQ(segmentCount(canvas, kParcelPen), 0u);
         EXPECT_FALSE(canvas.findTextContaining(text::cp1252("Simulación")));

@@ -32,12 +32,12 @@ std::unique_ptr<SessionState> soundingSession(const std::vector<SoundingRow>& ro
     SoundingProfile& s = session->sounding;
     s.levels = rows;
     s.count = static_cast<int>(rows.size());
-    s.rowsAllocated = 1;
-    session->soundingShown = 1;
-    session->soundingAvailable = 1;
-    session->drawScale = 1.0;
+    s.rowsAllocated = true;
+    session->view.soundingShown = true;
+    session->view.soundingAvailable = true;
+    session->view.drawScale = 1.0;
     StationSelection& sel = session->selection;
-    sel.soundingFromCatalogue = 1;
+    sel.soundingFromCatalogue = true;
     sel.soundingStationName = text::cp1252("Madrid/Barajas (España)");
     sel.soundingStationId = "08221";
     sel.soundingDay = "17";
@@ -98,9 +98,9 @@ std::unique_ptr<SessionState> wyomingSession(const std::filesystem::path& page, 
     ScriptedUi ui;
     std::filesystem::copy_file(page, places.tempFolder() / tempfiles::kSoundingList);
     loadObservedSounding(*session, ui, places.tempFolder());
-    session->drawScale = 1.0;
+    session->view.drawScale = 1.0;
     StationSelection& sel = session->selection;
-    sel.soundingFromCatalogue = 0;
+    sel.soundingFromCatalogue = false;
     sel.soundingDay = day;
     sel.soundingMonth = month;
     sel.soundingYear = year;
@@ -114,11 +114,11 @@ std::unique_ptr<SessionState> secondServiceSession() {
     ScriptedUi ui;
     std::filesystem::copy_file(dataPath() / "sounding" / "second_service_murcia.html",
                                places.tempFolder() / tempfiles::kSecondSounding);
-    session->sounding.fromSecondService = 1;
+    session->sounding.fromSecondService = true;
     loadObservedSounding(*session, ui, places.tempFolder());
-    session->drawScale = 1.0;
+    session->view.drawScale = 1.0;
     StationSelection& sel = session->selection;
-    sel.soundingFromCatalogue = 1;
+    sel.soundingFromCatalogue = true;
     sel.soundingStationName = "Murcia";
     sel.soundingStationId = "08430";
     sel.soundingDay = "17";
@@ -132,7 +132,7 @@ std::unique_ptr<SessionState> forecastSession(const char* file) {
     auto session = std::make_unique<SessionState>();
     ScriptedUi ui;
     loadForecastSounding(*session, ui, dataPath() / "sounding" / file);
-    session->drawScale = 1.0;
+    session->view.drawScale = 1.0;
     return session;
 }
 

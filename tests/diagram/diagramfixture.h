@@ -49,13 +49,14 @@ std::unique_ptr<SessionState> forecastSession(const char* file = "ready_gfs_coor
 // What a sounding command and the view do with the sounding on screen:
 // prepare it (running the ceiling simulation while one is requested), store
 // what other commands read, and paint it in the screen mapping, or the print
-// mapping while printing is set. True when there was a sounding to draw.
-inline bool drawSounding(DrawingCanvas& canvas, SessionState& session) {
+// mapping at the session's scale, or on the printed page. True when there was
+// a sounding to draw.
+inline bool drawSounding(DrawingCanvas& canvas, SessionState& session, bool printing = false) {
     CeilingSimulation ceiling = session.ceiling;
     const SoundingModel model = prepareSounding(session, ceiling);
     applySoundingModel(session, model, ceiling);
     paintSounding(canvas, model,
-                  session.printing ? PageMapping::print() : PageMapping::screen(session.drawScale));
+                  printing ? PageMapping::print() : PageMapping::screen(session.view.drawScale));
     return model.drawable;
 }
 

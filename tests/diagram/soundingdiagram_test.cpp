@@ -48,9 +48,9 @@ RecordingCanvas designCanvas() {
     return RecordingCanvas(800, 600, 96);
 }
 
-RecordingCanvas drawn(SessionState& session) {
+RecordingCanvas drawn(SessionState& session, bool printing = false) {
     RecordingCanvas canvas = designCanvas();
-    EXPECT_TRUE(test::drawSounding(canvas, session));
+    EXPECT_TRUE(test::drawSounding(canvas, session, printing));
     return canvas;
 }
 
@@ -129,21 +129,21 @@ TEST(SoundingDiagram, SetsCommandFlagsAndRefusesAHiddenSounding) {
     for (const int graphAvailable : {0, 1}) {
         for (const int shown : {0, 1}) {
             auto session = test::soundingSession(standardLevels());
-            session->graphAvailable = graphAvailable;
-            session->soundingShown = shown;
-            session->view = ViewFlags{0, 1, 1, 0, 0, 0, 0, 1, 0};
+            session->view.graphAvailable = graphAvailable;
+            session->view.soundingShown = shown;
+            session->view.commands = ViewFlags{false, true, true, false, false, false, false, true, false};
             RecordingCanvas canvas = designCanvas();
             EXPECT_EQ(test::drawSounding(canvas, *session), shown);
-            const ViewFlags& v = session->view;
-            EXPECT_EQ(v.tableEnabled, 1);
-            EXPECT_EQ(v.cloudsEnabled, 0);
-            EXPECT_EQ(v.qnhEnabled, 0);
-            EXPECT_EQ(v.ceilingEnabled, 1);
+            const ViewFlags& v = session->view.commands;
+            EXPECT_TRUE(v.tableEnabled);
+            EXPECT_FALSE(v.cloudsEnabled);
+            EXPECT_FALSE(v.qnhEnabled);
+            EXPECT_TRUE(v.ceilingEnabled);
             EXPECT_EQ(v.swapEnabled, graphAvailable);
-            EXPECT_EQ(v.printEnabled, 1);
-            EXPECT_EQ(v.saveAsEnabled, 1);
-            EXPECT_EQ(v.statsEnabled, 0);
-            EXPECT_EQ(v.zoomEnabled, 1);
+            EXPECT_TRUE(v.printEnabled);
+            EXPECT_TRUE(v.saveAsEnabled);
+            EXPECT_FALSE(v.statsEnabled);
+            EXPECT_TRUE(v.zoomEnabled);
             EXPECT_EQ(canvas.empty(), shown == 0);
             EXPECT_EQ(session->sounding.mirror[0][kPressure], shown ? 1013.0f : 0.0f);
         }
@@ -156,7 +156,7 @@ TEST(SoundingDiagram, SetsCommandFlagsAndRefusesAHiddenSounding) {
 TEST(SoundingDiagram, TemperatureLabelsFollowTheZoom) {
     for (const int zoom : {0, 1}) {
         auto session = test::soundingSession(standardLevels());
-        session->soundingZoom = zoom;
+        session->view.soundingZoom = zoom;
         RecordingCanvas canvas = drawn(*session);
         for (int k = 0; k <= 9; ++k) {
             const int degrees = (zoom ? -10 : -30) + 10 * k;
@@ -222,7 +222,7 @@ TEST(SoundingDiagram, HumidityAreaIsClampedAtTheTop) {
 TEST(SoundingDiagram, MixingRatioLinesOneAndTwoOnlyWhenNotZoomed) {
     for (const int zoom : {0, 1}) {
         auto session = test::soundingSession(standardLevels());
-        session->soundingZoom = zoom;
+        session->view.soundingZoom = zoom;
         RecordingCanvas canvas = drawn(*session);
         std::vector<std::string> labels;
         for (const auto& t : canvas.texts) {
@@ -312,7 +312,7 @@ TEST(SoundingDiagram, LabelledRowsDependOnTheSource) {
         auto session = test::soundingSession(rows);
         session->sounding.fromSecondService = c.secondService;
         session->sounding.isForecast = c.forecast;
-        session->sounding.partialFirstRow = 1;
+        session->sounding.partialFirstRow = true;
         RecordingCanvas canvas = drawn(*session);
         std::vector<int> labelled;
         for (const auto& t : canvas.texts) {
@@ -333,8 +333,8 @@ TEST(SoundingDiagram, ZoomedDiagramMarksFourPressures) {
         rows.push_back(level(1000.0f * std::exp(-h / 8000.0f), h, 15, 5, 50, 90, 10));
     }
     auto session = test::soundingSession(rows);
-    session->soundingZoom = 1;
-    session->sounding.partialFirstRow = 1;
+    session->view.soundingZoom = true;
+    session->sounding.partialFirstRow = true;
     RecordingCanvas canvas = drawn(*session);
     std::vector<std::string> labels;
     for (const auto& t : canvas.texts) {
@@ -421,8 +421,7 @@ TEST(SoundingDiagram, DrawsEachLayerInItsPen) {
 // hundredths of an inch.
 TEST(SoundingDiagram, PrintingScalesTheDesignByOnePointZeroSevenCubed) {
     auto session = test::soundingSession(standardLevels());
-    session->printing = 1;
-    RecordingCanvas canvas = drawn(*session);
+    RecordingCanvas canvas = drawn(*session, true);
     EXPECT_EQ(canvas.mappings, std::vector<Mapping>{Mapping::Print});
     const auto scaled = [](int design) { return static_cast<int>(design * 1.07 * 1.07 * 1.07); };
     EXPECT_TRUE(
@@ -477,7 +476,7 @@ TEST(SoundingDiagram, NoRoomBelowTheTopDrawsOnlyFramesAndScales) {
         std::vector<SoundingRow> rows = {level(470, h0, -20, -30, 40, 270, 30),
                                          level(400, h0 + 1500, -30, -40, 40, 270, 40)};
         auto session = test::soundingSession(rows);
-        session->soundingZoom = 1;
+        session->view.soundingZoom = true;
         RecordingCanvas canvas = drawn(*session);
         EXPECT_TRUE(hasSegmentIn(canvas, kFramePen, {80, 85}, {80, 465}));
         EXPECT_TRUE(canvas.findText("-10"));
@@ -502,13 +501,12 @@ TEST(SoundingDiagram, HostileRowsNeverBreakTheDrawing) {
     };
     for (const auto& rows : soundings) {
         for (const int zoom : {0, 1}) {
-            for (const int printing : {0, 1}) {
+            for (const bool printing : {false, true}) {
                 auto session = test::soundingSession(rows);
-                session->soundingZoom = zoom;
-                session->printing = printing;
-                session->sounding.simulationRequested = 1;
+                session->view.soundingZoom = zoom;
+                session->sounding.simulationRequested = true;
                 RecordingCanvas canvas = designCanvas();
-                EXPECT_TRUE(test::drawSounding(canvas, *session));
+                EXPECT_TRUE(test::drawSounding(canvas, *session, printing));
                 EXPECT_EQ(canvas.openStates(), 0);
             }
         }
@@ -520,9 +518,9 @@ TEST(SoundingDiagram, HostileRowsNeverBreakTheDrawing) {
 TEST(SoundingDiagram, DrawsARealTextListPage) {
     auto session = test::wyomingSession(test::dataPath() / "samples" / "uwyo" /
                                         "siphon_wyoming_sounding.html");
-    ASSERT_EQ(session->soundingShown, 1);
+    ASSERT_TRUE(session->view.soundingShown);
     const SoundingProfile& s = session->sounding;
-    ASSERT_EQ(s.partialFirstRow, 1); // the 1000 hPa row below the ground holds only its height
+    ASSERT_TRUE(s.partialFirstRow); // the 1000 hPa row below the ground holds only its height
     RecordingCanvas canvas = drawn(*session);
     EXPECT_EQ(text::toUtf8(s.diagramTitle), "Sondeo " + std::string(s.forecastTitle.str()) +
                                                 " a las 00 horas UTC del día 4 de Mayo de 1999");

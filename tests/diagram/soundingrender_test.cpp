@@ -28,9 +28,7 @@ constexpr double kPrintFactor = 1.07 * 1.07 * 1.07;
 
 DrawFunction soundingOf(SessionState& session) {
     return [&session](DrawingCanvas& canvas, PageMode mode) {
-        session.printing = mode == PageMode::Print ? 1 : 0;
-        test::drawSounding(canvas, session);
-        session.printing = 0;
+        test::drawSounding(canvas, session, mode == PageMode::Print);
     };
 }
 
@@ -50,7 +48,7 @@ RenderOptions screenOptions() {
 }
 
 QImage render(SessionState& session, const fs::path& file) {
-    session.drawScale = kScreenScale;
+    session.view.drawScale = kScreenScale;
     EXPECT_EQ(renderToFile(file, screenOptions(), soundingOf(session)), "");
     keep(file);
     return QImage(QString::fromStdString(file.string()));
@@ -126,8 +124,8 @@ TEST(SoundingRender, WritesEveryKindOfDiagram) {
     };
     for (const Case& c : cases) {
         auto session = c.make();
-        ASSERT_EQ(session->soundingShown, 1) << c.file;
-        session->soundingZoom = c.zoom;
+        ASSERT_TRUE(session->view.soundingShown) << c.file;
+        session->view.soundingZoom = c.zoom;
         const QImage image = render(*session, folder / c.file);
         ASSERT_FALSE(image.isNull()) << c.file;
         const QRect left = designRect(81, 86, 379, 464);
@@ -152,7 +150,7 @@ TEST(SoundingRender, DrawsTheSimulationWithTheCloudPicture) {
 
     for (const int zoom : {0, 1}) {
         auto moist = test::soundingSession(test::moistMorningRows());
-        moist->soundingZoom = zoom;
+        moist->view.soundingZoom = zoom;
         startCeilingSimulation(*moist, 25, 20);
         const QImage cumulus =
             render(*moist, places.root() / (zoom ? "sondeo-cumulo-zoom.png" : "sondeo-cumulo.png"));
@@ -175,7 +173,7 @@ TEST(SoundingRender, RealSoundingWithASimulation) {
     startCeilingSimulation(*oun, 30, 19);
     const QImage image = render(*oun, places.root() / "sondeo-oun-techo.png");
     const CeilingSimulation& c = oun->ceiling;
-    ASSERT_EQ(c.cloudBaseDrawn, 1);
+    ASSERT_TRUE(c.cloudBaseDrawn);
     EXPECT_GT(c.cloudBaseHeight, 1000.0);
     EXPECT_LT(c.cloudBaseHeight, 2500.0);
     EXPECT_GT(c.ceilingWindSpeed, 60); // about 37 knots up there
@@ -197,7 +195,7 @@ TEST(SoundingRender, PrintsOnAPdfPage) {
     const std::string head = test::readFile(pdf).substr(0, 5);
     EXPECT_EQ(head, "%PDF-");
     EXPECT_GT(fs::file_size(pdf), 5000u);
-    EXPECT_EQ(moist->ceiling.cloudBaseDrawn, 1);
+    EXPECT_TRUE(moist->ceiling.cloudBaseDrawn);
 }
 
 } // namespace

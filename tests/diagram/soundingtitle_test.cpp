@@ -57,7 +57,7 @@ TEST(SoundingTitle, NamesTheStationBySource) {
 TEST(SoundingTitle, MonthOutsideTheYearIsWrittenAsGiven) {
     for (const char* month : {"0", "13", "-1", "99999999999", "", "mayo"}) {
         SessionState s = dated("7", month, "2024", "00");
-        s.selection.soundingFromCatalogue = 1;
+        s.selection.soundingFromCatalogue = true;
         EXPECT_EQ(text::toUtf8(soundingTitle(s)),
                   std::string("Sondeo de A Coruña (España) a las 00 horas UTC del día 7 de ") +
                       month + " de 2024");

@@ -25,21 +25,21 @@ struct Fixture {
 
 TEST(ZoomCommand, FlipsTheZoomAndRedrawsTheSounding) {
     Fixture f;
-    f.session.soundingShown = 1;
+    f.session.view.soundingShown = true;
     f.commands.zoom();
-    EXPECT_EQ(f.session.soundingZoom, 1);
+    EXPECT_TRUE(f.session.view.soundingZoom);
     EXPECT_EQ(f.ui.redraws, 1);
     f.commands.zoom();
-    EXPECT_EQ(f.session.soundingZoom, 0);
+    EXPECT_FALSE(f.session.view.soundingZoom);
     EXPECT_EQ(f.ui.redraws, 2);
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
 TEST(ZoomCommand, WithoutASoundingOnScreenSaysSoOnce) {
     Fixture f;
-    f.session.graphShown = 1;
+    f.session.view.graphShown = true;
     f.commands.zoom();
-    EXPECT_EQ(f.session.soundingZoom, 1);
+    EXPECT_TRUE(f.session.view.soundingZoom);
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_EQ(f.ui.messages[0].text, invalidSoundingMessage());
 }

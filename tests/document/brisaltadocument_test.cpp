@@ -51,8 +51,8 @@ SessionState busySession() {
     s.graph.title = "Antes";
     s.graph.day = 2;
     s.graph.skyReport = "Informe anterior";
-    s.graph.hasTrend = 1;
-    s.graph.pressureIsStation = 1;
+    s.graph.hasTrend = true;
+    s.graph.pressureIsStation = true;
     s.graph.altitudeMetres = 500;
     s.graph.humidity = 99;
     s.graph.fileVersion = 30;
@@ -61,14 +61,14 @@ SessionState busySession() {
     s.selection.soundingHour = "00";
     s.sounding.levels.assign(2, SoundingRow{1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f});
     s.sounding.count = 2;
-    s.sounding.rowsAllocated = 1;
-    s.sounding.simulationRequested = 1;
-    s.sounding.isForecast = 1;
+    s.sounding.rowsAllocated = true;
+    s.sounding.simulationRequested = true;
+    s.sounding.isForecast = true;
     s.sounding.forecastTitle = "Previsto";
     s.sounding.mirror[0] = s.sounding.levels[0];
-    s.emaGraphShown = 1;
-    s.soundingAvailable = 1;
-    s.banyeresGraph = 1;
+    s.view.emaGraphShown = true;
+    s.view.soundingAvailable = true;
+    s.view.banyeresGraph = true;
     return s;
 }
 
@@ -84,8 +84,8 @@ TEST(BrisaltaDocument, ReadsTheReferenceGraphDocument) {
     SessionState expected;
     test::fillGoldenGraph(expected);
     expected.graph.fileVersion = 30;
-    expected.graph.altitudeKnown = 1;
-    expected.graphFromFile = 1;
+    expected.graph.altitudeKnown = true;
+    expected.view.graphFromFile = true;
 
     SessionState s;
     DocumentNotice notice = DocumentNotice::None;
@@ -101,15 +101,15 @@ TEST(BrisaltaDocument, WritesTheReferenceSoundingDocumentFromTheMirror) {
     test::fillGoldenSounding(s);
     s.sounding.levels.clear(); // only the mirror is written
     test::fillGoldenGraph(s);  // a graph exists too, but the sounding is on screen
-    s.graphShown = 0;
-    s.soundingShown = 1;
+    s.view.graphShown = false;
+    s.view.soundingShown = true;
     EXPECT_EQ(write(s), golden("sounding.brl"));
-    EXPECT_EQ(s.soundingShown, 1);
+    EXPECT_TRUE(s.view.soundingShown);
 }
 
 TEST(BrisaltaDocument, ReadsTheReferenceSoundingDocument) {
     SessionState s = busySession();
-    s.selection.soundingFromCatalogue = 0;
+    s.selection.soundingFromCatalogue = false;
     DocumentNotice notice = DocumentNotice::None;
     EXPECT_FALSE(read(golden("sounding.brl"), s, notice));
     EXPECT_EQ(notice, DocumentNotice::None);
@@ -126,14 +126,14 @@ TEST(BrisaltaDocument, ReadsTheReferenceSoundingDocument) {
     EXPECT_EQ(s.sounding.levels[0][kTemperature], 12.4f);
     EXPECT_EQ(s.sounding.mirror[2], s.sounding.levels[2]); // a save before drawing writes these
     EXPECT_EQ(s.sounding.title, s.selection.soundingStationName);
-    EXPECT_EQ(s.sounding.rowsAllocated, 1);
-    EXPECT_EQ(s.sounding.simulationRequested, 0);
-    EXPECT_EQ(s.sounding.isForecast, 0);
-    EXPECT_EQ(s.selection.soundingFromCatalogue, 1);
-    EXPECT_EQ(s.soundingShown, 1);
-    EXPECT_EQ(s.soundingAvailable, 1);
-    EXPECT_EQ(s.graphShown, 0);
-    EXPECT_EQ(s.emaGraphShown, 0);
+    EXPECT_TRUE(s.sounding.rowsAllocated);
+    EXPECT_FALSE(s.sounding.simulationRequested);
+    EXPECT_FALSE(s.sounding.isForecast);
+    EXPECT_TRUE(s.selection.soundingFromCatalogue);
+    EXPECT_TRUE(s.view.soundingShown);
+    EXPECT_TRUE(s.view.soundingAvailable);
+    EXPECT_FALSE(s.view.graphShown);
+    EXPECT_FALSE(s.view.emaGraphShown);
 }
 
 // Purpose: the forecast tag brings the notice and the forecast title; the plain
@@ -204,7 +204,7 @@ TEST(BrisaltaDocument, ReadsEveryGraphVersion) {
         bytes.raw(c.tail);
 
         SessionState s = busySession();
-        s.soundingShown = 1;
+        s.view.soundingShown = true;
         DocumentNotice notice = DocumentNotice::None;
         EXPECT_FALSE(read(bytes.data, s, notice));
 
@@ -224,12 +224,12 @@ TEST(BrisaltaDocument, ReadsEveryGraphVersion) {
         EXPECT_EQ(s.graph.pressureIsStation, c.pressureIsStation);
         EXPECT_EQ(s.graph.altitudeMetres, c.altitudeMetres);
 
-        EXPECT_EQ(s.graphShown, 1);
-        EXPECT_EQ(s.emaGraphShown, 0);
-        EXPECT_EQ(s.graphFromFile, 1);
-        EXPECT_EQ(s.graphAvailable, 1);
-        EXPECT_EQ(s.soundingShown, 0);
-        EXPECT_EQ(s.banyeresGraph, 0);
+        EXPECT_TRUE(s.view.graphShown);
+        EXPECT_FALSE(s.view.emaGraphShown);
+        EXPECT_TRUE(s.view.graphFromFile);
+        EXPECT_TRUE(s.view.graphAvailable);
+        EXPECT_FALSE(s.view.soundingShown);
+        EXPECT_FALSE(s.view.banyeresGraph);
         EXPECT_EQ(s.sounding.count, 2); // the sounding stays for a later swap
 
         if (c.note) {
@@ -289,7 +289,7 @@ TEST(BrisaltaDocument, ReadsAGraphTitleStoredAsUtf16) {
 
 TEST(BrisaltaDocument, SoundingOfNoLevelsWritesTagCountAndStringsOnly) {
     SessionState s;
-    s.soundingShown = 1;
+    s.view.soundingShown = true;
     s.sounding.count = 0;
     const std::string murcia = text::cp1252("Murcia - España");
     s.selection.soundingStationName = murcia;
@@ -306,15 +306,15 @@ TEST(BrisaltaDocument, SoundingOfNoLevelsWritesTagCountAndStringsOnly) {
     EXPECT_FALSE(read(expected, back, notice));
     EXPECT_EQ(back.sounding.count, 0);
     EXPECT_TRUE(back.sounding.levels.empty());
-    EXPECT_EQ(back.sounding.rowsAllocated, 1);
-    EXPECT_EQ(back.soundingShown, 1);
+    EXPECT_TRUE(back.sounding.rowsAllocated);
+    EXPECT_TRUE(back.view.soundingShown);
     EXPECT_EQ(back.selection.soundingDay, "31");
 }
 
 TEST(BrisaltaDocument, RoundTripsAForecastSoundingOfTheFullMirror) {
     SessionState s;
-    s.soundingShown = 1;
-    s.sounding.isForecast = 1;
+    s.view.soundingShown = true;
+    s.sounding.isForecast = true;
     s.sounding.count = kMirrorRows;
     for (int r = 0; r < kMirrorRows; ++r) {
         const float p = 1000.0f - 3.5f * static_cast<float>(r);
@@ -333,7 +333,7 @@ TEST(BrisaltaDocument, RoundTripsAForecastSoundingOfTheFullMirror) {
     for (std::size_t r = 0; r < kMirrorRows; ++r) {
         EXPECT_EQ(back.sounding.levels[r], s.sounding.mirror[r]) << r;
     }
-    EXPECT_EQ(back.sounding.isForecast, 1);
+    EXPECT_TRUE(back.sounding.isForecast);
     EXPECT_EQ(back.sounding.forecastTitle, s.selection.soundingStationName);
     EXPECT_EQ(write(back), bytes); // saved again as it came
 }
@@ -343,7 +343,7 @@ TEST(BrisaltaDocument, RoundTripsAForecastSoundingOfTheFullMirror) {
 TEST(BrisaltaDocument, WritesNoMoreLevelsThanTheMirrorHolds) {
     for (const auto& [count, written] : {std::pair{300, 250}, std::pair{-5, 0}}) {
         SessionState s;
-        s.soundingShown = 1;
+        s.view.soundingShown = true;
         s.sounding.count = count;
         const std::string bytes = write(s);
         ArchiveReader r(bytes);
@@ -364,10 +364,10 @@ TEST(BrisaltaDocument, RoundTripsAGraphWithRawDirectionBytes) {
     SessionState back = busySession();
     DocumentNotice notice = DocumentNotice::None;
     EXPECT_FALSE(read(bytes, back, notice));
-    s.graphFromFile = 1;
-    s.graph.altitudeKnown = 1;
-    s.emaGraphShown = 0;
-    s.banyeresGraph = 0;
+    s.view.graphFromFile = true;
+    s.graph.altitudeKnown = true;
+    s.view.emaGraphShown = false;
+    s.view.banyeresGraph = false;
     EXPECT_EQ(fingerprint(back), fingerprint(s));
 }
 

@@ -59,7 +59,7 @@ TEST(DocumentFile, OpensTheReferenceGraph) {
     EXPECT_FALSE(read.error);
     EXPECT_EQ(read.notice, DocumentNotice::None);
     EXPECT_EQ(s.graph.humidity, 63);
-    EXPECT_EQ(s.graphShown, 1);
+    EXPECT_TRUE(s.view.graphShown);
 }
 
 // Purpose: each way an open can fail names the file, says why in Spanish, and

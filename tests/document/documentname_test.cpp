@@ -45,8 +45,8 @@ TEST(DocumentName, GraphNamesFromTitleAndDate) {
 
 TEST(DocumentName, CatalogueSoundingNamesStationDateAndHour) {
     SessionState s;
-    s.soundingShown = 1;
-    s.selection.soundingFromCatalogue = 1;
+    s.view.soundingShown = true;
+    s.selection.soundingFromCatalogue = true;
     s.selection.soundingStationName = text::cp1252("Madrid - España");
     s.selection.soundingDay = "1";
     s.selection.soundingMonth = "2";
@@ -61,8 +61,8 @@ TEST(DocumentName, CatalogueSoundingNamesStationDateAndHour) {
 
 TEST(DocumentName, HandTypedStationTakesTheStationTextOfThePage) {
     SessionState s;
-    s.soundingShown = 1;
-    s.selection.soundingFromCatalogue = 0;
+    s.view.soundingShown = true;
+    s.selection.soundingFromCatalogue = false;
     s.selection.soundingStationName = "08221";
     s.selection.soundingDay = "15";
     s.selection.soundingMonth = "8";
@@ -77,10 +77,10 @@ TEST(DocumentName, HandTypedStationTakesTheStationTextOfThePage) {
 
 TEST(DocumentName, ForecastSoundingIsNamedByItsForecastTitle) {
     SessionState s;
-    s.soundingShown = 1;
-    s.selection.soundingFromCatalogue = 1;
+    s.view.soundingShown = true;
+    s.selection.soundingFromCatalogue = true;
     s.selection.soundingStationName = "Otra";
-    s.sounding.isForecast = 1;
+    s.sounding.isForecast = true;
     s.sounding.forecastTitle = "Sondeo previsto 12hrs_Dia1-2-2021_40.42N_3.70W";
     const DocumentName name = proposeDocumentName(s);
     EXPECT_EQ(name.title, "Sondeo previsto 12hrs_Dia1-2-2021_40.42N_3.70W");

@@ -114,12 +114,12 @@ void fillGoldenGraph(SessionState& session) {
     g.skyReport = text::cp1252("No hay presencia de nubes significativas. \n"
                                "PREVISIÓN EN LAS PRÓXIMAS 2 HORAS:\n"
                                "No se esperan cambios importantes en las próximas 2 horas. \n");
-    g.hasTrend = 1;
-    g.pressureIsStation = 1;
+    g.hasTrend = true;
+    g.pressureIsStation = true;
     g.altitudeMetres = 21;
-    session.graphShown = 1;
-    session.graphAvailable = 1;
-    session.soundingShown = 0;
+    session.view.graphShown = true;
+    session.view.graphAvailable = true;
+    session.view.soundingShown = false;
 }
 
 void fillGoldenSounding(SessionState& session) {
@@ -128,17 +128,17 @@ void fillGoldenSounding(SessionState& session) {
     session.selection.soundingDay = "1";
     session.selection.soundingMonth = "2";
     session.selection.soundingYear = "2021";
-    session.selection.soundingFromCatalogue = 1;
-    session.sounding.isForecast = 0;
+    session.selection.soundingFromCatalogue = true;
+    session.sounding.isForecast = false;
     session.sounding.count = 3;
     session.sounding.mirror[0] = {1000.0f, 609.0f, 12.4f, 3.2f, 53.0f, 250.0f, 5.0f};
     session.sounding.mirror[1] = {925.0f, 1280.0f, 8.6f, -1.4f, 49.0f, 270.0f, 15.0f};
     session.sounding.mirror[2] = {850.0f, 1520.5f, 4.25f, -9.75f, 35.0f, 285.0f, 22.0f};
     session.sounding.levels.assign(session.sounding.mirror.begin(),
                                    session.sounding.mirror.begin() + 3);
-    session.sounding.rowsAllocated = 1;
-    session.soundingShown = 1;
-    session.soundingAvailable = 1;
+    session.sounding.rowsAllocated = true;
+    session.view.soundingShown = true;
+    session.view.soundingAvailable = true;
 }
 
 std::string fingerprint(const SessionState& s) {
@@ -179,8 +179,8 @@ std::string fingerprint(const SessionState& s) {
         }
     }
     out << '\n'
-        << s.graphShown << s.emaGraphShown << s.soundingShown << s.graphAvailable
-        << s.soundingAvailable << s.graphFromFile << s.banyeresGraph;
+        << s.view.graphShown << s.view.emaGraphShown << s.view.soundingShown << s.view.graphAvailable
+        << s.view.soundingAvailable << s.view.graphFromFile << s.view.banyeresGraph;
     return out.str();
 }
 

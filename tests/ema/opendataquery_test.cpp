@@ -37,12 +37,12 @@ TEST(OpenDataQuery, BuildsTheAddressOfTheChosenStation) {
     SessionState session = withList({"8019X", "3195X"});
     session.selection.emaIndex = 1;
     ASSERT_TRUE(setQueryUrlFromList(session, services));
-    EXPECT_EQ(session.openDataQueryUrl,
+    EXPECT_EQ(session.retrieval.openDataQueryUrl,
               "https://opendata.aemet.es" + kPath + "3195/?api_key=eyJhbGciOi.clave");
 
     services.aemetHost = "127.0.0.1:8443";
     setQueryUrlFromIdentifier(session, services, "3195Y");
-    EXPECT_EQ(session.openDataQueryUrl,
+    EXPECT_EQ(session.retrieval.openDataQueryUrl,
               "https://127.0.0.1:8443" + kPath + "3195Y/?api_key=eyJhbGciOi.clave");
 }
 
@@ -50,10 +50,10 @@ TEST(OpenDataQuery, LeavesTheAddressWhenNoStationIsChosen) {
     const ServiceTable services;
     for (int index : {-1, 2, 999, 5000}) {
         SessionState session = withList({"8019X", "3195X"});
-        session.openDataQueryUrl = "antes";
+        session.retrieval.openDataQueryUrl = "antes";
         session.selection.emaIndex = index;
         EXPECT_FALSE(setQueryUrlFromList(session, services)) << index;
-        EXPECT_EQ(session.openDataQueryUrl, "antes") << index;
+        EXPECT_EQ(session.retrieval.openDataQueryUrl, "antes") << index;
     }
 }
 

@@ -54,8 +54,8 @@ TEST_F(OpenDataReader, FillsEverySlotFromTwentyFourRecords) {
         EXPECT_EQ(g.pressure[i], 930) << i;
     }
     EXPECT_EQ(g.title, "MADRID RETIRO - MADRID");
-    EXPECT_EQ(session.emaGraphShown, 1);
-    EXPECT_EQ(session.graphAvailable, 1);
+    EXPECT_TRUE(session.view.emaGraphShown);
+    EXPECT_TRUE(session.view.graphAvailable);
     // The last record, 2021-01-09 12 UTC, an hour later in local time.
     EXPECT_EQ(g.day, 9);
     EXPECT_EQ(g.month, 1);
@@ -79,8 +79,8 @@ TEST_F(OpenDataReader, AlignsTwentyRecordsOnTheNewestSlot) {
         EXPECT_EQ(g.windSpeed[i], 7) << i;
         EXPECT_EQ(g.windDirection[i], "E") << i;
     }
-    EXPECT_EQ(g.allCalm, 0);
-    EXPECT_EQ(g.noWindSpeed, 0);
+    EXPECT_FALSE(g.allCalm);
+    EXPECT_FALSE(g.noWindSpeed);
 }
 
 TEST_F(OpenDataReader, LeadingHoursMayGoBelowZero) {
@@ -139,11 +139,11 @@ TEST_F(OpenDataReader, NamesTheWindDirectionOfARecord) {
 TEST_F(OpenDataReader, DerivesTheDewPointFromHumidityWhenTheAnswerHasNone) {
     readAndFinish(answer({record(fintAt(14), {"\"hr\" : 50.0", "\"ta\" : 20.0"}),
                           record(fintAt(15), {"\"hr\" : 100.0", "\"ta\" : 10.0"})}));
-    EXPECT_EQ(g.hasDewPointSeries, 0);
+    EXPECT_FALSE(g.hasDewPointSeries);
     EXPECT_EQ(g.dewPoint[22], 9);
     EXPECT_EQ(g.dewPoint[23], 10);
     EXPECT_EQ(g.humidity, 100);
-    EXPECT_EQ(g.hasHumiditySeries, 1);
+    EXPECT_TRUE(g.hasHumiditySeries);
 }
 
 // Purpose: the header date and time are those of the last record, made local;
@@ -175,7 +175,7 @@ TEST_F(OpenDataReader, TitlesTheGraphWithTheFirstStationName) {
     readAndFinish(twoNames);
     EXPECT_EQ(g.title, "MADRID RETIRO - MADRID");
 
-    session.selection.emaManual = 1;
+    session.selection.emaManual = true;
     readAndFinish(twoNames);
     EXPECT_EQ(g.title, "MADRID RETIRO");
 }
@@ -188,7 +188,7 @@ TEST_F(OpenDataReader, DropsValuesMetBeforeTheFirstRecord) {
     EXPECT_EQ(g.temperature[23], 5);
     EXPECT_EQ(g.hour[23], 14);
     EXPECT_EQ(g.title, "");
-    EXPECT_EQ(session.emaGraphShown, 0);
+    EXPECT_FALSE(session.view.emaGraphShown);
 }
 
 TEST_F(OpenDataReader, KeepsTheNewestTwentyFourRecordsOfALongerAnswer) {
@@ -231,19 +231,19 @@ TEST_F(OpenDataReader, ClearsTheSlotsEvenWhenTheAnswerIsMissing) {
     g.temperature.fill(21);
     g.windDirection.fill("SW");
     g.emaSlotCount = 24;
-    g.hasGust = 1;
-    g.noPressure = 1;
+    g.hasGust = true;
+    g.noPressure = true;
     EXPECT_FALSE(ReadOpenDataRecords(session, places.settingsFolder() / "none.tmp", true, "X"));
     EXPECT_EQ(g.emaSlotCount, 0);
     EXPECT_EQ(g.temperature[5], 0);
     EXPECT_TRUE(g.windDirection[5].empty());
-    EXPECT_EQ(g.hasGust, 0);
-    EXPECT_EQ(g.noPressure, 0);
+    EXPECT_FALSE(g.hasGust);
+    EXPECT_FALSE(g.noPressure);
     finishOpenDataSeries(session);
     EXPECT_EQ(g.temperature[23], kMissing);
-    EXPECT_EQ(g.allCalm, 1);
-    EXPECT_EQ(g.noWindSpeed, 1);
-    EXPECT_EQ(g.noPressure, 1);
+    EXPECT_TRUE(g.allCalm);
+    EXPECT_TRUE(g.noWindSpeed);
+    EXPECT_TRUE(g.noPressure);
 }
 
 TEST_F(OpenDataReader, DeletesTheAnswerOnlyWhenAsked) {
@@ -258,14 +258,14 @@ TEST_F(OpenDataReader, DeletesTheAnswerOnlyWhenAsked) {
 TEST_F(OpenDataReader, ReadsTheOutcomeOfTheIndexAnswer) {
     ASSERT_TRUE(
         readAnswer("{\n  \"descripcion\" : \"inexitoso\",\n  \"datos\" : \"https://x/sh/1\"\n}"));
-    EXPECT_EQ(session.openDataSuccess, 1);
-    EXPECT_EQ(session.openDataDataUrl, "https://x/sh/1");
-    EXPECT_EQ(session.openDataKeyExpired, 0);
-    EXPECT_EQ(session.openDataKeyInvalid, 0);
+    EXPECT_TRUE(session.retrieval.openDataSuccess);
+    EXPECT_EQ(session.retrieval.openDataDataUrl, "https://x/sh/1");
+    EXPECT_FALSE(session.retrieval.openDataKeyExpired);
+    EXPECT_FALSE(session.retrieval.openDataKeyInvalid);
     EXPECT_FALSE(std::filesystem::exists(places.settingsFolder() / "webAemet.tmp"));
 
     EXPECT_FALSE(ReadOpenDataAnswer(session, places.settingsFolder() / "none.tmp", true));
-    EXPECT_EQ(session.openDataSuccess, 1); // nothing is cleared by a missing answer
+    EXPECT_TRUE(session.retrieval.openDataSuccess); // nothing is cleared by a missing answer
 }
 
 // Purpose: no answer, however broken, crashes, hangs or overruns the slots.

@@ -40,9 +40,9 @@ TEST(OpenDataSamples, MadridRetiroGivesItsTwentyThreeHours) {
     const GraphSeries& g = s.graph;
     EXPECT_EQ(g.emaSlotCount, 23);
     EXPECT_EQ(g.title, "MADRID RETIRO - MADRID");
-    EXPECT_EQ(s.emaGraphShown, 1);
+    EXPECT_TRUE(s.view.emaGraphShown);
     EXPECT_EQ(g.altitudeMetres, 667);
-    EXPECT_EQ(g.pressureIsStation, 1);
+    EXPECT_TRUE(g.pressureIsStation);
     EXPECT_EQ(g.hour[0], 13);
     EXPECT_EQ(g.temperature[0], kMissing);
     EXPECT_EQ(g.hour[1], 14);
@@ -57,9 +57,9 @@ TEST(OpenDataSamples, MadridRetiroGivesItsTwentyThreeHours) {
     EXPECT_EQ(g.day, 9);
     EXPECT_EQ(g.lastTime, 1300);
     // The station measures no wind.
-    EXPECT_EQ(g.noWindSpeed, 1);
-    EXPECT_EQ(g.allCalm, 1);
-    EXPECT_EQ(g.noPressure, 0);
+    EXPECT_TRUE(g.noWindSpeed);
+    EXPECT_TRUE(g.allCalm);
+    EXPECT_FALSE(g.noPressure);
 }
 
 TEST(OpenDataSamples, AlicanteStationsFillTheLastTwoSlots) {
@@ -101,10 +101,10 @@ TEST(OpenDataSamples, SevillaGivesOneHour) {
 
 TEST(OpenDataSamples, IndexAnswerPointsToTheData) {
     const SessionState s = outcomeOf(sample("quoted_index_exito_observacion_estacion.json"));
-    EXPECT_EQ(s.openDataSuccess, 1);
-    EXPECT_EQ(s.openDataDataUrl, "https://opendata.aemet.es/opendata/sh/d59fcb02");
-    EXPECT_EQ(s.openDataKeyExpired, 0);
-    EXPECT_EQ(s.openDataKeyInvalid, 0);
+    EXPECT_TRUE(s.retrieval.openDataSuccess);
+    EXPECT_EQ(s.retrieval.openDataDataUrl, "https://opendata.aemet.es/opendata/sh/d59fcb02");
+    EXPECT_FALSE(s.retrieval.openDataKeyExpired);
+    EXPECT_FALSE(s.retrieval.openDataKeyInvalid);
 }
 
 // Purpose: which refusals the program recognises. AEMET's "datos expirados"
@@ -123,9 +123,9 @@ TEST(OpenDataSamples, RecognisesTheRefusalsItKnows) {
     };
     for (const Case& c : cases) {
         const SessionState s = outcomeOf(c.file);
-        EXPECT_EQ(s.openDataSuccess, c.success) << c.file;
-        EXPECT_EQ(s.openDataKeyExpired, c.expired) << c.file;
-        EXPECT_EQ(s.openDataKeyInvalid, c.invalid) << c.file;
+        EXPECT_EQ(s.retrieval.openDataSuccess, c.success) << c.file;
+        EXPECT_EQ(s.retrieval.openDataKeyExpired, c.expired) << c.file;
+        EXPECT_EQ(s.retrieval.openDataKeyInvalid, c.invalid) << c.file;
     }
 }
 
@@ -133,27 +133,27 @@ TEST(OpenDataSamples, RecognisesTheRefusalsItKnows) {
 // index still says "exito" but gives no address, the data give no record.
 TEST(OpenDataSamples, ReindentedAnswersGiveNoData) {
     const SessionState index = outcomeOf(sample("ha_station-3195.json"));
-    EXPECT_EQ(index.openDataSuccess, 1);
-    EXPECT_EQ(index.openDataDataUrl, "");
+    EXPECT_TRUE(index.retrieval.openDataSuccess);
+    EXPECT_EQ(index.retrieval.openDataDataUrl, "");
     for (const char* name : {"ha_station-3195-data.json", "ha_station-list-data.json"}) {
         const SessionState s = graphOf(sample(name), "MADRID", 1);
         EXPECT_EQ(s.graph.emaSlotCount, 0) << name;
-        EXPECT_EQ(s.emaGraphShown, 0) << name;
-        EXPECT_EQ(s.graph.noPressure, 1) << name;
+        EXPECT_FALSE(s.view.emaGraphShown) << name;
+        EXPECT_TRUE(s.graph.noPressure) << name;
     }
 }
 
 TEST(OpenDataSamples, DemoAnswersGiveTwoFullDays) {
     const SessionState index = outcomeOf(demo("indice_8019.json"));
-    EXPECT_EQ(index.openDataSuccess, 1);
-    EXPECT_EQ(index.openDataDataUrl, "https://opendata.aemet.es/opendata/sh/5e8c1d27");
-    EXPECT_EQ(outcomeOf(demo("indice_3195.json")).openDataDataUrl,
+    EXPECT_TRUE(index.retrieval.openDataSuccess);
+    EXPECT_EQ(index.retrieval.openDataDataUrl, "https://opendata.aemet.es/opendata/sh/5e8c1d27");
+    EXPECT_EQ(outcomeOf(demo("indice_3195.json")).retrieval.openDataDataUrl,
               "https://opendata.aemet.es/opendata/sh/a3f40b6e");
 
     const GraphSeries alicante = graphOf(demo("datos_8019.json"), "ALICANTE", 2).graph;
     EXPECT_EQ(alicante.emaSlotCount, 24);
     EXPECT_EQ(alicante.title, "ALICANTE-ELCHE/AEROPUERTO - ALICANTE");
-    EXPECT_EQ(alicante.hasDewPointSeries, 1);
+    EXPECT_TRUE(alicante.hasDewPointSeries);
     EXPECT_EQ(alicante.hour[0], 13);
     EXPECT_EQ(alicante.temperature[0], 31);
     EXPECT_EQ(alicante.dewPoint[0], 18);
@@ -165,18 +165,18 @@ TEST(OpenDataSamples, DemoAnswersGiveTwoFullDays) {
     EXPECT_EQ(alicante.day, 17);
     EXPECT_EQ(alicante.month, 7);
     EXPECT_EQ(alicante.year, 2026);
-    EXPECT_EQ(alicante.allCalm, 0);
+    EXPECT_FALSE(alicante.allCalm);
 
     const GraphSeries retiro = graphOf(demo("datos_3195.json"), "MADRID", 2).graph;
     EXPECT_EQ(retiro.emaSlotCount, 24);
     EXPECT_EQ(retiro.title, "MADRID RETIRO - MADRID");
-    EXPECT_EQ(retiro.hasDewPointSeries, 0);
+    EXPECT_FALSE(retiro.hasDewPointSeries);
     EXPECT_EQ(retiro.temperature[0], 34);
     EXPECT_EQ(retiro.dewPoint[0], 9); // from humidity 21 % at 34.4 °C
     EXPECT_EQ(retiro.temperature[23], 33);
     EXPECT_EQ(retiro.pressure[23], 939);
-    EXPECT_EQ(retiro.noWindSpeed, 1);
-    EXPECT_EQ(retiro.allCalm, 1);
+    EXPECT_TRUE(retiro.noWindSpeed);
+    EXPECT_TRUE(retiro.allCalm);
 }
 
 // Every stored answer goes through both readers without harm.

@@ -13,7 +13,7 @@ TEST(OpenDataSeries, KeepsZeroTemperaturesButNotZeroPressuresOrSpeeds) {
     SessionState session;
     GraphSeries& g = session.graph;
     g.emaSlotCount = 24;
-    g.hasDewPointSeries = 1;
+    g.hasDewPointSeries = true;
     g.windDirection.fill("N");
     g.pressure.fill(930);
     g.windSpeed.fill(5);
@@ -25,9 +25,9 @@ TEST(OpenDataSeries, KeepsZeroTemperaturesButNotZeroPressuresOrSpeeds) {
     EXPECT_EQ(g.humiditySeries[3], 0);
     EXPECT_EQ(g.pressure[3], kMissing);
     EXPECT_EQ(g.windSpeed[4], kMissing);
-    EXPECT_EQ(g.noPressure, 0);
-    EXPECT_EQ(g.noWindSpeed, 0);
-    EXPECT_EQ(g.allCalm, 0);
+    EXPECT_FALSE(g.noPressure);
+    EXPECT_FALSE(g.noWindSpeed);
+    EXPECT_FALSE(g.allCalm);
 }
 
 TEST(OpenDataSeries, MissingHumidityOrTemperatureGivesNoDewPoint) {
@@ -64,7 +64,7 @@ TEST(OpenDataSeries, ClampsTheRecordCountToTheSlots) {
         } else {
             EXPECT_EQ(g.temperature[23], kMissing) << count;
             EXPECT_EQ(g.hour[0], 100) << count; // nothing to count the hours from
-            EXPECT_EQ(g.allCalm, 1) << count;
+            EXPECT_TRUE(g.allCalm) << count;
         }
     }
 }

@@ -29,7 +29,7 @@ TEST(GraphExtremes, FindsTheSummerDayExtremes) {
     GraphSeries g;
     test::fillSummerDay(g);
     const DailyExtremes e = extremesOf(g);
-    EXPECT_EQ(e.hasTemperature, 1);
+    EXPECT_TRUE(e.hasTemperature);
     EXPECT_EQ(e.maxTemperature, 31);
     EXPECT_EQ(e.maxTemperatureHour, 14); // slots 14 and 15 hold 31: the later one, hour 14 UTC
     EXPECT_EQ(e.minTemperature, 14);
@@ -120,9 +120,9 @@ TEST(GraphExtremes, MissingQuantityKeepsOldValuesWithoutDrift) {
 TEST(GraphExtremes, NoTemperatureClearsHasTemperature) {
     GraphSeries g = emptySeries();
     DailyExtremes e;
-    e.hasTemperature = 1;
+    e.hasTemperature = true;
     startDailyExtremes(g, e);
-    EXPECT_EQ(e.hasTemperature, 0);
+    EXPECT_FALSE(e.hasTemperature);
     const SeriesRanges r = seriesRangesOf(g);
     EXPECT_FALSE(r.hasTemperature);
     EXPECT_FALSE(r.hasDewPoint);

@@ -37,7 +37,7 @@ inline void fillSummerDay(GraphSeries& g) {
         g.windSpeed[i] = kWind[i];
         g.windDirection[i] = kDirection[i];
     }
-    g.pressureIsStation = 0;
+    g.pressureIsStation = false;
 }
 
 // A session showing the summer day on a screen mapped one design unit per
@@ -45,9 +45,9 @@ inline void fillSummerDay(GraphSeries& g) {
 inline std::unique_ptr<SessionState> summerDaySession() {
     auto session = std::make_unique<SessionState>();
     fillSummerDay(session->graph);
-    session->graphShown = 1;
-    session->graphAvailable = 1;
-    session->drawScale = 1.0;
+    session->view.graphShown = true;
+    session->view.graphAvailable = true;
+    session->view.drawScale = 1.0;
     session->selection.timeOffsetHours = 0;
     session->selection.icao = "SAEZ"; // an airport without a catalogue display name
     return session;
@@ -55,14 +55,14 @@ inline std::unique_ptr<SessionState> summerDaySession() {
 
 // What a graph command and the view do with the graph on screen: prepare it
 // (titled from the airport catalogue), store what other commands read, and
-// paint it in the screen mapping, or the print mapping while printing is set.
+// paint it in the screen mapping at the session's scale, or on the printed page.
 // True when there was a graph to draw.
-inline bool drawGraph(DrawingCanvas& canvas, SessionState& session) {
+inline bool drawGraph(DrawingCanvas& canvas, SessionState& session, bool printing = false) {
     const GraphModel model =
         prepareGraph(session, airports::displayNameOf(session.selection.icao.str()));
     applyGraphModel(session, model);
     paintGraph(canvas, model,
-               session.printing ? PageMapping::print() : PageMapping::screen(session.drawScale));
+               printing ? PageMapping::print() : PageMapping::screen(session.view.drawScale));
     return model.drawable;
 }
 

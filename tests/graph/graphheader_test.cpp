@@ -97,7 +97,7 @@ TEST(GraphHeader, AutomaticStationShowsDashesInsteadOfNoData) {
     GraphSeries& g = session->graph;
     g.temperature[23] = g.dewPoint[23] = g.pressure[23] = g.windSpeed[23] = kMissing;
     g.windDirection[23] = "Calma";
-    session->emaGraphShown = 1;
+    session->view.emaGraphShown = true;
     EXPECT_EQ(utf8(graphHeaderLine2(*session)),
               " Temperatura: -ºC. Punto de rocío: -ºC. Humedad rel.: - %. Presión: - mb. Viento: - km/h. "
               "Dirección: Calma.");
@@ -112,9 +112,9 @@ TEST(GraphHeader, HumidityComesFromTheMeasuredSeriesWhenThereIsOne) {
     g.humiditySeries[5] = 61;
     g.banyeresHumiditySeries[5] = 73;
     EXPECT_EQ(slotHumidity(*session, 5), 52);
-    g.hasHumiditySeries = 1;
+    g.hasHumiditySeries = true;
     EXPECT_EQ(slotHumidity(*session, 5), 61);
-    session->banyeresGraph = 1;
+    session->view.banyeresGraph = true;
     EXPECT_EQ(slotHumidity(*session, 5), 73);
     EXPECT_EQ(slotHumidity(*session, 24), kMissing);
     EXPECT_EQ(slotHumidity(*session, -1), kMissing);

@@ -54,9 +54,9 @@ TEST(GraphRenderer, DrawsHeaderLinesAndKeepsCopies) {
     expectTextAt(canvas, line2, 0, 16);
     EXPECT_EQ(canvas.findText(line1)->font, fontA());
     EXPECT_EQ(canvas.findText(line1)->colour, kBlackColour);
-    EXPECT_EQ(session->headerLine1, line1);
-    EXPECT_EQ(session->headerLine2, line2);
-    EXPECT_EQ(session->headerTitle, "SAEZ");
+    EXPECT_EQ(session->view.headerLine1, line1);
+    EXPECT_EQ(session->view.headerLine2, line2);
+    EXPECT_EQ(session->view.headerTitle, "SAEZ");
     EXPECT_EQ(canvas.saveCount, 1);
     EXPECT_EQ(canvas.restoreCount, 1);
     ASSERT_EQ(canvas.mappings.size(), 1u);
@@ -92,7 +92,7 @@ TEST(GraphRenderer, DrawsLegendsInSeriesColours) {
         EXPECT_EQ(found->font, fontA()) << c.text;
     }
 
-    session->graph.pressureIsStation = 1;
+    session->graph.pressureIsStation = true;
     session->graph.altitudeMetres = 667;
     RecordingCanvas station = designCanvas();
     test::drawGraph(station, *session);
@@ -180,10 +180,10 @@ TEST(GraphRenderer, HourAxesWrapAfterMidnight) {
         auto session = test::summerDaySession();
         session->graph.hour[0] = c.firstHour;
         session->selection.timeOffsetHours = c.offset;
-        session->graphFromFile = c.fromFile;
+        session->view.graphFromFile = c.fromFile;
         RecordingCanvas canvas = designCanvas();
         test::drawGraph(canvas, *session);
-        EXPECT_EQ(session->axisStartHour, c.axisStart) << c.name;
+        EXPECT_EQ(session->view.axisStartHour, c.axisStart) << c.name;
         std::vector<std::string> labels;
         for (int k = 0; k < 12; ++k) {
             const auto texts = labelsAt(canvas, 100 + 20 * k, 255, 255);
@@ -204,36 +204,36 @@ TEST(GraphRenderer, TitleTakesTheCatalogueDisplayName) {
         auto session = test::summerDaySession();
         session->selection.icao = "LEAL";
         session->graph.title = original;
-        session->emaGraphShown = ema;
+        session->view.emaGraphShown = ema;
         RecordingCanvas canvas = designCanvas();
         test::drawGraph(canvas, *session);
         EXPECT_EQ(session->graph.title, ema ? original : expected);
-        EXPECT_EQ(session->headerTitle, session->graph.title);
+        EXPECT_EQ(session->view.headerTitle, session->graph.title);
     }
 }
 
 TEST(GraphRenderer, SetsCommandFlagsAndClearsTheSoundingDisplay) {
     for (int soundingAvailable : {0, 1}) {
         auto session = test::summerDaySession();
-        session->soundingAvailable = soundingAvailable;
-        session->soundingShown = 1;
-        session->sounding.rowsAllocated = 1;
-        session->view.ceilingEnabled = 1;
-        session->view.zoomEnabled = 1;
+        session->view.soundingAvailable = soundingAvailable;
+        session->view.soundingShown = true;
+        session->sounding.rowsAllocated = true;
+        session->view.commands.ceilingEnabled = true;
+        session->view.commands.zoomEnabled = true;
         RecordingCanvas canvas = designCanvas();
         test::drawGraph(canvas, *session);
-        const ViewFlags& v = session->view;
-        EXPECT_EQ(v.tableEnabled, 1);
-        EXPECT_EQ(v.cloudsEnabled, 1);
-        EXPECT_EQ(v.qnhEnabled, 1);
-        EXPECT_EQ(v.ceilingEnabled, 0);
+        const ViewFlags& v = session->view.commands;
+        EXPECT_TRUE(v.tableEnabled);
+        EXPECT_TRUE(v.cloudsEnabled);
+        EXPECT_TRUE(v.qnhEnabled);
+        EXPECT_FALSE(v.ceilingEnabled);
         EXPECT_EQ(v.swapEnabled, soundingAvailable);
-        EXPECT_EQ(v.printEnabled, 1);
-        EXPECT_EQ(v.saveAsEnabled, 1);
-        EXPECT_EQ(v.statsEnabled, 1);
-        EXPECT_EQ(v.zoomEnabled, 0);
-        EXPECT_EQ(session->soundingShown, 0);
-        EXPECT_EQ(session->sounding.rowsAllocated, 0);
+        EXPECT_TRUE(v.printEnabled);
+        EXPECT_TRUE(v.saveAsEnabled);
+        EXPECT_TRUE(v.statsEnabled);
+        EXPECT_FALSE(v.zoomEnabled);
+        EXPECT_FALSE(session->view.soundingShown);
+        EXPECT_FALSE(session->sounding.rowsAllocated);
     }
 }
 
@@ -242,14 +242,14 @@ TEST(GraphRenderer, SetsCommandFlagsAndClearsTheSoundingDisplay) {
 TEST(GraphRenderer, NoTemperatureDrawsNothingAndReportsNoData) {
     auto session = test::summerDaySession();
     session->graph.temperature.fill(kMissing);
-    session->extremes.hasTemperature = 1;
+    session->extremes.hasTemperature = true;
     RecordingCanvas canvas = designCanvas();
     EXPECT_FALSE(test::drawGraph(canvas, *session));
     EXPECT_TRUE(canvas.empty());
     EXPECT_TRUE(canvas.mappings.empty());
-    EXPECT_EQ(session->extremes.hasTemperature, 0);
-    EXPECT_EQ(session->view.statsEnabled, 1);
-    EXPECT_EQ(session->headerLine1, "");
+    EXPECT_FALSE(session->extremes.hasTemperature);
+    EXPECT_TRUE(session->view.commands.statsEnabled);
+    EXPECT_EQ(session->view.headerLine1, "");
     EXPECT_EQ(text::toUtf8(noGraphDataMessage()), "La estación seleccionada no posee ningún dato actualmente");
 }
 
@@ -261,7 +261,7 @@ TEST(GraphRenderer, CalmLastHourIsShownOnceThenMissing) {
     session->graph.temperature[3] = 150;
     RecordingCanvas first = designCanvas();
     test::drawGraph(first, *session);
-    EXPECT_NE(session->headerLine2.find("Viento: 0 km/h."), std::string::npos);
+    EXPECT_NE(session->view.headerLine2.find("Viento: 0 km/h."), std::string::npos);
     EXPECT_EQ(session->graph.windSpeed[23], kMissing);
     EXPECT_EQ(session->graph.temperature[3], kMissing);
     const auto windGaps = first.segmentsOf(kWindSpeedColour, PenStyle::Solid);
@@ -270,22 +270,22 @@ TEST(GraphRenderer, CalmLastHourIsShownOnceThenMissing) {
 
     RecordingCanvas second = designCanvas();
     test::drawGraph(second, *session);
-    EXPECT_NE(session->headerLine2.find("Viento: - km/h."), std::string::npos);
+    EXPECT_NE(session->view.headerLine2.find("Viento: - km/h."), std::string::npos);
 }
 
 // Purpose: a document graph gets noPressure and allCalm from its own slots;
 // "Calma" is traced like any other word when not every slot holds it.
 TEST(GraphRenderer, GraphFromFileSetsNoPressureAndAllCalm) {
     auto session = test::summerDaySession();
-    session->graphFromFile = 1;
+    session->view.graphFromFile = true;
     session->graph.pressure.fill(kMissing);
     for (auto& d : session->graph.windDirection) {
         d = "Calma";
     }
     RecordingCanvas canvas = designCanvas();
     test::drawGraph(canvas, *session);
-    EXPECT_EQ(session->graph.noPressure, 1);
-    EXPECT_EQ(session->graph.allCalm, 1);
+    EXPECT_TRUE(session->graph.noPressure);
+    EXPECT_TRUE(session->graph.allCalm);
     EXPECT_TRUE(canvas.segmentsOf(kWindDirectionColour).empty());
     EXPECT_TRUE(canvas.segmentsOf(kPressureColour).empty());
     EXPECT_TRUE(canvas.findText("977"));
@@ -296,7 +296,7 @@ TEST(GraphRenderer, GraphFromFileSetsNoPressureAndAllCalm) {
     }
     RecordingCanvas traced = designCanvas();
     test::drawGraph(traced, *live);
-    EXPECT_EQ(live->graph.allCalm, 0);
+    EXPECT_FALSE(live->graph.allCalm);
     EXPECT_TRUE(traced.hasSegment({460, 310}, {470, 310}));
 }
 
@@ -305,30 +305,27 @@ TEST(GraphRenderer, GraphFromFileSetsNoPressureAndAllCalm) {
 // units in the print mapping.
 TEST(GraphRenderer, ScreenAndPrintMappings) {
     auto session = test::summerDaySession();
-    session->drawScale = kScreenScale;
+    session->view.drawScale = kScreenScale;
     RecordingCanvas screen(1920, 1080, 96);
     test::drawGraph(screen, *session);
     EXPECT_EQ(screen.mappings.at(0), Mapping::Screen);
-    const auto line2 = screen.findText(session->headerLine2);
+    const auto line2 = screen.findText(session->view.headerLine2);
     ASSERT_TRUE(line2);
     EXPECT_EQ(line2->y, 27); // 16 · 1.8 · 0.96 = 27.6
     EXPECT_EQ(line2->font, fontE());
     EXPECT_EQ(screen.findText("mb")->font, fontA());
     EXPECT_TRUE(screen.hasSegment({195, 146}, {195, 423})); // the temperature axis
-    session->printing = 1;
     RecordingCanvas printer(4960, 7015, 600);
-    test::drawGraph(printer, *session);
+    test::drawGraph(printer, *session, true);
     EXPECT_EQ(printer.mappings.at(0), Mapping::Print);
-    EXPECT_EQ(printer.findText(session->headerLine2)->y, 16);
-    EXPECT_EQ(printer.findText(session->headerLine2)->font, fontA());
+    EXPECT_EQ(printer.findText(session->view.headerLine2)->y, 16);
+    EXPECT_EQ(printer.findText(session->view.headerLine2)->font, fontA());
     EXPECT_EQ(printer.findText("mb")->font, fontB());
     EXPECT_TRUE(printer.hasSegment({85, 85}, {85, 245}));
 
-    session->printing = 0;
-    session->drawScale = kScreenScale;
     RecordingCanvas smallFonts(1920, 1080, 120);
     test::drawGraph(smallFonts, *session);
-    EXPECT_EQ(smallFonts.findText(session->headerLine2)->font, fontB());
+    EXPECT_EQ(smallFonts.findText(session->view.headerLine2)->font, fontB());
     EXPECT_EQ(smallFonts.findText("mb")->font, fontD());
 }
 
@@ -385,14 +382,14 @@ TEST(GraphRenderer, DegenerateSeriesGiveSaneScales) {
     g.lastTime = INT_MIN;
     g.altitudeMetres = INT_MIN;
     g.gustSpeed = INT_MAX;
-    g.hasGust = 1;
+    g.hasGust = true;
     hostile->selection.timeOffsetHours = INT_MIN;
-    hostile->drawScale = 1e300;
+    hostile->view.drawScale = 1e300;
     RecordingCanvas c(INT_MAX, INT_MAX, 1);
     ASSERT_TRUE(test::drawGraph(c, *hostile));
     EXPECT_TRUE(withinDevice(c));
     RecordingCanvas again = designCanvas();
-    hostile->drawScale = 1.0;
+    hostile->view.drawScale = 1.0;
     test::drawGraph(again, *hostile);
     EXPECT_TRUE(withinDevice(again));
 }

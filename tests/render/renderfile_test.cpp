@@ -31,7 +31,7 @@ DrawFunction graphOf(SessionState& session) {
 
 std::unique_ptr<SessionState> screenSession() {
     auto session = test::summerDaySession();
-    session->drawScale = kScreenScale;
+    session->view.drawScale = kScreenScale;
     session->graph.title = text::cp1252("Aeropuerto de Málaga - Costa del Sol");
     return session;
 }
@@ -124,7 +124,7 @@ TEST(RenderFile, WritesTheGraphAsPdfThatPopplerRenders) {
     auto session = screenSession();
     ASSERT_EQ(renderToFile(file, RenderOptions{}, graphOf(*session)), "");
     keep(file);
-    EXPECT_DOUBLE_EQ(session->drawScale, kScreenScale);
+    EXPECT_DOUBLE_EQ(session->view.drawScale, kScreenScale);
     const std::string pdf = test::readFile(file);
     ASSERT_GE(pdf.size(), 5u);
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");

@@ -14,11 +14,11 @@ TEST(SessionState, StartsWithTheDocumentedValues) {
     EXPECT_EQ(s.selection.icao, "LEAL");
     EXPECT_EQ(text::toUtf8(s.selection.country.str()), "ESPAÑA");
     EXPECT_EQ(s.selection.timeOffsetHours, 1);
-    EXPECT_DOUBLE_EQ(s.drawScale, 0.96);
-    EXPECT_EQ(s.graphShown + s.emaGraphShown + s.soundingShown + s.graphAvailable +
-                  s.soundingAvailable,
+    EXPECT_DOUBLE_EQ(s.view.drawScale, 0.96);
+    EXPECT_EQ(s.view.graphShown + s.view.emaGraphShown + s.view.soundingShown + s.view.graphAvailable +
+                  s.view.soundingAvailable,
               0);
-    EXPECT_EQ(s.view.tableEnabled + s.view.zoomEnabled + s.view.swapEnabled, 0);
+    EXPECT_EQ(s.view.commands.tableEnabled + s.view.commands.zoomEnabled + s.view.commands.swapEnabled, 0);
     EXPECT_EQ(s.emaList.records.size(), 1000u);
     EXPECT_EQ(s.emaList.count, 0);
     EXPECT_EQ(kMissing, 6666);
@@ -46,24 +46,24 @@ TEST(SessionState, FixedFieldsAreBoundedCopies) {
 // one while none was ever read releases nothing.
 TEST(SessionState, ReleasesSoundingRowsOnlyWhenThereAreAny) {
     SessionState s;
-    s.sounding.simulationRequested = 1;
+    s.sounding.simulationRequested = true;
     s.releaseSoundingRows();
-    EXPECT_EQ(s.sounding.simulationRequested, 1) << "nothing was allocated yet";
+    EXPECT_TRUE(s.sounding.simulationRequested) << "nothing was allocated yet";
 
     s.allocateSoundingRows(40);
-    s.sounding.rowsAllocated = 1;
+    s.sounding.rowsAllocated = true;
     EXPECT_EQ(s.sounding.count, 40);
     EXPECT_EQ(s.sounding.levels.size(), 40u);
     s.releaseSoundingRows();
     EXPECT_TRUE(s.sounding.levels.empty());
     EXPECT_EQ(s.sounding.count, 0);
-    EXPECT_EQ(s.sounding.simulationRequested, 0);
+    EXPECT_FALSE(s.sounding.simulationRequested);
 
-    s.sounding.rowsAllocated = 0;
-    s.soundingAvailable = 1; // a loaded sounding counts as well
-    s.sounding.simulationRequested = 1;
+    s.sounding.rowsAllocated = false;
+    s.view.soundingAvailable = true; // a loaded sounding counts as well
+    s.sounding.simulationRequested = true;
     s.releaseSoundingRows();
-    EXPECT_EQ(s.sounding.simulationRequested, 0);
+    EXPECT_FALSE(s.sounding.simulationRequested);
 }
 
 TEST(SessionState, NeverAllocatesMoreRowsThanTheMirrorHolds) {

@@ -25,7 +25,6 @@ TEST(LinkLists, LoadsBothFilesAndTellsWhichWereThere) {
 
     LinkLists lists;
     lists.favouriteCount = 3;
-    lists.browserPath = "/usr/bin/navegador";
     LinkFilesFound found = loadLinkLists(lists, folder);
     EXPECT_TRUE(found.links);
     EXPECT_FALSE(found.favourites);
@@ -33,7 +32,6 @@ TEST(LinkLists, LoadsBothFilesAndTellsWhichWereThere) {
     EXPECT_EQ(lists.linkNames[0], "Enlace 1 ");
     EXPECT_EQ(lists.linkAddresses[9], "https://e10.es ");
     EXPECT_EQ(lists.favouriteCount, 0);
-    EXPECT_EQ(lists.browserPath, "/usr/bin/navegador");
 
     // An empty file is there (its submenu has no items); a missing one is not.
     test::writeFile(folder / kFavouritesFileName, "");

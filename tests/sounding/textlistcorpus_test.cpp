@@ -50,7 +50,7 @@ TEST(TextListCorpus, EveryRealPageGivesADefinedSounding) {
         const SoundingProfile& s = session.sounding;
         EXPECT_LE(s.count, kMirrorRows) << page;
         EXPECT_EQ(s.levels.size(), static_cast<std::size_t>(s.count)) << page;
-        if (session.soundingShown) {
+        if (session.view.soundingShown) {
             ++shown;
             EXPECT_GE(s.count, 2) << page;
             EXPECT_TRUE(ui.messages.empty()) << page;
@@ -123,7 +123,7 @@ TEST(TextListCorpus, ErrorPageHasNoRows) {
         SessionState session;
         std::filesystem::copy_file(uwyo() / file, places.tempFolder() / tempfiles::kSoundingList);
         loadObservedSounding(session, ui, places.tempFolder());
-        EXPECT_EQ(session.soundingShown, 0) << file;
+        EXPECT_FALSE(session.view.soundingShown) << file;
         EXPECT_EQ(session.sounding.count, 0) << file;
         // "Can't get … Observations at …" is taken for the header line, so the
         // page reads as a sounding without rows.

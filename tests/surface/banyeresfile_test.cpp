@@ -13,13 +13,13 @@ namespace {
 TEST(BanyeresReader, ReadsTheConsoleExportOverAnyPreviousSeries) {
     GraphSeries previous;
     previous.title = "Aeropuerto de Barajas - Madrid";
-    previous.pressureIsStation = 0;
+    previous.pressureIsStation = false;
     text::StreamReader file(
         test::readFile(test::dataPath() / "surface" / "banyeres" / "downld02_halfhourly.txt"));
     const BanyeresTable table = readBanyeresFile(file, previous);
     EXPECT_EQ(table.problem, BanyeresTable::Problem::None);
     EXPECT_EQ(table.graph.title, "Banyeres, Alicante");
-    EXPECT_EQ(table.graph.pressureIsStation, 1);
+    EXPECT_TRUE(table.graph.pressureIsStation);
     EXPECT_EQ(table.graph.altitudeMetres, 729);
     EXPECT_EQ(table.graph.lastTime, 2230);
     EXPECT_EQ(table.graph.temperature[23], 9);
@@ -36,7 +36,7 @@ TEST(BanyeresReader, ShortFilesAreNoTable) {
         const BanyeresTable table = readBanyeresFile(file, previous);
         EXPECT_EQ(table.problem, BanyeresTable::Problem::TooFewLines);
         EXPECT_EQ(table.graph.title, "Banyeres, Alicante");
-        EXPECT_EQ(table.graph.altitudeKnown, 1);
+        EXPECT_TRUE(table.graph.altitudeKnown);
         EXPECT_EQ(table.graph.temperature[0], 17);
     }
 }

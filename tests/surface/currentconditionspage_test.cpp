@@ -57,8 +57,8 @@ TEST_F(CurrentConditionsPageReader, ReadsTheMadridPage) {
     readFixture("LEMD");
     EXPECT_EQ(graph().title, "Madrid / Barajas, Spain");
     EXPECT_EQ(graph().altitudeMetres, 582);
-    EXPECT_EQ(graph().altitudeKnown, 1);
-    EXPECT_EQ(graph().pressureIsStation, 1);
+    EXPECT_TRUE(graph().altitudeKnown);
+    EXPECT_TRUE(graph().pressureIsStation);
     EXPECT_EQ(graph().year, 2017);
     EXPECT_EQ(graph().month, 7);
     EXPECT_EQ(graph().day, 29);
@@ -97,11 +97,11 @@ TEST_F(CurrentConditionsPageReader, ReducesPressuresOnlyWhenThePageGivesTheEleva
 
     // The command starts every page from QNH.
     icao = "TEST";
-    graph().pressureIsStation = 0;
-    graph().altitudeKnown = 0;
+    graph().pressureIsStation = false;
+    graph().altitudeKnown = false;
     readText(header("(TEST) 40-27N 003-33W\n") + row(7, 25, 8, "(1018 hPa)", "SW 10 MPH"));
-    EXPECT_EQ(graph().pressureIsStation, 0);
-    EXPECT_EQ(graph().altitudeKnown, 0);
+    EXPECT_FALSE(graph().pressureIsStation);
+    EXPECT_FALSE(graph().altitudeKnown);
     EXPECT_EQ(graph().pressure[23], 1018);
     EXPECT_EQ(graph().windSpeed[23], 16);
 }

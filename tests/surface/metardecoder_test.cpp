@@ -314,11 +314,11 @@ TEST(MetarDecoder, SurvivesHostileWords) {
 
 TEST(MetarDecoder, StoresWhatEveryDecodingLeavesInTheSeries) {
     GraphSeries series;
-    series.hasGust = 1;
+    series.hasGust = true;
     series.gustSpeed = 70;
     storeReportInSeries(decode("LEMD 011200Z 22010KT 9999 FEW040 20/10 Q1015 TEMPO 4000"), series);
-    EXPECT_EQ(series.hasTrend, 1);
-    EXPECT_EQ(series.hasGust, 0);
+    EXPECT_TRUE(series.hasTrend);
+    EXPECT_FALSE(series.hasGust);
     EXPECT_EQ(utf8(series.skyText),
               "Capa con algunas nubes aisladas (1/8) a 1219 mts. de altura (sobre el suelo).\n");
     EXPECT_TRUE(utf8(series.skyReport).find(kTrend) != std::string::npos);

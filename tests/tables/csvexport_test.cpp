@@ -48,7 +48,7 @@ TEST(CsvExport, MatchesHandWrittenFiles) {
     for (const Case& c : cases) {
         const auto s = c.session();
         const std::string expected = golden(c.golden);
-        const std::string text = s->soundingShown ? soundingCsv(*s, ExportMode::Individual)
+        const std::string text = s->view.soundingShown ? soundingCsv(*s, ExportMode::Individual)
                                                   : graphCsv(*s, ExportMode::Individual);
         EXPECT_EQ(text, expected) << c.golden;
         const fs::path path = places.root() / c.golden;

@@ -35,7 +35,7 @@ TEST(ExportRows, ExportHourAdvancesByTheOffset) {
     for (const Case& c : cases) {
         SessionState s;
         s.selection.timeOffsetHours = c.offset;
-        s.graphFromFile = c.local;
+        s.view.graphFromFile = c.local;
         EXPECT_EQ(exportHour(s, c.hour), c.expected) << c.hour << " offset " << c.offset;
     }
 }
@@ -44,9 +44,9 @@ TEST(ExportRows, ExportHourAdvancesByTheOffset) {
 TEST(ExportRows, WhatIsExported) {
     SessionState s;
     EXPECT_EQ(exportContentOf(s), ExportContent::None);
-    s.soundingShown = 1;
+    s.view.soundingShown = true;
     EXPECT_EQ(exportContentOf(s), ExportContent::Sounding);
-    s.emaGraphShown = 1;
+    s.view.emaGraphShown = true;
     EXPECT_EQ(exportContentOf(s), ExportContent::Graph);
 }
 

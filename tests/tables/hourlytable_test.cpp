@@ -27,8 +27,8 @@ TEST(HourlyTable, ShownHourFollowsTheOffsetUnlessTheHoursAreLocal) {
     for (const Case& c : cases) {
         SessionState s;
         s.selection.timeOffsetHours = c.offset;
-        s.graphFromFile = c.fromFile;
-        s.banyeresGraph = c.banyeres;
+        s.view.graphFromFile = c.fromFile;
+        s.view.banyeresGraph = c.banyeres;
         EXPECT_EQ(tableHour(s, c.hour), c.expected) << c.hour << " offset " << c.offset;
     }
 }
@@ -77,7 +77,7 @@ TEST(HourlyTable, HumidityRules) {
         s.graph.dewPoint.fill(c.td);
         s.graph.hasHumiditySeries = c.hasSeries;
         s.graph.humiditySeries.fill(c.series);
-        s.banyeresGraph = c.banyeres;
+        s.view.banyeresGraph = c.banyeres;
         s.graph.banyeresHumiditySeries.fill(c.banyeresValue);
         const DataTable table = hourlyTable(s);
         EXPECT_EQ(table.rows[7][2], c.dewPointCell) << c.name;
@@ -160,12 +160,12 @@ TEST(HourlyTable, ExtremesAreHighlightedWhereverTheyOccur) {
 // Purpose: what the dialog needs besides the cells.
 TEST(HourlyTable, CaptionHeadersAndWidths) {
     auto s = test::airportDay10();
-    s->headerLine1 = text::cp1252(" Últimos datos del día 10/03/2024 a las 13.30 horas:      LEMD");
-    s->headerLine2 = "linea 2";
-    s->headerTitle = "LEMD";
+    s->view.headerLine1 = text::cp1252(" Últimos datos del día 10/03/2024 a las 13.30 horas:      LEMD");
+    s->view.headerLine2 = "linea 2";
+    s->view.headerTitle = "LEMD";
     const DataTable table = hourlyTable(*s);
     EXPECT_EQ(utf8(table.caption), "Datos Horarios Gráfica");
-    EXPECT_EQ(table.headerLine1, s->headerLine1);
+    EXPECT_EQ(table.headerLine1, s->view.headerLine1);
     EXPECT_EQ(table.headerLine2, "linea 2");
     EXPECT_EQ(table.title, "LEMD");
     EXPECT_EQ(table.fontName, "MS Sans Serif");
@@ -185,8 +185,8 @@ TEST(HourlyTable, CaptionHeadersAndWidths) {
 // headers, then the rows, tab-separated.
 TEST(HourlyTable, PlainText) {
     auto s = test::airportDay1();
-    s->headerLine1 = "uno";
-    s->headerLine2 = "dos";
+    s->view.headerLine1 = "uno";
+    s->view.headerLine2 = "dos";
     const std::string text = tableAsText(hourlyTable(*s));
     const std::string expectedStart = "uno\ndos\nHora\tTemperatura \xBA"
                                       "C\tPunto Roc\xEDo \xBA"

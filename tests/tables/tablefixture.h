@@ -38,7 +38,7 @@ inline std::unique_ptr<SessionState> airportDay10() {
     g.year = 2024;
     g.lastTime = 1330;
     g.title = "LEMD";
-    g.pressureIsStation = 1;
+    g.pressureIsStation = true;
     for (int i = 0; i < 24; ++i) {
         g.hour[i] = (13 + i) % 24;
         g.temperature[i] = kSlots[i].t;
@@ -48,8 +48,8 @@ inline std::unique_ptr<SessionState> airportDay10() {
         g.windDirection[i] = kSlots[i].direction;
     }
     s->selection.timeOffsetHours = 1;
-    s->graphShown = 1;
-    s->graphAvailable = 1;
+    s->view.graphShown = true;
+    s->view.graphAvailable = true;
     return s;
 }
 
@@ -62,7 +62,7 @@ inline std::unique_ptr<SessionState> airportDay1() {
     g.year = 2024;
     g.lastTime = 730;
     g.title = "SCEL";
-    g.pressureIsStation = 0;
+    g.pressureIsStation = false;
     for (int i = 0; i < 24; ++i) {
         g.hour[i] = (8 + i) % 24;
         g.temperature[i] = 10;
@@ -72,7 +72,7 @@ inline std::unique_ptr<SessionState> airportDay1() {
         g.windDirection[i] = i == 5 ? "S" : "N";
     }
     s->selection.timeOffsetHours = 2;
-    s->graphShown = 1;
+    s->view.graphShown = true;
     return s;
 }
 
@@ -86,8 +86,8 @@ inline std::unique_ptr<SessionState> automaticStationDay15() {
     g.year = 2024;
     g.lastTime = 2200;
     g.title = "Valencia";
-    g.pressureIsStation = 0;
-    g.hasHumiditySeries = 1;
+    g.pressureIsStation = false;
+    g.hasHumiditySeries = true;
     for (int i = 0; i < 24; ++i) {
         g.hour[i] = i;
         g.temperature[i] = 20;
@@ -98,7 +98,7 @@ inline std::unique_ptr<SessionState> automaticStationDay15() {
         g.windDirection[i] = "SW";
     }
     s->selection.timeOffsetHours = -1;
-    s->emaGraphShown = 1;
+    s->view.emaGraphShown = true;
     return s;
 }
 
@@ -112,7 +112,7 @@ inline std::unique_ptr<SessionState> banyeresDay20() {
     g.year = 2024;
     g.lastTime = 0;
     g.title = "Banyeres, Alicante";
-    g.pressureIsStation = 1;
+    g.pressureIsStation = true;
     for (int i = 0; i < 24; ++i) {
         g.hour[i] = (i + 1) % 24;
         g.temperature[i] = i == 4 ? kMissing : 8;
@@ -123,8 +123,8 @@ inline std::unique_ptr<SessionState> banyeresDay20() {
         g.windDirection[i] = "E";
     }
     s->selection.timeOffsetHours = 1;
-    s->banyeresGraph = 1;
-    s->graphShown = 1;
+    s->view.banyeresGraph = true;
+    s->view.graphShown = true;
     return s;
 }
 
@@ -132,7 +132,7 @@ inline void setLevels(SessionState& s, std::initializer_list<SoundingRow> levels
     s.sounding.levels.assign(levels.begin(), levels.end());
     s.sounding.count = static_cast<int>(levels.size());
     std::copy(levels.begin(), levels.end(), s.sounding.mirror.begin());
-    s.sounding.rowsAllocated = 1;
+    s.sounding.rowsAllocated = true;
 }
 
 // A sounding of the text-list service (winds in knots): A Coruña, 5 March 2024, 12 UTC.
@@ -153,8 +153,8 @@ inline std::unique_ptr<SessionState> textListSounding() {
     sel.soundingMonth = "3";
     sel.soundingYear = "2024";
     sel.soundingHour = "12";
-    s->soundingShown = 1;
-    s->soundingAvailable = 1;
+    s->view.soundingShown = true;
+    s->view.soundingAvailable = true;
     return s;
 }
 
@@ -164,14 +164,14 @@ inline std::unique_ptr<SessionState> forecastSounding() {
     setLevels(*s, {{1008, 120, 18.3f, 7.2f, 48, 200, 18.4f},
                    {900, 1010, 11.8f, 2.1f, 52, 215, 27.7f},
                    {800, 1960, 4.4f, -3.9f, 55, 230, 36.2f}});
-    s->sounding.isForecast = 1;
+    s->sounding.isForecast = true;
     s->sounding.forecastTitle = "GFS 40.5N/3.5W 17-7-2026";
     StationSelection& sel = s->selection;
     sel.soundingDay = "17";
     sel.soundingMonth = "7";
     sel.soundingYear = "2026";
     sel.soundingHour = "00";
-    s->soundingShown = 1;
+    s->view.soundingShown = true;
     return s;
 }
 

@@ -63,10 +63,10 @@ TEST(WindProfile, HeightOutsideTheSoundingKeepsThePreviousWind) {
 TEST(WindProfile, OnlyTextListSoundingsCarryKnots) {
     SoundingProfile p;
     EXPECT_TRUE(speedsInKnots(p));
-    p.fromSecondService = 1;
+    p.fromSecondService = true;
     EXPECT_FALSE(speedsInKnots(p));
-    p.fromSecondService = 0;
-    p.isForecast = 1;
+    p.fromSecondService = false;
+    p.isForecast = true;
     EXPECT_FALSE(speedsInKnots(p));
 }
 

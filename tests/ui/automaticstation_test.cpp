@@ -91,11 +91,11 @@ private slots:
                  (std::vector<std::string>{kQueryBase + "8019/?api_key=clave-de-prueba",
                                            "https://opendata.aemet.es/opendata/sh/5e8c1d27"}));
         QVERIFY2(f.ui.messages.empty(), f.ui.messages.empty() ? "" : f.ui.messages[0].c_str());
-        QCOMPARE(f.session.emaGraphShown, 1);
+        QVERIFY(f.session.view.emaGraphShown);
         QCOMPARE(text::toUtf8(f.session.graph.title),
                  std::string("ALICANTE-ELCHE/AEROPUERTO - ALICANTE"));
         // Drawn on the window: the drawing copied its title and enabled the graph commands.
-        QCOMPARE(f.session.headerTitle, f.session.graph.title);
+        QCOMPARE(f.session.view.headerTitle, f.session.graph.title);
         QVERIFY(viewHasDrawing(f.window.view()));
         QVERIFY(f.window.action(cmd::kClouds)->isEnabled());
 
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(f.ui.messages, (std::vector<std::string>{"No se ha podido efectuar la consulta",
                                                           message.toStdString()}));
         QCOMPARE(f.ui.icons, (std::vector<MessageIcon>{MessageIcon::Exclamation, MessageIcon::Exclamation}));
-        QCOMPARE(f.session.emaGraphShown, 0);
+        QVERIFY(!f.session.view.emaGraphShown);
     }
 
     void withoutKeyTheDialogAsksForOneAndStillAcceptsOk() {
@@ -143,7 +143,7 @@ private slots:
                                         "el menú Preferencias."));
         // The query goes out with the empty key (the demo answers any key).
         QCOMPARE(f.requested().front(), kQueryBase + "8019/?api_key=");
-        QCOMPARE(f.session.emaGraphShown, 1);
+        QVERIFY(f.session.view.emaGraphShown);
     }
 
     void lowerCaseIdentifierArrivesInCapitalsAndIsSentWhole() {
@@ -157,7 +157,7 @@ private slots:
             d->manualButton()->click();
         });
         f.trigger(cmd::kAutomaticStation);
-        QCOMPARE(f.session.selection.emaManual, 1);
+        QVERIFY(f.session.selection.emaManual);
         QCOMPARE(f.requested(), std::vector<std::string>{kQueryBase + "6155A/?api_key=clave-de-prueba"});
         // The demo has no answer for that station.
         QCOMPARE(f.ui.messages, std::vector<std::string>{"No se ha podido efectuar la consulta"});

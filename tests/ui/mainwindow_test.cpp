@@ -33,8 +33,8 @@ bool viewIsBlank(ui::CBrisaltaView* view) {
 
 // A graph on screen at Madrid's altitude, as the current-conditions page gives it.
 void putGraphOnScreen(SessionState& s, int altitudeKnown) {
-    s.graphShown = 1;
-    s.graphAvailable = 1;
+    s.view.graphShown = true;
+    s.view.graphAvailable = true;
     s.graph.title = "Madrid";
     for (int i = 0; i < kSlots; ++i) {
         s.graph.hour[i] = i;
@@ -45,7 +45,7 @@ void putGraphOnScreen(SessionState& s, int altitudeKnown) {
         s.graph.windDirection[i] = "N";
     }
     s.graph.pressure[5] = kMissing;
-    s.graph.pressureIsStation = 0;
+    s.graph.pressureIsStation = false;
     s.graph.altitudeKnown = altitudeKnown;
     s.graph.altitudeMetres = altitudeKnown ? 582 : 0;
 }
@@ -91,8 +91,8 @@ private slots:
         f.window.redrawView();
         f.trigger(cmd::kSwap); // disabled: nothing happens
         f.commands.view.swap(); // run directly: the command refuses with its message
-        QCOMPARE(f.session.graphShown, 1);
-        QCOMPARE(f.session.soundingShown, 0);
+        QVERIFY(f.session.view.graphShown);
+        QVERIFY(!f.session.view.soundingShown);
         QCOMPARE(f.ui.messages.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(f.ui.messages[0]),
                  QStringLiteral("Para intercambiar las imágenes se necesita disponer de una gráfica y un sondeo"));
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(!f.window.action(cmd::kZoom)->isEnabled());
         QVERIFY(!f.window.action(cmd::kSwap)->isEnabled());
         QVERIFY(!viewIsBlank(f.window.view()));
-        QVERIFY(!f.session.headerLine1.empty());
+        QVERIFY(!f.session.view.headerLine1.empty());
     }
 
     void qnhTogglesTwiceBackToTheSamePressure() {
@@ -119,11 +119,11 @@ private slots:
         f.window.redrawView();
         f.trigger(cmd::kQnh);
         QCOMPARE(f.session.graph.pressure[0], 945);
-        QCOMPARE(f.session.graph.pressureIsStation, 1);
+        QVERIFY(f.session.graph.pressureIsStation);
         QCOMPARE(f.session.graph.pressure[5], kMissing);
         f.trigger(cmd::kQnh);
         QCOMPARE(f.session.graph.pressure[0], 1013);
-        QCOMPARE(f.session.graph.pressureIsStation, 0);
+        QVERIFY(!f.session.graph.pressureIsStation);
         QVERIFY(f.ui.messages.empty());
     }
 
@@ -137,10 +137,10 @@ private slots:
         QCOMPARE(f.ui.messages.size(), std::size_t{1});
         QVERIFY(f.ui.messages[0].starts_with("No se ha podido recoger automáticamente la altitud"));
         QCOMPARE(f.session.graph.pressure[0], 944);
-        QCOMPARE(f.session.graph.altitudeKnown, 1);
+        QVERIFY(f.session.graph.altitudeKnown);
         QCOMPARE(f.session.graph.altitudeMetres, 582);
-        QCOMPARE(f.session.graph.pressureIsStation, 1);
-        QVERIFY(f.session.headerLine2.find("944") != std::string::npos);
+        QVERIFY(f.session.graph.pressureIsStation);
+        QVERIFY(f.session.view.headerLine2.find("944") != std::string::npos);
     }
 
     void cancellingTheAltitudeChangesNothing() {
@@ -151,7 +151,7 @@ private slots:
         f.ui.altitudeAnswers.push_back(std::nullopt);
         f.trigger(cmd::kQnh);
         QCOMPARE(f.session.graph.pressure[0], 1013);
-        QCOMPARE(f.session.graph.altitudeKnown, 0);
+        QVERIFY(!f.session.graph.altitudeKnown);
     }
 
     void statisticsAndCloudsAnswerWithTheirTexts() {
@@ -169,7 +169,7 @@ private slots:
         QVERIFY(f.ui.messages.at(2).starts_with("Temperatura máxima: 14ºC a las "));
         QVERIFY(f.ui.messages.at(2).find("horas.    \nTemperatura mínima: 10ºC") != std::string::npos);
         QCOMPARE(f.ui.messages.at(3), std::string("Cielo despejado \n"));
-        f.session.banyeresGraph = 1;
+        f.session.view.banyeresGraph = true;
         f.trigger(cmd::kClouds);
         QCOMPARE(f.ui.messages.at(4),
                  std::string("Esta estación no dispone de datos sobre el estado del cielo"));
@@ -188,10 +188,10 @@ private slots:
     void showGraphOnReplayedAnswersEnablesTheGraphCommandsAndShowsTheSkyReport() {
         test::UiFixture f(test::demoPath());
         f.session.selection.icao = "LEMD";
-        f.session.emaGraphShown = 1; // an automatic station was on screen before
+        f.session.view.emaGraphShown = true; // an automatic station was on screen before
         f.trigger(cmd::kShowGraph);
-        QCOMPARE(f.session.graphShown, 1);
-        QCOMPARE(f.session.emaGraphShown, 0);
+        QVERIFY(f.session.view.graphShown);
+        QVERIFY(!f.session.view.emaGraphShown);
         QCOMPARE(f.session.graph.altitudeMetres, 582);
         QVERIFY(!f.session.graph.skyReport.empty());
         QCOMPARE(f.ui.messages.size(), std::size_t{1});

@@ -28,8 +28,8 @@ QAction* stationAction(test::UiFixture& f, int command) {
 }
 
 void putGraphOnScreen(SessionState& s) {
-    s.graphShown = 1;
-    s.graphAvailable = 1;
+    s.view.graphShown = true;
+    s.view.graphAvailable = true;
     s.graph.title = "Madrid";
     for (int i = 0; i < kSlots; ++i) {
         s.graph.hour[i] = i;
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(f.ui.soundingStationTexts.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(f.ui.soundingStationTexts[0]), shown);
         QCOMPARE(f.ui.soundingTodays[0], f.clock.now());
-        QCOMPARE(f.session.soundingDialogUsed, 1);
+        QVERIFY(f.session.retrieval.soundingDialogUsed);
     }
 
     void cancellingTheDateKeepsTheNewStationCheckedWithoutFetching() {
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(f.session.selection.soundingStationId, std::string("08579"));
         QCOMPARE(f.session.selection.soundingRegion, std::string("europe"));
         QVERIFY(f.transport.requests().empty());
-        QCOMPARE(f.session.soundingShown, 0);
+        QVERIFY(!f.session.view.soundingShown);
     }
 
     void manualNumberOfFourCharactersIsKeptAndRefused() {
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(f.ui.messages,
                  std::vector<std::string>{"Un identificador de estación válido se compone de 5 números"});
         QCOMPARE(f.session.selection.soundingStationId, std::string("0843"));
-        QCOMPARE(f.session.selection.soundingFromCatalogue, 0);
+        QVERIFY(!f.session.selection.soundingFromCatalogue);
         QCOMPARE(f.ui.soundingStationTexts.size(), std::size_t{1}); // only the pick asked
         QVERIFY(!stationAction(f, kMurcia)->isChecked());
         QVERIFY(f.transport.requests().empty());
@@ -105,14 +105,14 @@ private slots:
     void ceilingWithoutASoundingAsksForOneFirst() {
         test::UiFixture f;
         // Enabled by an earlier drawing, then a failed fetch hid the sounding.
-        f.session.view.ceilingEnabled = 1;
+        f.session.view.commands.ceilingEnabled = true;
         f.window.updateActions();
         f.ui.ceilingAnswers.push_back(CeilingInputs{30, 10});
         f.trigger(cmd::kCeiling);
         QCOMPARE(f.ui.messages,
                  std::vector<std::string>{"Es necesario haber cargado un sondeo previamente."});
         QCOMPARE(f.ui.ceilingAnswers.size(), std::size_t{1}); // the dialog never opened
-        QCOMPARE(f.session.sounding.simulationRequested, 0);
+        QVERIFY(!f.session.sounding.simulationRequested);
     }
 
     // The texts of the query carry no leading zeros, and "12Z" asks the second
@@ -155,7 +155,6 @@ private slots:
         QCOMPARE(f.session.sounding.secondServiceDate, secondServiceDate);
         QCOMPARE(f.transport.requests().size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(f.transport.requests()[0].address), address);
-        QCOMPARE(f.session.soundingFetch, 0);
     }
 
     void reopeningTheDialogStartsAgainAtMidnight() {
@@ -178,21 +177,21 @@ private slots:
         f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{k7March2020Noon, 1});
         stationAction(f, kMurcia)->trigger();
         QCOMPARE(f.ui.messages, std::vector<std::string>{});
-        QCOMPARE(f.session.soundingShown, 1);
-        QCOMPARE(f.session.soundingAvailable, 1);
-        QCOMPARE(f.session.graphShown, 0);
-        QCOMPARE(f.session.sounding.fromSecondService, 1);
+        QVERIFY(f.session.view.soundingShown);
+        QVERIFY(f.session.view.soundingAvailable);
+        QVERIFY(!f.session.view.graphShown);
+        QVERIFY(f.session.sounding.fromSecondService);
         QCOMPARE(f.session.sounding.count, 102);
-        QCOMPARE(f.session.view.swapEnabled, 1);
+        QVERIFY(f.session.view.commands.swapEnabled);
         QCOMPARE(f.ui.pictures, std::vector<int>{1}); // the second form of the download picture
         QVERIFY(f.window.action(cmd::kSwap)->isEnabled());
 
         f.trigger(cmd::kSwap);
-        QCOMPARE(f.session.graphShown, 1);
-        QCOMPARE(f.session.soundingShown, 0);
+        QVERIFY(f.session.view.graphShown);
+        QVERIFY(!f.session.view.soundingShown);
         f.trigger(cmd::kSwap);
-        QCOMPARE(f.session.graphShown, 0);
-        QCOMPARE(f.session.soundingShown, 1);
+        QVERIFY(!f.session.view.graphShown);
+        QVERIFY(f.session.view.soundingShown);
     }
 
     void theCeilingIsSimulatedOnTheSoundingAtOnce() {
@@ -202,8 +201,8 @@ private slots:
         QVERIFY(f.window.action(cmd::kCeiling)->isEnabled());
         f.ui.ceilingAnswers.push_back(CeilingInputs{36, 12});
         f.trigger(cmd::kCeiling);
-        QCOMPARE(f.session.sounding.simulationRequested, 1);
-        QCOMPARE(f.session.ceiling.blueThermalDrawn, 1);
+        QVERIFY(f.session.sounding.simulationRequested);
+        QVERIFY(f.session.ceiling.blueThermalDrawn);
         QCOMPARE(text::toUtf8(f.session.ceiling.thermalTopText), std::string("2446 mts. 12ºC"));
         QCOMPARE(f.ui.messages, std::vector<std::string>{});
     }
@@ -213,10 +212,10 @@ private slots:
         f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{k7March2020Noon, 0});
         stationAction(f, kTenerife)->trigger();
         QCOMPARE(f.ui.messages, std::vector<std::string>{});
-        QCOMPARE(f.session.soundingShown, 1);
-        QCOMPARE(f.session.sounding.fromSecondService, 0);
+        QVERIFY(f.session.view.soundingShown);
+        QVERIFY(!f.session.sounding.fromSecondService);
         QCOMPARE(f.ui.pictures, std::vector<int>{0});
-        QCOMPARE(f.session.view.swapEnabled, 0); // no graph to swap with
+        QVERIFY(!f.session.view.commands.swapEnabled); // no graph to swap with
     }
 
     void aForecastFileIsShownAfterItsNotice() {
@@ -227,9 +226,9 @@ private slots:
         QCOMPARE(f.ui.messages.size(), std::size_t{1});
         QCOMPARE(f.ui.messages[0], text::toUtf8(forecastNotice()));
         QCOMPARE(f.ui.icons[0], MessageIcon::Information);
-        QCOMPARE(f.session.soundingShown, 1);
-        QCOMPARE(f.session.sounding.isForecast, 1);
-        QCOMPARE(f.session.graphShown, 0);
+        QVERIFY(f.session.view.soundingShown);
+        QVERIFY(f.session.sounding.isForecast);
+        QVERIFY(!f.session.view.graphShown);
     }
 };
 
