@@ -3,7 +3,7 @@
 # them. (The CMake configuration also refuses a core target that links them.)
 set -eu
 src="$1/src"
-core="text session document catalogues net surface ema graph sounding tables settings app"
+core="text session document catalogues net surface ema graph sounding sources tables settings app"
 status=0
 for dir in $core; do
     [ -d "$src/$dir" ] || continue
