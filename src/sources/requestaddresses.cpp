@@ -45,7 +45,7 @@ std::string isoMinute(std::int64_t seconds) {
 
 std::string awcMetarAddress(std::string_view base, std::string_view icao, int hours) {
     return std::string(withoutTrailingSlash(base)) + "/api/data/metar?ids=" + queryValue(icao) +
-           "&format=json&hours=" + std::to_string(hours);
+           text::format("&format=json&hours=%d", hours);
 }
 
 UtcWindow lastHoursWindow(std::int64_t nowUtc, int hours) {

@@ -41,7 +41,7 @@ bool expect(std::string_view text, std::size_t& pos, char wanted) {
 
 std::optional<std::int64_t> utcSecondsOf(int year, int month, int day, int hour, int minute,
                                          int second) {
-    if (year < 1900 || year > 9999 || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
+    if (year < 1970 || year > 9999 || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
         second < 0 || second > 59) {
         return std::nullopt;
     }

@@ -10,7 +10,7 @@ namespace brisalta::sources {
 
 // Seconds since 1970-01-01 00:00 UTC of a calendar date and time, or nothing
 // when a field is out of its range (month 1..12, a day the month has, hour
-// 0..23, minute and second 0..59) or the year is outside 1900..9999.
+// 0..23, minute and second 0..59) or the year is outside 1970..9999.
 std::optional<std::int64_t> utcSecondsOf(int year, int month, int day, int hour, int minute,
                                          int second = 0);
 

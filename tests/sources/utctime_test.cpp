@@ -29,6 +29,7 @@ TEST(UtcTime, ReadsTheServicesTimestamps) {
         {"2023-10-27", std::nullopt},
         {"2023-10-27 15:30:00.Z", std::nullopt},
         {"2023-10-27 15:30:00+02:00", std::nullopt},
+        {"1969-12-31 23:00", std::nullopt},
         {"27/10/2023 15:30", std::nullopt},
         {"M", std::nullopt},
         {"", std::nullopt},
