@@ -56,6 +56,10 @@ public:
     // The picture on screen changed: repaint the view now.
     virtual void redraw() = 0;
 
+    // A short line about what is on screen (where its data came from, the
+    // time of the data), for the window's status bar. Windows-1252.
+    virtual void showStatus(const std::string& text) { (void)text; }
+
     // Modal dialogs. Each returns the user's answer, or nothing when the user
     // cancels. An adapter that cannot ask (a batch run) answers nothing.
 
