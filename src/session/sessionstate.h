@@ -11,6 +11,14 @@
 
 namespace brisalta {
 
+// Where the data on screen came from: the service that answered, the address
+// asked, and how many reports or levels it gave.
+struct DataSource {
+    std::string name;    // "Aviation Weather Center", "Iowa Environmental Mesonet", ... (Windows-1252)
+    std::string address; // the address that answered (no key in it)
+    int reports = 0;     // reports (graph) or levels (sounding) the answer gave
+};
+
 // What is on screen and how it is drawn.
 struct ViewState {
     bool graphAvailable = false;    // a surface graph has been built or loaded since start
@@ -29,6 +37,9 @@ struct ViewState {
     std::string headerLine1;
     std::string headerLine2;
     std::string headerTitle;
+
+    DataSource graphSource;    // where the graph's data came from (empty: not known)
+    DataSource soundingSource; // where the sounding came from (empty: not known)
 
     ViewFlags commands;        // the commands the picture on screen makes available
     PreparedPictures pictures; // what the view paints, prepared by the last command
