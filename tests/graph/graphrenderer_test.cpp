@@ -1,5 +1,7 @@
-// DrawGraph as a whole: what the picture must contain, drawn through a
-// recording canvas, and the side effects other commands rely on.
+// The 24-hour graph's rules: what the picture must say (header lines, legends,
+// scale labels, hour axes, title), drawn through a recording canvas, and what
+// its preparation leaves for the other commands. The picture's geometry as a
+// whole is checked by the golden dumps of graphpictures_test.cpp.
 #include "graph/graphrenderer.h"
 
 #include "catalogues/airportcatalogue.h"
@@ -63,22 +65,22 @@ TEST(GraphRenderer, DrawsHeaderLinesAndKeepsCopies) {
     EXPECT_EQ(canvas.mappings[0], Mapping::Screen);
 }
 
-// Purpose: every legend at its place in its series colour, in the header font.
+// Purpose: every legend in its series colour, in the header font; the
+// pressure legend says which pressure the curve shows.
 TEST(GraphRenderer, DrawsLegendsInSeriesColours) {
     struct Case {
         const char* text;
-        int x, y;
         Rgb colour;
     };
     const Case cases[] = {
-        {"Temperatura", 80, 40, kTemperatureColour},
-        {"Punto de rocío", 80, 55, kDewPointColour},
-        {"Humedad", 280, 40, kHumidityColour},
-        {"Relativa", 280, 55, kHumidityColour},
-        {"Presión", 434, 40, kPressureColour},
-        {"reducida a nivel del mar (QNH)", 478, 40, kPressureColour},
-        {"Velocidad viento", 76, 277, kWindSpeedColour},
-        {"Dirección viento", 436, 277, kWindDirectionColour},
+        {"Temperatura", kTemperatureColour},
+        {"Punto de rocío", kDewPointColour},
+        {"Humedad", kHumidityColour},
+        {"Relativa", kHumidityColour},
+        {"Presión", kPressureColour},
+        {"reducida a nivel del mar (QNH)", kPressureColour},
+        {"Velocidad viento", kWindSpeedColour},
+        {"Dirección viento", kWindDirectionColour},
     };
     auto session = test::summerDaySession();
     RecordingCanvas canvas = designCanvas();
@@ -86,8 +88,6 @@ TEST(GraphRenderer, DrawsLegendsInSeriesColours) {
     for (const Case& c : cases) {
         const auto found = canvas.findText(cp(c.text));
         ASSERT_TRUE(found) << c.text;
-        EXPECT_EQ(found->x, c.x) << c.text;
-        EXPECT_EQ(found->y, c.y) << c.text;
         EXPECT_EQ(found->colour, c.colour) << c.text;
         EXPECT_EQ(found->font, fontA()) << c.text;
     }
@@ -96,7 +96,7 @@ TEST(GraphRenderer, DrawsLegendsInSeriesColours) {
     session->graph.altitudeMetres = 667;
     RecordingCanvas station = designCanvas();
     test::drawGraph(station, *session);
-    expectTextAt(station, "(real)-Altitud: 667 mts.", 478, 40);
+    EXPECT_TRUE(station.findText("(real)-Altitud: 667 mts."));
     EXPECT_FALSE(station.findText("reducida a nivel del mar (QNH)"));
 }
 
@@ -134,31 +134,6 @@ TEST(GraphRenderer, ScaleLabels) {
             EXPECT_TRUE(canvas.segmentsOf(kWindSpeedColour).empty()) << c.name;
         }
     }
-}
-
-TEST(GraphRenderer, HumidityScaleLabelsAndUnits) {
-    auto session = test::summerDaySession();
-    RecordingCanvas canvas = designCanvas();
-    test::drawGraph(canvas, *session);
-    expectTextAt(canvas, " 0", 344, 239);
-    expectTextAt(canvas, "50", 344, 159);
-    expectTextAt(canvas, "100", 343, 79); // one unit left of the two-character labels
-    expectTextAt(canvas, cp("º"), 80, 70);
-    expectTextAt(canvas, "C", 88, 70);
-    expectTextAt(canvas, "%", 330, 70);
-    expectTextAt(canvas, "mb", 435, 70);
-    expectTextAt(canvas, "km/h", 78, 292);
-    EXPECT_EQ(canvas.findText("C")->font, fontB());
-    EXPECT_EQ(canvas.textsEqualTo("h.").size(), 4u);
-    for (const auto& [label, y] : std::vector<std::pair<std::string, int>>{{"N", 304}, {"SO", 404}, {"NO", 444}}) {
-        EXPECT_EQ(canvas.textsEqualTo(label).size(), 2u) << label;
-        EXPECT_EQ(canvas.textsEqualTo(label)[0].x, 418) << label;
-        EXPECT_EQ(canvas.textsEqualTo(label)[1].x, 700) << label;
-        EXPECT_EQ(canvas.textsEqualTo(label)[0].y, y) << label;
-    }
-    EXPECT_TRUE(canvas.hasSegment({85, 85}, {85, 245}));
-    EXPECT_TRUE(canvas.hasSegment({440, 470}, {690, 470}));
-    EXPECT_TRUE(canvas.hasSegment({685, 450}, {695, 450}));
 }
 
 // Purpose: the hour axes start at slot 0's hour moved by the time offset and
@@ -314,14 +289,12 @@ TEST(GraphRenderer, ScreenAndPrintMappings) {
     EXPECT_EQ(line2->y, 27); // 16 · 1.8 · 0.96 = 27.6
     EXPECT_EQ(line2->font, fontE());
     EXPECT_EQ(screen.findText("mb")->font, fontA());
-    EXPECT_TRUE(screen.hasSegment({195, 146}, {195, 423})); // the temperature axis
     RecordingCanvas printer(4960, 7015, 600);
     test::drawGraph(printer, *session, true);
     EXPECT_EQ(printer.mappings.at(0), Mapping::Print);
     EXPECT_EQ(printer.findText(session->view.headerLine2)->y, 16);
     EXPECT_EQ(printer.findText(session->view.headerLine2)->font, fontA());
     EXPECT_EQ(printer.findText("mb")->font, fontB());
-    EXPECT_TRUE(printer.hasSegment({85, 85}, {85, 245}));
 
     RecordingCanvas smallFonts(1920, 1080, 120);
     test::drawGraph(smallFonts, *session);

@@ -111,7 +111,14 @@ public:
     // Forgets everything drawn (the current state stays).
     void clearRecording();
 
+    // Everything drawn, one line per operation in drawing order, with the pen,
+    // brush, font and colour it was drawn in (texts in UTF-8): the picture as a
+    // text, for golden files.
+    const std::string& dump() const { return mDump; }
+
 private:
+    void note(const std::string& line);
+
     struct State {
         Mapping mapping = Mapping::Screen;
         Point origin;
@@ -127,6 +134,7 @@ private:
     State mState;
     std::vector<State> mSaved;
     Point mPosition;
+    std::string mDump;
 };
 
 } // namespace brisalta::test
