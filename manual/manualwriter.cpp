@@ -12,6 +12,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QUrl>
 
@@ -72,7 +73,9 @@ bool preparePictures(QTextDocument& doc, const QStringList& folders, qreal textW
             return false;
         }
         doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
-        const qreal width = std::min<qreal>(textWidth, image.width());
+        // Screenshots of whole screens fill the width; a dialog is shown a
+        // little smaller than on screen, beside the text that explains it.
+        const qreal width = image.width() >= textWidth ? textWidth : image.width() * 0.75;
         picture.format.setWidth(width);
         picture.format.setHeight(width * image.height() / image.width());
         QTextCursor cursor(&doc);
@@ -86,10 +89,25 @@ bool preparePictures(QTextDocument& doc, const QStringList& folders, qreal textW
     return true;
 }
 
-// Headings in a sans face and the heading colour, chapters on a new page;
-// code blocks in a small fixed face on a light background.
+// Headings in a sans face and the heading colour; the contents and the first
+// chapter start a new page (the title page and the contents stand alone).
+// Code, in blocks or in a sentence, in a small fixed face; blocks of it on a
+// light background.
 void styleBlocks(QTextDocument& doc) {
+    int chapters = 0;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().fontFixedPitch()) {
+                QTextCursor code(&doc);
+                code.setPosition(fragment.position());
+                code.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+                QTextCharFormat small;
+                small.setFontFamilies({QStringLiteral("Liberation Mono")});
+                small.setFontPointSize(9.5);
+                code.mergeCharFormat(small);
+            }
+        }
         QTextCursor cursor(block);
         cursor.select(QTextCursor::BlockUnderCursor);
         QTextBlockFormat format = block.blockFormat();
@@ -99,9 +117,9 @@ void styleBlocks(QTextDocument& doc) {
             characters.setFontFamilies({QStringLiteral("Liberation Sans")});
             characters.setForeground(kHeadingColour);
             cursor.mergeCharFormat(characters);
-            format.setTopMargin(level <= 2 ? 6 : 12);
+            format.setTopMargin(level <= 2 ? 22 : 12);
             format.setBottomMargin(6);
-            if (level == 2) {
+            if (level == 2 && ++chapters <= 2) {
                 format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             }
             QTextCursor(block).setBlockFormat(format);
@@ -193,7 +211,7 @@ bool insertContents(QTextDocument& doc, std::vector<ContentsEntry>& entries, QSt
         text.setFontWeight(chapter ? QFont::Bold : QFont::Normal);
         QTextCursor title = table->cellAt(row, 0).firstCursorPosition();
         QTextBlockFormat indent;
-        indent.setLeftMargin(chapter ? 0 : 18);
+        indent.setLeftMargin(chapter ? 0 : 24);
         indent.setTopMargin(chapter ? 5 : 0);
         title.setBlockFormat(indent);
         title.insertText(headings[i].text(), text);
@@ -206,6 +224,42 @@ bool insertContents(QTextDocument& doc, std::vector<ContentsEntry>& entries, QSt
         entries.push_back({headings[i], table->cellAt(row, 1)});
     }
     return true;
+}
+
+// A heading whose text would start on the next page goes there with it.
+// True when a heading moved.
+bool keepHeadingsWithText(QTextDocument& doc, qreal pageHeight) {
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        const QTextBlock next = block.next();
+        if (format.headingLevel() == 0 || !next.isValid() ||
+            format.pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore) {
+            continue;
+        }
+        if (next.blockFormat().pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore) {
+            // A heading right above a heading that starts a page goes with
+            // it: the page starts at the first of the two.
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(block).setBlockFormat(format);
+            QTextBlockFormat following = next.blockFormat();
+            following.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+            QTextCursor(next).setBlockFormat(following);
+            return true;
+        }
+        const int page = static_cast<int>(layout->blockBoundingRect(block).top() / pageHeight);
+        const QRectF text = layout->blockBoundingRect(next);
+        // The first line of what follows (a picture is one tall line).
+        const QTextLayout* lines = next.layout();
+        const qreal firstLine =
+            lines && lines->lineCount() > 0 ? lines->lineAt(0).height() : text.height();
+        if (static_cast<int>((text.top() + firstLine - 1) / pageHeight) != page) {
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(block).setBlockFormat(format);
+            return true;
+        }
+    }
+    return false;
 }
 
 // Writes each entry's page number (counted from 1) into its cell. True when
@@ -265,6 +319,8 @@ bool writeManualPdf(const ManualSource& source, const QString& pdfFile, QString&
     }
     // The numbers take no more room than their placeholders, so the pages
     // settle after a pass or two.
+    for (int pass = 0; pass < 50 && keepHeadingsWithText(doc, pageHeight); ++pass) {
+    }
     for (int pass = 0; pass < 4 && fillPageNumbers(doc, entries, pageHeight); ++pass) {
     }
 
