@@ -1,6 +1,7 @@
 // Desktop folders.
 #include "adapters/xdgplaces.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <pwd.h>
@@ -11,6 +12,9 @@
 
 #ifndef BRISALTA_DATA_DIR
 #define BRISALTA_DATA_DIR "/usr/local/share/brisalta"
+#endif
+#ifndef BRISALTA_BUILD_MANUAL_DIR
+#define BRISALTA_BUILD_MANUAL_DIR BRISALTA_DATA_DIR
 #endif
 #ifndef BRISALTA_SOURCE_DATA_DIR
 #define BRISALTA_SOURCE_DATA_DIR BRISALTA_DATA_DIR
@@ -77,6 +81,17 @@ fs::path XdgPlaces::currentFolder() const {
     std::error_code ec;
     fs::path current = fs::current_path(ec);
     return ec ? fs::path(".") : current;
+}
+
+std::vector<fs::path> XdgPlaces::manualFolders() const {
+    std::vector<fs::path> folders;
+    for (const fs::path& folder :
+         {mDataFolder, installedDataFolder(), fs::path(BRISALTA_BUILD_MANUAL_DIR)}) {
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(folder);
+        }
+    }
+    return folders;
 }
 
 fs::path XdgPlaces::installedDataFolder() {

@@ -23,6 +23,9 @@ public:
     std::filesystem::path settingsFolder() const override { return mSettingsFolder; }
     std::filesystem::path dataFolder() const override { return mDataFolder; }
     std::filesystem::path currentFolder() const override;
+    // The data folder, the installed one, then the build folder's manual (a
+    // program run from its build folder).
+    std::vector<std::filesystem::path> manualFolders() const override;
 
     // Where the installation put the program's data (lists, demo answers).
     static std::filesystem::path installedDataFolder();

@@ -6,6 +6,8 @@
 #include "app/documentcommands.h"
 #include "app/emacommands.h"
 #include "app/graphcommands.h"
+#include "app/helpcommands.h"
+#include "app/preferencescommands.h"
 #include "app/soundingcommands.h"
 #include "app/viewcommands.h"
 
@@ -14,13 +16,16 @@ namespace brisalta {
 class CommandSet {
 public:
     explicit CommandSet(CommandContext& context)
-        : graph(context), view(context), document(context), sounding(context), ema(context) {}
+        : graph(context), view(context), document(context), sounding(context), ema(context),
+          preferences(context), help(context) {}
 
     GraphCommands graph;       // show graph, manual station, statistics, clouds, QNH
     ViewCommands view;         // swap graph and sounding, zoom
     DocumentCommands document; // open, save as
     SoundingCommands sounding; // the "Sondeos" menu
     EmaCommands ema;           // automatic stations
+    PreferencesCommands preferences; // preferences, list editors, links, favourites
+    HelpCommands help;         // manual and about box
 };
 
 } // namespace brisalta

@@ -41,6 +41,11 @@ std::vector<CommandRow> buildTable() {
          "Guarda el documento activo con un nuevo nombre\nGuardar como", "save",
          [](CommandSet& c) { c.document.saveAs(); }, saveAsOn},
         placeholder(K::Separator, "&Archivo"),
+        {cmd::kPreferences, K::Command, "&Archivo", "&Preferencias\tCtrl+P", "Ctrl+P",
+         "Cambia el aeropuerto, el país, el sondeo, la diferencia horaria y la clave API que "
+         "recuerda el programa\nPreferencias",
+         "", [](CommandSet& c) { c.preferences.preferences(); }},
+        placeholder(K::Separator, "&Archivo"),
         placeholder(K::RecentFiles, "&Archivo/Archivo reciente", cmd::kRecentFile),
         placeholder(K::Separator, "&Archivo"),
         {cmd::kExit, K::Command, "&Archivo", "&Salir", "", "Sale de la aplicación\nSalir", ""},
@@ -66,6 +71,7 @@ std::vector<CommandRow> buildTable() {
         {cmd::kQnh, K::Command, "&Gráficas", "QNH\tCtrl+Q", "Ctrl+Q",
          "Intercambiar entre presión real y QNH\nIntercambiar entre presión real y QNH", "qnh",
          [](CommandSet& c) { c.graph.qnh(); }, qnhOn},
+        placeholder(K::FavouriteMenu, "&Gráficas"),
         {cmd::kAutomaticStation, K::Command, "&Gráficas", "Estaciones Automáticas (EMAs)\tCtrl+E",
          "Ctrl+E",
          "Muestra la gráfica de una estación automática de AEMET\nEstaciones Automáticas (EMAs)",
@@ -90,7 +96,22 @@ std::vector<CommandRow> buildTable() {
          "Abre un sondeo previsto guardado desde el Air Resources Laboratory (NOAA)\nPrevisión "
          "Sondeo",
          "", [](CommandSet& c) { c.sounding.forecastSounding(); }},
+        // Enlaces Web
+        placeholder(K::LinkMenu, "Enlaces Web"),
+        placeholder(K::Separator, "Enlaces Web"),
+        {cmd::kLinksEditor, K::Command, "Enlaces Web", "Preferencias", "",
+         "Edita los enlaces del submenú Internet\nEnlaces Web", "",
+         [](CommandSet& c) { c.preferences.editLinks(); }},
+        // Ayuda
+        {cmd::kHelp, K::Command, "Ay&uda", "Ayuda\tF1", "F1",
+         "Abre el manual de Brisalta\nAyuda", "", [](CommandSet& c) { c.help.help(); }},
+        {cmd::kAbout, K::Command, "Ay&uda", "Acerca de Brisalta...", "",
+         "Muestra información del programa, número de versión y copyright\nAcerca de...",
+         "about", [](CommandSet& c) { c.help.about(); }},
         // Toolbar and accelerator only
+        {cmd::kFavouritesEditor, K::Command, "", "", "",
+         "Editar gráficas preferidas\nGráficas preferidas", "favourites",
+         [](CommandSet& c) { c.preferences.editFavourites(); }},
         {cmd::kShowSoundingToolbar, K::Command, "", "", "",
          "Muestra el sondeo de la estación seleccionada\nDibujar sondeo seleccionado", "sounding",
          [](CommandSet& c) { c.sounding.showSoundingDialog(); }},

@@ -19,6 +19,8 @@ enum class MenuItemKind {
     AirportMenus,   // the country submenus of the airport catalogue
     SoundingMenus,  // the country submenus of the sounding-station catalogue
     RecentFiles,    // the recent-file list
+    LinkMenu,       // "Internet": the user's web links, when their file exists
+    FavouriteMenu,  // "Preferidas": the user's favourite graphs, when their file exists
 };
 
 struct CommandRow {

@@ -19,6 +19,13 @@ void CliUi::redraw() {
     }
 }
 
+PreferencesAnswer CliUi::askPreferences(const PreferencesFields& current, const ListEditorFiles&) {
+    if (!mPreferences) {
+        return {current, false};
+    }
+    return mPreferences(current);
+}
+
 void printNotice(std::FILE* stream, const std::string& cp1252Text) {
     std::string line = cp1252Text;
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {

@@ -29,6 +29,13 @@ public:
     // What redraw() runs.
     void setRedrawHandler(std::function<void()> handler) { mRedraw = std::move(handler); }
 
+    // "Preferencias" answered by the command line: the handler turns the
+    // current fields into the answer (without one the dialog is cancelled).
+    using PreferencesHandler = std::function<PreferencesAnswer(const PreferencesFields&)>;
+    void setPreferencesHandler(PreferencesHandler handler) { mPreferences = std::move(handler); }
+    PreferencesAnswer askPreferences(const PreferencesFields& current,
+                                     const ListEditorFiles& files) override;
+
     // The messages in order, Windows-1252, and the icon each was shown with.
     const std::vector<std::string>& messages() const { return mMessages; }
     const std::vector<MessageIcon>& icons() const { return mIcons; }
@@ -38,6 +45,7 @@ private:
     std::vector<std::string> mMessages;
     std::vector<MessageIcon> mIcons;
     std::function<void()> mRedraw;
+    PreferencesHandler mPreferences;
 };
 
 // One "aviso: <text>" line: the message's own line breaks become blanks.

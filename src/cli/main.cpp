@@ -2,6 +2,7 @@
 #include "cli/output.h"
 #include "cli/subcommands.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -24,6 +25,10 @@ constexpr std::array kSubcommands = {
                &brisalta::cli::runPrevision},
     Subcommand{"ema", "dibuja la gráfica de 24 horas de una estación automática de AEMET",
                &brisalta::cli::runEma},
+    Subcommand{"preferencias", "muestra o cambia las preferencias (meteo.ini) como el diálogo",
+               &brisalta::cli::runPreferencias},
+    Subcommand{"enlaces", "escribe los enlaces web y las gráficas preferidas de los menús",
+               &brisalta::cli::runEnlaces},
 };
 
 void printHelp() {
@@ -37,7 +42,7 @@ void printHelp() {
     for (const Subcommand& sub : kSubcommands) {
         text += "  ";
         text += sub.name;
-        text += std::string(10 - std::string(sub.name).size(), ' ');
+        text += std::string(std::max<std::size_t>(14 - std::string(sub.name).size(), 2), ' ');
         text += sub.summary;
         text += '\n';
     }

@@ -35,5 +35,7 @@ int runAbrir(std::span<const std::string> args);
 int runSondeo(std::span<const std::string> args);
 int runPrevision(std::span<const std::string> args);
 int runEma(std::span<const std::string> args);
+int runPreferencias(std::span<const std::string> args);
+int runEnlaces(std::span<const std::string> args);
 
 } // namespace brisalta::cli

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 namespace brisalta {
 
@@ -21,6 +22,10 @@ public:
 
     // The process's current folder.
     virtual std::filesystem::path currentFolder() const = 0;
+
+    // Folders that may hold the user's manual ("Brisalta.pdf"), in the order
+    // they are looked in: the data folder first.
+    virtual std::vector<std::filesystem::path> manualFolders() const { return {dataFolder()}; }
 };
 
 } // namespace brisalta

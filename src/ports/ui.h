@@ -31,6 +31,33 @@ struct AutomaticStationAnswer {
     std::string identifier; // typed identifier, in capitals (when manual), Windows-1252
 };
 
+// The fields of "Preferencias" (Windows-1252): what the dialog opens on and
+// what its lists and boxes leave.
+struct PreferencesFields {
+    std::string country;             // one of the 13 list names, or as stored
+    std::string icao;                // airport of the surface graph
+    std::string soundingStationId;   // sounding station number
+    std::string soundingStationName; // its stored name
+    int timeOffsetHours = 1;         // whole hours, -12..12
+    std::string apiKey;              // AEMET OpenData key, as the user typed it
+};
+
+// What "Preferencias" gives back. The lists change the country, airport and
+// sounding station as the user picks, and those changes stand even when the
+// dialog is cancelled; the time offset and the key count only when confirmed.
+struct PreferencesAnswer {
+    PreferencesFields fields;
+    bool confirmed = false; // "&Guardar", with a time offset from -12 to 12
+};
+
+// The two list files the preferences dialog's buttons edit, and the title of
+// the graph last drawn for the favourites editor's "Gráfica Actual".
+struct ListEditorFiles {
+    std::filesystem::path links;      // "Brisanet.ini"
+    std::filesystem::path favourites; // "GrafPref.ini"
+    std::string currentTitle;         // Windows-1252
+};
+
 enum class MessageIcon {
     None,        // a plain message box
     Information,
@@ -107,6 +134,45 @@ public:
 
     // A document was opened or saved at this path (the recent-file list).
     virtual void documentUsed(const std::filesystem::path& path) { (void)path; }
+
+    // "Preferencias" opened on `current`; its buttons "Graficas Preferidas" and
+    // "Enlaces Web" open the editors of `files`. An adapter that cannot ask
+    // gives `current` back unconfirmed.
+    virtual PreferencesAnswer askPreferences(const PreferencesFields& current,
+                                             const ListEditorFiles& files) {
+        (void)files;
+        return {current, false};
+    }
+
+    // "Enlaces Web": the web-links editor on its file, which it reads and, on
+    // "Guardar", writes itself (saying how it went).
+    virtual void editLinks(const std::filesystem::path& file) { (void)file; }
+
+    // "Gráficas preferidas": the favourites editor on its file; the frame
+    // "Gráfica Actual" shows currentTitle and currentIcao (Windows-1252).
+    virtual void editFavourites(const std::filesystem::path& file, const std::string& currentTitle,
+                                const std::string& currentIcao) {
+        (void)file;
+        (void)currentTitle;
+        (void)currentIcao;
+    }
+
+    // Hands a checked http(s) address to the desktop's web browser. False when
+    // the desktop could not take it (no browser, an address it refuses).
+    virtual bool openWebAddress(const std::string& address) {
+        (void)address;
+        return false;
+    }
+
+    // Opens an existing document (the user's manual) with the desktop's viewer
+    // for its type. False when no viewer took it.
+    virtual bool openWithDesktop(const std::filesystem::path& file) {
+        (void)file;
+        return false;
+    }
+
+    // "Acerca de Brisalta".
+    virtual void showAbout() {}
 };
 
 } // namespace brisalta

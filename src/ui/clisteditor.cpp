@@ -7,6 +7,7 @@
 #include "ui/qtext.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -37,6 +38,9 @@ CListEditor::CListEditor(const Layout& layout, const std::vector<ListEntry>& ent
 }
 
 void CListEditor::arrange(QWidget* extra, QSize dialogUnits) {
+    // Every row in sight: four favourites or ten links need no scrolling.
+    mGrid->setMinimumHeight(mGrid->horizontalHeader()->sizeHint().height() +
+                            mGrid->verticalHeader()->length() + 2 * mGrid->frameWidth());
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(mSave);

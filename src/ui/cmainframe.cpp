@@ -9,6 +9,7 @@
 #include "session/sessionstate.h"
 #include "ui/cbrisaltaview.h"
 #include "ui/icons.h"
+#include "ui/linkmenus.h"
 #include "ui/qtext.h"
 
 #include <QAction>
@@ -78,6 +79,7 @@ CMainFrame::CMainFrame(SessionState& session, CommandSet& commands,
     mWindowCommands[cmd::kToolbar] = [this] { mToolBar->setVisible(!mToolBar->isVisible()); };
 
     loadRecent();
+    const LinkFilesFound listFiles = mCommands.preferences.loadLinks();
 
     // Menus, in the order of the table.
     for (const std::string_view top : menuBarOrder()) {
@@ -104,6 +106,17 @@ CMainFrame::CMainFrame(SessionState& session, CommandSet& commands,
             break;
         case MenuItemKind::SoundingMenus:
             addSoundingMenus(menu);
+            break;
+        case MenuItemKind::LinkMenu:
+            if (listFiles.links) {
+                addListMenu(menu, buildInternetMenu(mSession.links, this), kFirstLinkCommand);
+            }
+            break;
+        case MenuItemKind::FavouriteMenu:
+            if (listFiles.favourites) {
+                addListMenu(menu, buildFavouritesMenu(mSession.links, this),
+                            kFirstFavouriteCommand);
+            }
             break;
         }
     }
@@ -214,6 +227,19 @@ void CMainFrame::addSoundingMenus(QMenu* parent) {
             mSoundingActions.emplace_back(act, command);
         }
     }
+}
+
+void CMainFrame::addListMenu(QMenu* parent, QMenu* list, int firstCommand) {
+    parent->addMenu(list);
+    connect(list, &QMenu::triggered, this, [this, firstCommand](QAction* act) {
+        const int index = act->data().toInt() - firstCommand;
+        if (firstCommand == kFirstLinkCommand) {
+            mCommands.preferences.openLink(index);
+        } else {
+            mCommands.preferences.openFavourite(index);
+        }
+        updateActions();
+    });
 }
 
 void CMainFrame::rebuildRecentMenu() {

@@ -63,6 +63,8 @@ private:
     QAction* createAction(const CommandRow& row);
     void addAirportMenus(QMenu* parent);
     void addSoundingMenus(QMenu* parent);
+    // Puts a link or favourite submenu into `parent` and runs its entries.
+    void addListMenu(QMenu* parent, QMenu* list, int firstCommand);
     void rebuildRecentMenu();
     void runCommand(int id);
     void loadRecent();

@@ -1,22 +1,29 @@
 // Message boxes, dialogs, busy cursor and download picture of the window.
 #include "ui/qtui.h"
 
+#include "app/preferencescommands.h"
+#include "ui/acercade.h"
 #include "ui/altitud.h"
+#include "ui/cdialogopref.h"
 #include "ui/cdialogosondeos.h"
 #include "ui/cidentdialogo.h"
 #include "ui/csondeomanual.h"
 #include "ui/csplashwnd.h"
 #include "ui/dialogoema.h"
+#include "ui/dialogoweb.h"
+#include "ui/grafpref.h"
 #include "ui/qtext.h"
 #include "ui/techo.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace brisalta::ui {
 
@@ -186,6 +193,59 @@ void QtUi::documentUsed(const std::filesystem::path& path) {
     if (mDocumentUsed) {
         mDocumentUsed(path);
     }
+}
+
+PreferencesAnswer QtUi::askPreferences(const PreferencesFields& current,
+                                       const ListEditorFiles& files) {
+    StationSelection selection;
+    setListFields(selection, current);
+    selection.timeOffsetHours = current.timeOffsetHours;
+    selection.apiKey = current.apiKey;
+    CDialogoPref dialog(selection, mWindow);
+    QObject::connect(&dialog, &CDialogoPref::linksRequested, &dialog,
+                     [&] { DialogoWeb::editFile(files.links, &dialog); });
+    QObject::connect(&dialog, &CDialogoPref::favouritesRequested, &dialog, [&] {
+        GrafPref::editFile(files.favourites, files.currentTitle,
+                           dialog.chosenSelection().icao.str(), &dialog);
+    });
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    PreferencesAnswer answer{preferenceFieldsOf(dialog.chosenSelection()), confirmed};
+    answer.fields.timeOffsetHours = current.timeOffsetHours;
+    answer.fields.apiKey = current.apiKey;
+    if (confirmed) {
+        const PreferencesEntry entry = dialog.entry();
+        answer.fields.timeOffsetHours = entry.timeOffsetHours;
+        answer.fields.apiKey = entry.apiKey;
+    }
+    return answer;
+}
+
+void QtUi::editLinks(const std::filesystem::path& file) {
+    DialogoWeb::editFile(file, mWindow);
+}
+
+void QtUi::editFavourites(const std::filesystem::path& file, const std::string& currentTitle,
+                          const std::string& currentIcao) {
+    GrafPref::editFile(file, currentTitle, currentIcao, mWindow);
+}
+
+bool QtUi::openWebAddress(const std::string& address) {
+    const QUrl url(toQt(address), QUrl::TolerantMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        return false;
+    }
+    return QDesktopServices::openUrl(url);
+}
+
+bool QtUi::openWithDesktop(const std::filesystem::path& file) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+}
+
+void QtUi::showAbout() {
+    AcercaDe dialog(mWindow);
+    dialog.exec();
 }
 
 } // namespace brisalta::ui

@@ -42,6 +42,15 @@ public:
 
     void documentUsed(const std::filesystem::path& path) override;
 
+    PreferencesAnswer askPreferences(const PreferencesFields& current,
+                                     const ListEditorFiles& files) override;
+    void editLinks(const std::filesystem::path& file) override;
+    void editFavourites(const std::filesystem::path& file, const std::string& currentTitle,
+                        const std::string& currentIcao) override;
+    bool openWebAddress(const std::string& address) override;
+    bool openWithDesktop(const std::filesystem::path& file) override;
+    void showAbout() override;
+
 protected:
     QWidget* window() const { return mWindow; }
 

@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -93,8 +94,12 @@ private:
 };
 
 struct UiFixture {
-    explicit UiFixture(const std::filesystem::path& replayFolder = {})
-        : transport(replayFolder.empty() ? places.root() / "sin-respuestas" : replayFolder),
+    // `prepare` runs on the scratch folders before the window is made (list
+    // files the window reads when it is created, for instance).
+    explicit UiFixture(const std::filesystem::path& replayFolder = {},
+                       const std::function<void(const ScratchPlaces&)>& prepare = {})
+        : prepared(((prepare ? prepare(places) : void()), true)),
+          transport(replayFolder.empty() ? places.root() / "sin-respuestas" : replayFolder),
           context{session, ui, transport, places, clock, services}, commands(context),
           window(session, commands, places.settingsFolder()) {
         ui.splash().setEnabled(false);
@@ -113,6 +118,7 @@ struct UiFixture {
     }
 
     ScratchPlaces places;
+    bool prepared;
     FixedClock clock{1607342400}; // 2020-12-07 12:00 UTC
     ServiceTable services;
     SessionState session;
