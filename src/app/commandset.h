@@ -5,8 +5,11 @@
 #include "app/commandcontext.h"
 #include "app/documentcommands.h"
 #include "app/emacommands.h"
+#include "app/exportcommands.h"
 #include "app/graphcommands.h"
+#include "app/printcommands.h"
 #include "app/soundingcommands.h"
+#include "app/tablecommands.h"
 #include "app/viewcommands.h"
 
 namespace brisalta {
@@ -14,13 +17,17 @@ namespace brisalta {
 class CommandSet {
 public:
     explicit CommandSet(CommandContext& context)
-        : graph(context), view(context), document(context), sounding(context), ema(context) {}
+        : graph(context), view(context), document(context), sounding(context), ema(context),
+          table(context), exports(context), printing(context) {}
 
     GraphCommands graph;       // show graph, manual station, statistics, clouds, QNH
     ViewCommands view;         // swap graph and sounding, zoom
     DocumentCommands document; // open, save as
     SoundingCommands sounding; // the "Sondeos" menu
     EmaCommands ema;           // automatic stations
+    TableCommands table;       // "Datos horarios" / "Datos detallados"
+    ExportCommands exports;    // "Exportar datos"
+    PrintCommands printing;    // "Imprimir...", "Vista preliminar"
 };
 
 } // namespace brisalta
