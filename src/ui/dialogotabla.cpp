@@ -3,8 +3,12 @@
 
 #include "ui/qtext.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace brisalta::ui {
 namespace {
@@ -27,6 +31,11 @@ DialogoTabla::DialogoTabla(const DataTable& table, TableDialogActions actions, Q
       mLine2(readOnlyLine(table.headerLine2, Qt::AlignLeft, "cabecera2", this)) {
     topArea()->addWidget(mLine1);
     topArea()->addWidget(mLine2);
+    // Wide enough for the whole second header line, as far as the screen allows.
+    const int needed = mLine2->fontMetrics().horizontalAdvance(mLine2->text()) + 60;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() * 9 / 10 : needed;
+    resize(std::max(width(), std::min(needed, room)), height());
 }
 
 } // namespace brisalta::ui

@@ -47,11 +47,13 @@ void RecordingCanvas::setTextColor(Rgb colour) { mState.textColour = colour; }
 void RecordingCanvas::setTextAlign(TextAlign align) { mState.align = align; }
 
 void RecordingCanvas::textOut(int x, int y, std::string_view text) {
-    texts.push_back(RecordedText{x, y, std::string(text), mState.font, mState.textColour, mState.align});
+    texts.push_back(RecordedText{x, y, std::string(text), mState.font, mState.textColour,
+                                 mState.align, mState.origin});
 }
 
 void RecordingCanvas::drawTextInRect(int left, int top, int right, int bottom, std::string_view text) {
-    textBoxes.push_back(RecordedTextBox{left, top, right, bottom, std::string(text), mState.font, mState.textColour});
+    textBoxes.push_back(RecordedTextBox{left, top, right, bottom, std::string(text), mState.font,
+                                        mState.textColour, mState.origin});
 }
 
 void RecordingCanvas::selectPen(const Pen& pen) { mState.pen = pen; }
@@ -60,7 +62,7 @@ void RecordingCanvas::selectBrush(const Brush& brush) { mState.brush = brush; }
 void RecordingCanvas::moveTo(int x, int y) { mPosition = Point{x, y}; }
 
 void RecordingCanvas::lineTo(int x, int y) {
-    segments.push_back(RecordedSegment{mPosition, Point{x, y}, mState.pen});
+    segments.push_back(RecordedSegment{mPosition, Point{x, y}, mState.pen, mState.origin});
     mPosition = Point{x, y};
 }
 
