@@ -10,6 +10,7 @@
 #include "uifixture.h"
 
 #include "app/commandids.h"
+#include "app/printcommands.h"
 #include "tables/datatable.h"
 #include "tables/hourlytable.h"
 #include "tables/soundingtable.h"
@@ -19,6 +20,7 @@
 #include "ui/dialogotabla.h"
 #include "ui/dialogotablasondeo.h"
 #include "ui/dialogoxls.h"
+#include "ui/pageprinter.h"
 #include "ui/qtext.h"
 
 #include <QApplication>
@@ -26,6 +28,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
@@ -265,6 +270,32 @@ private slots:
         QVERIFY(!dialog.excelButton()->isChecked());
         QCOMPARE(dialog.choice().excel, false);
         QCOMPARE(dialog.choice().combined, true);
+    }
+
+    void previewShowsOnePageTheWayItIsLaidOut() {
+        test::UiFixture f;
+        show(f, *test::airportDay10());
+        const PrintJob job = printJob(f.session);
+        int pages = 0;
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
+        test::whenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+            auto* widget = preview->findChild<QPrintPreviewWidget*>();
+            QVERIFY(widget);
+            widget->updatePreview();
+            pages = widget->pageCount();
+            orientation = widget->orientation() == QPageLayout::Landscape ? QPageLayout::Landscape
+                                                                          : QPageLayout::Portrait;
+            preview->resize(1000, 750);
+            shoot(preview, "vista-preliminar");
+            preview->reject();
+        });
+        QCOMPARE(ui::previewWithDialog(&f.window, job), PrintOutcome::Cancelled);
+        QCOMPARE(pages, 1);
+        QCOMPARE(orientation, QPageLayout::Landscape);
+
+        // The print dialog, cancelled, prints nothing.
+        test::whenModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
+        QCOMPARE(ui::printWithDialog(&f.window, job), PrintOutcome::Cancelled);
     }
 
     void fileMenuExportsAndPrintsWhatIsShown() {
