@@ -132,9 +132,8 @@ std::string writeFailureReason(std::error_code error) {
         return text::cp1252("el disco es de solo lectura");
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // the write went past the largest file the system lets this user write
         return text::cp1252("no queda espacio en el disco");
-    case EFBIG:
-        return text::cp1252("el fichero es demasiado grande");
     case EISDIR:
         return text::cp1252("ya existe una carpeta con ese nombre");
     case ENAMETOOLONG:

@@ -40,8 +40,13 @@ std::string exportMessage(const ExportResult& result, ExportFormat format,
                                   : "» no tiene la hoja «Sondeos» de los datos de sondeos: no se "
                                     "le pueden añadir los de este sondeo. No se ha modificado.");
     case ExportStatus::CannotWrite:
+        // EFBIG here is the file to append to being larger than any export
+        // file could honestly be (see readExportFile).
         return text::cp1252("No se ha podido grabar el fichero «") + name + text::cp1252("»: ") +
-               writeFailureReason(result.error) + ".";
+               (result.error == std::errc::file_too_large
+                    ? text::cp1252("el fichero es demasiado grande")
+                    : writeFailureReason(result.error)) +
+               ".";
     }
     return {};
 }
