@@ -11,6 +11,7 @@ inline constexpr int kExportExcelCombined = 33095;
 inline constexpr int kExportCsvSingle = 33096;
 inline constexpr int kExportCsvCombined = 33097;
 inline constexpr int kPrint = 57607;
+inline constexpr int kPrintPreview = 57609;
 inline constexpr int kPreferences = 32813;
 inline constexpr int kRecentFile = 57616;
 inline constexpr int kExit = 57665;

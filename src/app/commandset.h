@@ -5,10 +5,13 @@
 #include "app/commandcontext.h"
 #include "app/documentcommands.h"
 #include "app/emacommands.h"
+#include "app/exportcommands.h"
 #include "app/graphcommands.h"
 #include "app/helpcommands.h"
 #include "app/preferencescommands.h"
+#include "app/printcommands.h"
 #include "app/soundingcommands.h"
+#include "app/tablecommands.h"
 #include "app/viewcommands.h"
 
 namespace brisalta {
@@ -17,7 +20,8 @@ class CommandSet {
 public:
     explicit CommandSet(CommandContext& context)
         : graph(context), view(context), document(context), sounding(context), ema(context),
-          preferences(context), help(context) {}
+          preferences(context), help(context), table(context), exports(context),
+          printing(context) {}
 
     GraphCommands graph;       // show graph, manual station, statistics, clouds, QNH
     ViewCommands view;         // swap graph and sounding, zoom
@@ -26,6 +30,9 @@ public:
     EmaCommands ema;           // automatic stations
     PreferencesCommands preferences; // preferences, list editors, links, favourites
     HelpCommands help;         // manual and about box
+    TableCommands table;       // "Datos horarios" / "Datos detallados"
+    ExportCommands exports;    // "Exportar datos"
+    PrintCommands printing;    // "Imprimir...", "Vista preliminar"
 };
 
 } // namespace brisalta

@@ -40,6 +40,27 @@ std::vector<CommandRow> buildTable() {
         {cmd::kSaveAs, K::Command, "&Archivo", "&Guardar como...\tCtrl+G", "Ctrl+G",
          "Guarda el documento activo con un nuevo nombre\nGuardar como", "save",
          [](CommandSet& c) { c.document.saveAs(); }, saveAsOn},
+        {cmd::kExportExcelSingle, K::Command, "&Archivo/Exportar datos/Formato normal Excel",
+         "Individual", "", "Crear un fichero para Excel con los datos de la gráfica o sondeo.", "",
+         [](CommandSet& c) { c.exports.exportData(ExportFormat::Excel, ExportMode::Individual); }},
+        {cmd::kExportExcelCombined, K::Command, "&Archivo/Exportar datos/Formato normal Excel",
+         "Combinado", "", "Combinar con fichero Excel existente para crear una base de datos.", "",
+         [](CommandSet& c) { c.exports.exportData(ExportFormat::Excel, ExportMode::Combined); }},
+        {cmd::kExportCsvSingle, K::Command, "&Archivo/Exportar datos/Formato delimitado CSV",
+         "Individual", "",
+         "Crear un fichero delimitado CSV con los datos de la gráfica o sondeo.", "",
+         [](CommandSet& c) { c.exports.exportData(ExportFormat::Csv, ExportMode::Individual); }},
+        {cmd::kExportCsvCombined, K::Command, "&Archivo/Exportar datos/Formato delimitado CSV",
+         "Combinado", "",
+         "Combina con un fichero delimitado CSV existente los datos de la gráfica o sondeo, para "
+         "crear una base de datos.",
+         "", [](CommandSet& c) { c.exports.exportData(ExportFormat::Csv, ExportMode::Combined); }},
+        {cmd::kPrint, K::Command, "&Archivo", "&Imprimir...\tCtrl+I", "Ctrl+I",
+         "Imprime el documento activo\nImprimir", "print",
+         [](CommandSet& c) { c.printing.print(); }, printOn},
+        {cmd::kPrintPreview, K::Command, "&Archivo", "&Vista preliminar", "",
+         "Muestra en pantalla la página tal como se imprimirá\nVista preliminar", "",
+         [](CommandSet& c) { c.printing.preview(); }, printOn},
         placeholder(K::Separator, "&Archivo"),
         {cmd::kPreferences, K::Command, "&Archivo", "&Preferencias\tCtrl+P", "Ctrl+P",
          "Cambia el aeropuerto, el país, el sondeo, la diferencia horaria y la clave API que "
@@ -71,6 +92,9 @@ std::vector<CommandRow> buildTable() {
         {cmd::kQnh, K::Command, "&Gráficas", "QNH\tCtrl+Q", "Ctrl+Q",
          "Intercambiar entre presión real y QNH\nIntercambiar entre presión real y QNH", "qnh",
          [](CommandSet& c) { c.graph.qnh(); }, qnhOn},
+        {cmd::kTable, K::Command, "&Gráficas", "Datos horarios\tCtrl+H", "Ctrl+H",
+         "Muestra los datos detallados\nDatos detallados", "table",
+         [](CommandSet& c) { c.table.showTable(); }, tableOn},
         placeholder(K::FavouriteMenu, "&Gráficas"),
         {cmd::kAutomaticStation, K::Command, "&Gráficas", "Estaciones Automáticas (EMAs)\tCtrl+E",
          "Ctrl+E",
@@ -91,6 +115,10 @@ std::vector<CommandRow> buildTable() {
         {cmd::kCeiling, K::Command, "&Sondeos", "Simulación techo\tCtrl+T", "Ctrl+T",
          "Calcula el techo según condiciones\nSimulación de techo", "ceiling",
          [](CommandSet& c) { c.sounding.ceiling(); }, ceilingOn},
+        // The same command as "Datos horarios": one identifier, one enable rule.
+        {cmd::kTable, K::Command, "&Sondeos", "Datos detallados\tCtrl+H", "Ctrl+H",
+         "Muestra los datos detallados\nDatos detallados", "",
+         [](CommandSet& c) { c.table.showTable(); }, tableOn},
         placeholder(K::Separator, "&Sondeos"),
         {cmd::kForecastSounding, K::Command, "&Sondeos", "Previsión Sondeo\tCtrl+R", "Ctrl+R",
          "Abre un sondeo previsto guardado desde el Air Resources Laboratory (NOAA)\nPrevisión "
@@ -120,8 +148,6 @@ std::vector<CommandRow> buildTable() {
          "gráfica y sondeo",
          "swap", [](CommandSet& c) { c.view.swap(); }, swapOn},
     };
-    (void)tableOn;
-    (void)printOn;
     return rows;
 }
 

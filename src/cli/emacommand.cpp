@@ -55,7 +55,7 @@ constexpr const char* kHelpStart =
     "  --datos-ema F          la respuesta con los registros horarios guardada en F,\n"
     "                         en lugar de pedirla a la dirección de la consulta\n";
 
-constexpr const char* kHelpEnd =
+constexpr const char* kHelpOutputs =
     "\n"
     "Qué se escribe:\n"
     "  -o FICHERO             la gráfica en FICHERO, .png, .svg o .pdf según la\n"
@@ -72,7 +72,9 @@ constexpr const char* kHelpEnd =
     "                         altitudeMetres...), los extremos del día (extremes),\n"
     "                         las líneas de cabecera (headerLine1, headerLine2,\n"
     "                         headerTitle), axisStartHour y los avisos (messages);\n"
-    "                         los avisos van además a la salida de errores\n"
+    "                         los avisos van además a la salida de errores\n";
+
+constexpr const char* kHelpEnd =
     "  -h, --help             muestra esta ayuda\n"
     "\n"
     "Sale con 0 cuando se ha dibujado la gráfica, con 1 cuando no se ha podido (una\n"
@@ -207,7 +209,7 @@ int runEma(std::span<const std::string> args) {
     addDataSourceOptionSpecs(specs);
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
-    if (const auto done = finishIfUsage("ema", parsed, {kHelpStart, kDataSourceHelp, kHelpEnd})) {
+    if (const auto done = finishIfUsage("ema", parsed, {kHelpStart, kDataSourceHelp, kHelpOutputs, kDataOutHelp, kHelpEnd})) {
         return *done;
     }
     EmaRequest request;

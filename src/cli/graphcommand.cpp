@@ -28,7 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kHelp =
+constexpr const char* kHelpStart =
     "Uso: brisalta-cli grafica [OPCIONES] [ICAO]\n"
     "\n"
     "Descarga las observaciones de las últimas 24 horas de un aeropuerto y su\n"
@@ -72,7 +72,9 @@ constexpr const char* kHelp =
     "                         gustSpeed), los extremos del día (extremes), las\n"
     "                         líneas de cabecera (headerLine1, headerLine2,\n"
     "                         headerTitle), axisStartHour y los avisos (messages);\n"
-    "                         los avisos van además a la salida de errores\n"
+    "                         los avisos van además a la salida de errores\n";
+
+constexpr const char* kHelpEnd =
     "  -h, --help             muestra esta ayuda\n"
     "\n"
     "Sale con 0 cuando se ha dibujado la gráfica, con 1 cuando no se ha podido (o\n"
@@ -162,7 +164,7 @@ int runGrafica(std::span<const std::string> args) {
     addDataSourceOptionSpecs(specs);
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
-    if (const auto done = finishIfUsage("grafica", parsed, {kHelp})) {
+    if (const auto done = finishIfUsage("grafica", parsed, {kHelpStart, kDataOutHelp, kHelpEnd})) {
         return *done;
     }
     GraphRequest request;

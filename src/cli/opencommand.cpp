@@ -23,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kHelp =
+constexpr const char* kHelpStart =
     "Uso: brisalta-cli abrir [OPCIONES] DOCUMENTO.brl\n"
     "\n"
     "Abre un documento de Brisalta (una gráfica de 24 horas o un sondeo) como lo\n"
@@ -49,7 +49,9 @@ constexpr const char* kHelp =
     "                         isForecast, title, partialFirstRow, fromSecondService,\n"
     "                         forecastTitle, diagramTitle y la simulación (ceiling,\n"
     "                         como en «brisalta-cli sondeo --json»); y los avisos\n"
-    "                         (messages), que van además a la salida de errores\n"
+    "                         (messages), que van además a la salida de errores\n";
+
+constexpr const char* kHelpEnd =
     "  -h, --help             muestra esta ayuda\n"
     "\n"
     "Sale con 0 cuando el documento se ha abierto y dibujado, con 1 cuando no (o no\n"
@@ -65,7 +67,7 @@ int runAbrir(std::span<const std::string> args) {
     std::vector<OptionSpec> specs = {{"-h", 0}, {"--help", 0}};
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
-    if (const auto done = finishIfUsage("abrir", parsed, {kHelp})) {
+    if (const auto done = finishIfUsage("abrir", parsed, {kHelpStart, kDataOutHelp, kHelpEnd})) {
         return *done;
     }
     if (parsed.positional().size() != 1) {

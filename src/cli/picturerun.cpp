@@ -5,10 +5,16 @@
 #include "cli/sessionjson.h"
 #include "cli/subcommands.h"
 #include "app/documentcommands.h"
+#include "app/exportcommands.h"
 #include "app/pictures.h"
 #include "graph/graphrenderer.h"
+#include "render/pagepainter.h"
 #include "render/renderfile.h"
 #include "diagram/soundingdiagram.h"
+#include "printing/printedpage.h"
+#include "tables/datatable.h"
+#include "tables/hourlytable.h"
+#include "tables/soundingtable.h"
 #include "text/codepage.h"
 #include "text/format.h"
 
@@ -16,6 +22,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <memory>
 
@@ -54,7 +61,46 @@ std::string withoutLeadingBlank(const std::string& line) {
     return !line.empty() && line.front() == ' ' ? line.substr(1) : line;
 }
 
+std::string lowerExtension(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+bool isFolder(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+// An export to a folder is a CSV file under the program's default name.
+ExportFormat exportFormatOf(const std::filesystem::path& path) {
+    return lowerExtension(path) == ".xlsx" && !isFolder(path) ? ExportFormat::Excel
+                                                              : ExportFormat::Csv;
+}
+
 } // namespace
+
+const char* const kDataOutHelp =
+    "  --tabla                escribe la tabla de «Datos horarios» (de un sondeo,\n"
+    "                         «Datos detallados») como la muestra el programa: los\n"
+    "                         textos de encima, los títulos de las columnas y una\n"
+    "                         línea por fila con las celdas separadas por\n"
+    "                         tabuladores; con --json, el objeto gana «table»:\n"
+    "                         title, headerLine1, headerLine2, columns, rows (los\n"
+    "                         textos de las celdas) y highlights (row y column\n"
+    "                         contadas desde 0 sobre las celdas de datos, colour\n"
+    "                         «#RRGGBB»)\n"
+    "  --exportar F           exporta los datos a F como «Exportar datos»: un\n"
+    "                         fichero delimitado .csv o un libro de Excel .xlsx;\n"
+    "                         si F es una carpeta existente, un .csv dentro con\n"
+    "                         el nombre que propone el programa. El mensaje va a\n"
+    "                         la salida de errores (con --json, a messages)\n"
+    "  --combinar             con --exportar, añade los datos al final de F, que\n"
+    "                         ya debe existir, como «Combinado»\n"
+    "  --imprimir F.pdf       la página que imprime «Imprimir...» en un PDF (A4\n"
+    "                         apaisado); con --tabla, la página de la tabla (la de\n"
+    "                         un sondeo, en vertical)\n";
 
 PageMapping PictureRun::mappingFor(PageMode mode) const {
     return mode == PageMode::Print ? PageMapping::print() : PageMapping::screen(mSession.view.drawScale);
@@ -65,6 +111,10 @@ void addPictureOptionSpecs(std::vector<OptionSpec>& specs) {
     specs.push_back({"--pantalla", 1});
     specs.push_back({"--json", 0});
     specs.push_back({"--guardar", 1});
+    specs.push_back({"--tabla", 0});
+    specs.push_back({"--exportar", 1});
+    specs.push_back({"--combinar", 0});
+    specs.push_back({"--imprimir", 1});
 }
 
 std::optional<VirtualScreen> parseScreen(std::string_view text) {
@@ -118,6 +168,28 @@ bool readPictureOptions(const Arguments& args, PictureOptions& options, std::str
             return false;
         }
     }
+    options.table = args.has("--tabla");
+    if (args.has("--exportar")) {
+        options.exportTo = args.value("--exportar");
+        const std::string extension = lowerExtension(options.exportTo);
+        if (!isFolder(options.exportTo) && extension != ".csv" && extension != ".xlsx") {
+            error = "no se reconoce el formato de «" + options.exportTo.string() +
+                    "»: use la extensión .csv o .xlsx, o una carpeta";
+            return false;
+        }
+    }
+    options.combine = args.has("--combinar");
+    if (options.combine && options.exportTo.empty()) {
+        error = "--combinar añade los datos al fichero de --exportar, que falta";
+        return false;
+    }
+    if (args.has("--imprimir")) {
+        options.printTo = args.value("--imprimir");
+        if (lowerExtension(options.printTo) != ".pdf") {
+            error = "--imprimir escribe la página en un PDF: use la extensión .pdf";
+            return false;
+        }
+    }
     return true;
 }
 
@@ -149,6 +221,11 @@ int PictureRun::finish(Summary summary, const std::string& noPicture) {
     const bool graph = graphDrawn();
     const bool sounding = !graphOnScreen && mSession.view.soundingShown;
 
+    // The pictures and the printed page need the fonts of a QGuiApplication.
+    std::unique_ptr<QGuiApplication> app;
+    if ((graph || sounding) && (!mOptions.outputs.empty() || !mOptions.printTo.empty())) {
+        app = guiApplication();
+    }
     bool ok = true;
     if (graph || sounding) {
         ok = writePictures();
@@ -157,21 +234,45 @@ int PictureRun::finish(Summary summary, const std::string& noPicture) {
         !saveDocumentWithMessage(mSession, mUi, mOptions.saveTo)) {
         ok = false;
     }
+    if (!mOptions.exportTo.empty() && (graph || sounding)) {
+        ok = exportData() && ok;
+    }
+    if (!mOptions.printTo.empty() && (graph || sounding)) {
+        ok = printPage() && ok;
+    }
+    std::optional<DataTable> table;
+    if (mOptions.table && (graph || sounding)) {
+        table = graph ? hourlyTable(mSession) : soundingTable(mSession);
+    }
 
     if (mOptions.json) {
         const auto report = summary == Summary::SkyReport ? skyReportIndex() : std::nullopt;
-        for (std::size_t i = 0; i < mUi.messages().size(); ++i) {
+        std::vector<std::string> messages = mUi.messages();
+        for (std::size_t i = 0; i < messages.size(); ++i) {
             if (i != report) {
-                printNotice(stderr, mUi.messages()[i]);
+                printNotice(stderr, messages[i]);
             }
+        }
+        for (const std::string& message : mExportUi.messages()) {
+            printNotice(stderr, message);
+            messages.push_back(message);
         }
         QJsonObject object = graph      ? graphJson(mSession)
                              : sounding ? soundingJson(mSession)
                                         : QJsonObject();
-        object.insert("messages", textArray(mUi.messages()));
+        if (table) {
+            object.insert("table", tableJson(*table));
+        }
+        object.insert("messages", textArray(messages));
         writeJson(stdout, object);
     } else {
         printText(summary, stdout);
+        if (table) {
+            writeText(stdout, tableAsText(*table));
+        }
+        for (const std::string& message : mExportUi.messages()) {
+            printNotice(stderr, message);
+        }
     }
     std::fflush(stdout);
 
@@ -184,11 +285,41 @@ int PictureRun::finish(Summary summary, const std::string& noPicture) {
     return ok ? kExitOk : kExitFailure;
 }
 
+bool PictureRun::exportData() {
+    const ExportFormat format = exportFormatOf(mOptions.exportTo);
+    const std::filesystem::path path = isFolder(mOptions.exportTo)
+                                           ? defaultExportPath(mSession, mOptions.exportTo, format)
+                                           : mOptions.exportTo;
+    // The export's own messages say what was written or why not.
+    return exportWithMessage(mSession, mExportUi, format,
+                             mOptions.combine ? ExportMode::Combined : ExportMode::Individual,
+                             path);
+}
+
+bool PictureRun::printPage() {
+    // The table variant is the page printed while the table dialog is open.
+    bool& tableFlag = mSession.view.graphShown || mSession.view.emaGraphShown
+                          ? mSession.view.tablePrint
+                          : mSession.view.tablePortrait;
+    tableFlag = mOptions.table;
+    const bool portrait = printOrientation(mSession) == PageOrientation::Portrait;
+    const std::string failure =
+        writePagePdf(mOptions.printTo, portrait, printTitle(mSession),
+                     [this](DrawingCanvas& canvas, int pageWidth) {
+                         paintPrintedPage(canvas, mSession, pageWidth);
+                     });
+    tableFlag = false;
+    if (!failure.empty()) {
+        error(text::toUtf8(failure));
+        return false;
+    }
+    return true;
+}
+
 bool PictureRun::writePictures() {
     if (mOptions.outputs.empty()) {
         return true;
     }
-    const auto app = guiApplication();
     bool ok = true;
     const bool graph = graphDrawn();
     for (const auto& output : mOptions.outputs) {

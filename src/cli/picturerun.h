@@ -24,14 +24,23 @@ struct PictureOptions {
     VirtualScreen screen;                       // --pantalla WxH@DPI
     bool json = false;                          // --json
     std::filesystem::path saveTo;               // --guardar, empty when not given
+    bool table = false;                         // --tabla
+    std::filesystem::path exportTo;             // --exportar: a .csv, a .xlsx or a folder
+    bool combine = false;                       // --combinar
+    std::filesystem::path printTo;              // --imprimir F.pdf
 };
 
 // Appends the specs of the shared options to a subcommand's own.
 void addPictureOptionSpecs(std::vector<OptionSpec>& specs);
 
 // Reads the shared options. False, with a Spanish error text (UTF-8), for a
-// picture name without a known extension or a malformed screen.
+// picture, export or printout name without a known extension, --combinar
+// without --exportar, or a malformed screen.
 bool readPictureOptions(const Arguments& args, PictureOptions& options, std::string& error);
+
+// Help lines of --tabla, --exportar, --combinar and --imprimir, shared by the
+// subcommands that draw a picture (UTF-8, within 80 columns).
+extern const char* const kDataOutHelp;
 
 // "1920x1080@96": pixels across, pixels down, logical pixels per inch ("@96"
 // may be left out). Nothing for anything else or for sizes no screen has.
@@ -65,6 +74,8 @@ private:
     bool writePictures();
     bool writeGraphPicture(const std::filesystem::path& path);
     bool writeSoundingPicture(const std::filesystem::path& path);
+    bool exportData();
+    bool printPage();
     void printText(Summary summary, std::FILE* stream) const;
     std::optional<std::size_t> skyReportIndex() const;
     void error(const std::string& utf8Text) const;
@@ -73,6 +84,7 @@ private:
     SessionState& mSession;
     const PictureOptions& mOptions;
     CliUi mUi{nullptr};
+    CliUi mExportUi{nullptr}; // the export's messages, told on standard error
     bool mPrepared = false; // a command has prepared the pictures
 };
 

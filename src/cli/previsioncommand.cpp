@@ -35,7 +35,7 @@ constexpr const char* kHelpStart =
     "\n"
     "Cómo se dibuja y qué se escribe:\n";
 
-constexpr const char* kHelpEnd =
+constexpr const char* kHelpOutputs =
     "  -o FICHERO             el diagrama en FICHERO, .png, .svg o .pdf según la\n"
     "                         extensión (se puede repetir); el PDF es la página\n"
     "                         impresa\n"
@@ -44,7 +44,9 @@ constexpr const char* kHelpEnd =
     "  --guardar F.brl        guarda el documento del sondeo dibujado\n"
     "  --json                 un objeto JSON en la salida estándar con los mismos\n"
     "                         campos que «brisalta-cli sondeo --json» (velocidades\n"
-    "                         en km/h)\n"
+    "                         en km/h)\n";
+
+constexpr const char* kHelpEnd =
     "  -h, --help             muestra esta ayuda\n"
     "\n"
     "Sale con 0 cuando se ha dibujado el sondeo, con 1 cuando no se ha podido (o no\n"
@@ -67,7 +69,7 @@ int runPrevision(std::span<const std::string> args) {
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
     if (const auto done =
-            finishIfUsage("prevision", parsed, {kHelpStart, kSoundingOptionsHelp, kHelpEnd})) {
+            finishIfUsage("prevision", parsed, {kHelpStart, kSoundingOptionsHelp, kHelpOutputs, kDataOutHelp, kHelpEnd})) {
         return *done;
     }
     std::string error;

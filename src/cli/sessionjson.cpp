@@ -147,4 +147,27 @@ QJsonObject soundingJson(const SessionState& session) {
     return o;
 }
 
+QJsonObject tableJson(const DataTable& table) {
+    QJsonObject o;
+    o.insert("title", toQString(table.title));
+    o.insert("headerLine1", toQString(table.headerLine1));
+    o.insert("headerLine2", toQString(table.headerLine2));
+    o.insert("columns", textArray(table.columns));
+    QJsonArray rows;
+    for (const auto& row : table.rows) {
+        rows.append(textArray(row));
+    }
+    o.insert("rows", rows);
+    QJsonArray highlights;
+    for (const CellHighlight& h : table.highlights) {
+        QJsonObject cell;
+        cell.insert("row", h.row);
+        cell.insert("column", h.column);
+        cell.insert("colour", QString::fromStdString(hexColour(h.colour)));
+        highlights.append(cell);
+    }
+    o.insert("highlights", highlights);
+    return o;
+}
+
 } // namespace brisalta::cli

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "session/sessionstate.h"
+#include "tables/datatable.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -21,6 +22,11 @@ QJsonObject graphJson(const SessionState& session);
 // partialFirstRow, fromSecondService, forecastTitle, diagramTitle and the
 // ceiling simulation's results under "ceiling".
 QJsonObject soundingJson(const SessionState& session);
+
+// A data table as its dialog shows it: title, headerLine1, headerLine2,
+// columns, rows (the cell texts) and highlights ({row, column, colour
+// "#RRGGBB"}, rows and columns counted from 0 over the data cells).
+QJsonObject tableJson(const DataTable& table);
 
 // Windows-1252 texts as a JSON array of strings.
 QJsonArray textArray(const std::vector<std::string>& texts);

@@ -56,7 +56,7 @@ constexpr const char* kHelpStart =
     "                         listas de texto o la del segundo servicio, según la\n"
     "                         estación\n";
 
-constexpr const char* kHelpEnd =
+constexpr const char* kHelpOutputs =
     "  -o FICHERO             el diagrama en FICHERO, .png, .svg o .pdf según la\n"
     "                         extensión (se puede repetir); el PDF es la página\n"
     "                         impresa\n"
@@ -69,14 +69,18 @@ constexpr const char* kHelpEnd =
     "                         altura m, temperatura ºC, punto de rocío ºC, humedad\n"
     "                         %, dirección del viento en grados y su velocidad,\n"
     "                         en nudos del servicio de listas de texto o en km/h),\n"
-    "                         partialFirstRow, isForecast, fromSecondService,\n"
-    "                         forecastTitle, title, diagramTitle, la simulación\n"
+    "                         soundingStationName, soundingDay, soundingMonth,\n"
+    "                         soundingYear, soundingHour, partialFirstRow,\n"
+    "                         isForecast, fromSecondService, forecastTitle,\n"
+    "                         title, diagramTitle, la simulación\n"
     "                         (ceiling: thermalTopFound, thermalTopHeight,\n"
     "                         thermalTopText, cloudBaseFound, cloudBaseHeight,\n"
     "                         cloudBaseText, ceilingHeight, ceilingWindSpeed,\n"
     "                         ceilingWindDirection, ceilingWindDirectionName) y los\n"
     "                         avisos (messages); los avisos van además a la salida\n"
-    "                         de errores\n"
+    "                         de errores\n";
+
+constexpr const char* kHelpEnd =
     "  -h, --help             muestra esta ayuda\n"
     "\n"
     "Sale con 0 cuando se ha dibujado el sondeo, con 1 cuando no se ha podido (o no\n"
@@ -241,7 +245,7 @@ int runSondeo(std::span<const std::string> args) {
     if (const auto done =
             finishIfUsage("sondeo", parsed,
                           {kHelpStart, kDataSourceHelp, "\nCómo se dibuja y qué se escribe:\n",
-                           kSoundingOptionsHelp, kHelpEnd})) {
+                           kSoundingOptionsHelp, kHelpOutputs, kDataOutHelp, kHelpEnd})) {
         return *done;
     }
     SoundingRequest request;

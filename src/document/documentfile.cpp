@@ -79,29 +79,6 @@ std::string openReason(const DocumentError& error) {
     return {};
 }
 
-std::string saveReason(std::error_code error) {
-    switch (error.value()) {
-    case ENOENT:
-    case ENOTDIR:
-        return text::cp1252("la carpeta no existe");
-    case EACCES:
-    case EPERM:
-        return text::cp1252("no hay permiso para escribir en la carpeta");
-    case EROFS:
-        return text::cp1252("el disco es de solo lectura");
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return text::cp1252("no queda espacio en el disco");
-    case EISDIR:
-        return text::cp1252("ya existe una carpeta con ese nombre");
-    case ENAMETOOLONG:
-        return text::cp1252("el nombre es demasiado largo");
-    default:
-        return text::format1252("error del sistema número %d", error.value());
-    }
-}
-
 } // namespace
 
 std::string openFailureMessage(const std::filesystem::path& path, const DocumentError& error) {
@@ -111,7 +88,7 @@ std::string openFailureMessage(const std::filesystem::path& path, const Document
 
 std::string saveFailureMessage(const std::filesystem::path& path, std::error_code error) {
     return text::cp1252("No se ha podido guardar el documento «") + displayName(path) +
-           text::cp1252("»: ") + saveReason(error) + ".";
+           text::cp1252("»: ") + writeFailureReason(error) + ".";
 }
 
 DocumentRead openDocument(SessionState& session, const std::filesystem::path& path) {

@@ -5,11 +5,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace brisalta {
+
+class DrawingCanvas;
+struct DataTable; // tables/datatable.h
 
 // Answer of the sounding date dialog "Sondeos".
 struct SoundingDateAnswer {
@@ -56,6 +60,32 @@ struct ListEditorFiles {
     std::filesystem::path links;      // "Brisanet.ini"
     std::filesystem::path favourites; // "GrafPref.ini"
     std::string currentTitle;         // Windows-1252
+};
+
+// What the buttons of an open table dialog do; the dialog stays open.
+struct TableDialogActions {
+    std::function<void()> exportData; // "Exportar": the export choice, then the export
+    std::function<void()> print;      // "Imprimir": prints the table
+};
+
+// Answer of the export choice dialog "Exportar datos".
+struct ExportChoice {
+    bool excel = true;     // "Fichero Excel" (else "Fichero Csv")
+    bool combined = false; // "Combinado" (else "Individual")
+};
+
+// One printed page. `paint` draws it on a canvas whose origin is the corner of
+// the printable area, given that area's width in 0.01 inch.
+struct PrintJob {
+    bool portrait = false;
+    std::string documentName; // name of the job in the print queue, Windows-1252
+    std::function<void(DrawingCanvas& canvas, int pageWidth)> paint;
+};
+
+enum class PrintOutcome {
+    Printed,
+    Cancelled, // the user closed the dialog: nothing was printed
+    Failed,    // the printer could not be used
 };
 
 enum class MessageIcon {
@@ -130,6 +160,39 @@ public:
         (void)keyText;
         (void)entries;
         return std::nullopt;
+    }
+
+    // The modal table dialog: "Datos Horarios Gráfica" or "Datos Detallados
+    // Sondeo" by table.kind. Returns when the user closes it.
+    virtual void showDataTable(const DataTable& table, const TableDialogActions& actions) {
+        (void)table;
+        (void)actions;
+    }
+
+    // "Exportar datos": the file format and the mode of an export.
+    virtual std::optional<ExportChoice> askExportChoice() { return std::nullopt; }
+
+    // Where to write an export: a save dialog for CSV or Excel files
+    // offering proposedName (Windows-1252, empty for none). A new file asks
+    // before replacing an existing one.
+    virtual std::optional<std::filesystem::path> chooseExportFile(bool excel, bool combined,
+                                                                  const std::string& proposedName) {
+        (void)excel;
+        (void)combined;
+        (void)proposedName;
+        return std::nullopt;
+    }
+
+    // The print dialog, then the page on the chosen printer.
+    virtual PrintOutcome printPage(const PrintJob& job) {
+        (void)job;
+        return PrintOutcome::Cancelled;
+    }
+
+    // The page in a print preview, from which the user may print it.
+    virtual PrintOutcome previewPage(const PrintJob& job) {
+        (void)job;
+        return PrintOutcome::Cancelled;
     }
 
     // A document was opened or saved at this path (the recent-file list).

@@ -31,6 +31,12 @@ struct ViewState {
     bool soundingZoom = false;      // the diagram shows the lowest 6000 m only
     double drawScale = kScreenScale; // scale of the drawings on screen
 
+    // Set exactly while a table dialog is open: the printed page then shows
+    // the hourly table in place of the graph (tablePrint), or the sounding
+    // table on a portrait page (tablePortrait).
+    bool tablePrint = false;
+    bool tablePortrait = false;
+
     // Copies of what the last preparation of the graph worked out, for the
     // commands that read them (statistics, tables, printing, favourites).
     int axisStartHour = 0;

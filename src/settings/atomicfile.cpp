@@ -1,6 +1,9 @@
 // Write-to-temporary-then-rename on POSIX.
 #include "settings/atomicfile.h"
 
+#include "text/codepage.h"
+#include "text/format.h"
+
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -115,6 +118,31 @@ std::error_code replaceFileAtomically(const std::filesystem::path& path, std::st
     }
     syncFolder(path.parent_path());
     return {};
+}
+
+std::string writeFailureReason(std::error_code error) {
+    switch (error.value()) {
+    case ENOENT:
+    case ENOTDIR:
+        return text::cp1252("la carpeta no existe");
+    case EACCES:
+    case EPERM:
+        return text::cp1252("no hay permiso para escribir en la carpeta");
+    case EROFS:
+        return text::cp1252("el disco es de solo lectura");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: // the write went past the largest file the system lets this user write
+        return text::cp1252("no queda espacio en el disco");
+    case EISDIR:
+        return text::cp1252("ya existe una carpeta con ese nombre");
+    case ENAMETOOLONG:
+        return text::cp1252("el nombre es demasiado largo");
+    case EIO:
+        return text::cp1252("error de entrada/salida del disco");
+    default:
+        return text::format1252("error del sistema número %d", error.value());
+    }
 }
 
 } // namespace brisalta

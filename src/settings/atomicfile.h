@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -37,5 +38,10 @@ struct ReplaceOptions {
 // writeFileAtomically with the options above.
 std::error_code replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                       const ReplaceOptions& options);
+
+// Why a file could not be written, as the messages that report it end
+// ("... «path»: <reason>."): "no queda espacio en el disco", "no hay permiso
+// para escribir en la carpeta", ... Windows-1252.
+std::string writeFailureReason(std::error_code error);
 
 } // namespace brisalta

@@ -1,10 +1,8 @@
 // Messages about the outcome of an export.
 #include "tables/exportresult.h"
 
+#include "settings/atomicfile.h"
 #include "text/codepage.h"
-#include "text/format.h"
-
-#include <cerrno>
 
 namespace brisalta {
 namespace {
@@ -12,32 +10,6 @@ namespace {
 // The path as the user sees it. File names on Linux are UTF-8.
 std::string displayName(const std::filesystem::path& path) {
     return text::toCp1252(path.string());
-}
-
-std::string writeFailureReason(std::error_code error) {
-    switch (error.value()) {
-    case ENOENT:
-    case ENOTDIR:
-        return text::cp1252("la carpeta no existe");
-    case EACCES:
-    case EPERM:
-        return text::cp1252("no hay permiso para escribir en la carpeta");
-    case EROFS:
-        return text::cp1252("el disco es de solo lectura");
-    case ENOSPC:
-    case EDQUOT:
-        return text::cp1252("no queda espacio en el disco");
-    case EFBIG:
-        return text::cp1252("el fichero es demasiado grande");
-    case EISDIR:
-        return text::cp1252("ya existe una carpeta con ese nombre");
-    case ENAMETOOLONG:
-        return text::cp1252("el nombre es demasiado largo");
-    case EIO:
-        return text::cp1252("error de entrada/salida del disco");
-    default:
-        return text::format1252("error del sistema número %d", error.value());
-    }
 }
 
 } // namespace
@@ -68,8 +40,13 @@ std::string exportMessage(const ExportResult& result, ExportFormat format,
                                   : "» no tiene la hoja «Sondeos» de los datos de sondeos: no se "
                                     "le pueden añadir los de este sondeo. No se ha modificado.");
     case ExportStatus::CannotWrite:
+        // EFBIG here is the file to append to being larger than any export
+        // file could honestly be (see readExportFile).
         return text::cp1252("No se ha podido grabar el fichero «") + name + text::cp1252("»: ") +
-               writeFailureReason(result.error) + ".";
+               (result.error == std::errc::file_too_large
+                    ? text::cp1252("el fichero es demasiado grande")
+                    : writeFailureReason(result.error)) +
+               ".";
     }
     return {};
 }

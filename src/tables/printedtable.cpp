@@ -1,7 +1,6 @@
 // The hourly and sounding tables laid out for the printed page.
 #include "tables/printedtable.h"
 
-#include "weather/derived.h"
 #include "tables/hourlytable.h"
 #include "tables/soundingtable.h"
 #include "text/codepage.h"
@@ -33,17 +32,15 @@ Rgb printedColour(int value, int maximum, std::optional<int> minimum) {
     return colour;
 }
 
-// The printout's humidity: it knows the Banyeres series but not the automatic
-// stations' one, and prints nothing without both temperature and dew point.
+// The printout's humidity is the one the table dialog shows (an automatic
+// station's own series, the Banyeres station's measured one, else the value
+// derived from temperature and dew point), and nothing without both of them.
 int printedHumidity(const SessionState& session, int slot) {
     const GraphSeries& g = session.graph;
     if (g.temperature[slot] == kMissing || g.dewPoint[slot] == kMissing) {
         return kMissing;
     }
-    if (session.view.banyeresGraph) {
-        return g.banyeresHumiditySeries[slot];
-    }
-    return relativeHumidity(g.temperature[slot], g.dewPoint[slot]);
+    return tableHumidity(session, slot);
 }
 
 std::string printedDirection(std::string_view direction) {

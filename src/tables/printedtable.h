@@ -40,8 +40,8 @@ inline constexpr Rgb kPrintedMinimumColour{53, 255, 255};
 // The hourly table of the printout: the seven column headers at y = -60 and a
 // rule under them at y = -35, then one line per slot at y = 550 - 25·slot (the
 // latest hour on top). Hours as the table shows them; values "%2d" with " -"
-// ("  -" for pressure) when missing; humidity the Banyeres series or the value
-// derived from temperature and dew point, " -" when either is missing; the
+// ("  -" for pressure) when missing; humidity as the table dialog shows it
+// (see tableHumidity), " -" when temperature or dew point is missing; the
 // direction text with every "W" turned into "O" and " -" for "No". Extreme
 // temperatures and pressures in red (maximum) or cyan (minimum, which wins a
 // tie), the maximum wind speed in red.

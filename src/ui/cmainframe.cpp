@@ -92,7 +92,7 @@ CMainFrame::CMainFrame(SessionState& session, CommandSet& commands,
         QMenu* menu = menuFor(utf8(row.menu));
         switch (row.kind) {
         case MenuItemKind::Command:
-            menu->addAction(createAction(row));
+            menu->addAction(action(row.id) ? createMenuAlias(row) : createAction(row));
             break;
         case MenuItemKind::Separator:
             menu->addSeparator();
@@ -184,6 +184,25 @@ QAction* CMainFrame::createAction(const CommandRow& row) {
     const int id = row.id;
     connect(act, &QAction::triggered, this, [this, id] { runCommand(id); });
     mActions[id] = act;
+    return act;
+}
+
+QAction* CMainFrame::createMenuAlias(const CommandRow& row) {
+    // The key belongs to the first entry; this one only shows it, so the
+    // shortcut is never ambiguous.
+    QString text = captionOf(row);
+    if (!row.shortcut.empty()) {
+        text += QLatin1Char('\t') +
+                QKeySequence(utf8(row.shortcut)).toString(QKeySequence::NativeText);
+    }
+    auto* act = new QAction(text, this);
+    act->setObjectName(QStringLiteral("comando%1_%2").arg(row.id).arg(mAliasActions.size() + 2));
+    act->setData(row.id);
+    act->setToolTip(tooltipOf(row));
+    act->setStatusTip(statusTipOf(row));
+    const int id = row.id;
+    connect(act, &QAction::triggered, this, [this, id] { runCommand(id); });
+    mAliasActions.emplace_back(act, id);
     return act;
 }
 
@@ -282,6 +301,10 @@ void CMainFrame::updateActions() {
         if (row->checked) {
             act->setChecked(row->checked(mSession));
         }
+    }
+    for (const auto& [act, id] : mAliasActions) {
+        const CommandRow* row = findCommand(id);
+        act->setEnabled(row && (!row->enabled || row->enabled(mSession)));
     }
     for (const auto& [act, command] : mAirportActions) {
         act->setChecked(airports::isAirportChecked(mSession, command));

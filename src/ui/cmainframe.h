@@ -61,6 +61,7 @@ protected:
 private:
     QMenu* menuFor(const QString& path);
     QAction* createAction(const CommandRow& row);
+    QAction* createMenuAlias(const CommandRow& row);
     void addAirportMenus(QMenu* parent);
     void addSoundingMenus(QMenu* parent);
     // Puts a link or favourite submenu into `parent` and runs its entries.
@@ -79,6 +80,9 @@ private:
     QMenu* mRecentMenu = nullptr;
     std::map<QString, QMenu*> mMenus;
     std::map<int, QAction*> mActions;
+    // Second menu entries of a command already placed elsewhere, with their own
+    // caption ("Datos detallados" beside "Datos horarios").
+    std::vector<std::pair<QAction*, int>> mAliasActions;
     std::vector<std::pair<QAction*, int>> mAirportActions; // action, command
     std::vector<std::pair<QAction*, int>> mSoundingActions; // action, command
     std::map<int, std::function<void()>> mWindowCommands;  // commands that act on the window itself

@@ -140,6 +140,40 @@ void paint26(QPainter& p, const QString& name, const Palette& pal) {
         for (qreal x : {10.0, 16.0}) {
             p.drawLine(QPointF(x, 4.5), QPointF(x, 21.5));
         }
+    } else if (name == QLatin1String("export")) {
+        // A sheet of figures with an arrow leaving it.
+        p.setPen(QPen(ink, 1.0));
+        p.setBrush(pal.pick(Qt::white));
+        p.drawRect(QRectF(3.5, 2.5, 13, 19));
+        p.setBrush(pal.pick(QColor(120, 190, 120)));
+        p.drawRect(QRectF(3.5, 2.5, 13, 4));
+        p.setPen(QPen(pal.pick(QColor(150, 160, 175)), 1.0));
+        for (qreal y : {10.5, 14.5, 18.5}) {
+            p.drawLine(QPointF(5.5, y), QPointF(14.5, y));
+        }
+        const QColor arrow = pal.pick(QColor(20, 140, 40));
+        p.setPen(QPen(arrow, 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(11, 16), QPointF(19, 16));
+        p.setBrush(arrow);
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(QPolygonF({QPointF(18, 11.5), QPointF(24.5, 16), QPointF(18, 20.5)}));
+    } else if (name == QLatin1String("exit")) {
+        // An open door and the way out.
+        p.setPen(QPen(pal.pick(QColor(110, 70, 30)), 1.4));
+        p.setBrush(pal.pick(QColor(250, 245, 230)));
+        p.drawRect(QRectF(4.5, 2.5, 12, 21));
+        p.setBrush(pal.pick(QColor(190, 130, 60)));
+        p.drawPolygon(QPolygonF({QPointF(4.5, 2.5), QPointF(11, 5), QPointF(11, 25.5),
+                                 QPointF(4.5, 23.5)}));
+        p.setBrush(pal.pick(QColor(240, 200, 60)));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(9.5, 14), 0.9, 0.9);
+        const QColor arrow = pal.pick(QColor(210, 30, 30));
+        p.setPen(QPen(arrow, 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(13.5, 13), QPointF(20, 13));
+        p.setBrush(arrow);
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(QPolygonF({QPointF(19, 8.5), QPointF(25, 13), QPointF(19, 17.5)}));
     } else if (name == QLatin1String("sounding")) {
         p.setPen(QPen(ink, 1.2));
         p.drawRect(QRectF(3.5, 3.5, 19, 19));

@@ -13,7 +13,8 @@ namespace brisalta::ui {
 
 // A toolbar or application picture by name ("open", "save", "graph", "clouds",
 // "qnh", "zoom", "swap", "print", "table", "sounding", "ceiling", "about",
-// "favourites", "brisalta"). Unknown names give an empty icon.
+// "favourites", "brisalta", and "export" and "exit" of the table dialogs).
+// Unknown names give an empty icon.
 QIcon programIcon(const QString& name);
 
 // Paints a picture into a rectangle; grey when disabled.

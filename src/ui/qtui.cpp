@@ -12,6 +12,10 @@
 #include "ui/dialogoema.h"
 #include "ui/dialogoweb.h"
 #include "ui/grafpref.h"
+#include "ui/dialogotabla.h"
+#include "ui/dialogotablasondeo.h"
+#include "ui/dialogoxls.h"
+#include "ui/pageprinter.h"
 #include "ui/qtext.h"
 #include "ui/techo.h"
 
@@ -20,6 +24,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -187,6 +192,68 @@ std::optional<std::filesystem::path> QtUi::chooseForecastFile() {
         return std::nullopt;
     }
     return std::filesystem::path(file.toStdString());
+}
+
+void QtUi::showDataTable(const DataTable& table, const TableDialogActions& actions) {
+    if (table.kind == TableKind::Hourly) {
+        DialogoTabla dialog(table, actions, mWindow);
+        dialog.exec();
+    } else {
+        DialogoTablaSondeo dialog(table, actions, mWindow);
+        dialog.exec();
+    }
+}
+
+std::optional<ExportChoice> QtUi::askExportChoice() {
+    // Over the table dialog that asked, not over the main window.
+    DialogoXls dialog(QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                        : mWindow.data());
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.choice();
+}
+
+std::optional<std::filesystem::path> QtUi::chooseExportFile(bool excel, bool combined,
+                                                            const std::string& proposedName) {
+    QString folder = mExportFolder;
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    if (folder.isEmpty()) {
+        folder = QDir::homePath();
+    }
+    const QString proposal = proposedName.empty() ? folder : QDir(folder).filePath(toQt(proposedName));
+    QWidget* parent =
+        QApplication::activeModalWidget() ? QApplication::activeModalWidget() : mWindow.data();
+    QFileDialog dialog(parent, tr8("Guardar como"), proposal,
+                       excel ? tr8("XLSX Files(*.xlsx);;All Files(*)")
+                             : tr8("CSV Files(*.csv);;All Files(*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(excel ? QStringLiteral("xlsx") : QStringLiteral("csv"));
+    // Appending keeps the file: there is nothing to confirm.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, combined);
+    if (!proposedName.empty()) {
+        dialog.selectFile(proposal);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString file = dialog.selectedFiles().constFirst();
+    mExportFolder = QFileInfo(file).absolutePath();
+    return std::filesystem::path(file.toStdString());
+}
+
+PrintOutcome QtUi::printPage(const PrintJob& job) {
+    QWidget* parent =
+        QApplication::activeModalWidget() ? QApplication::activeModalWidget() : mWindow.data();
+    return printWithDialog(parent, job);
+}
+
+PrintOutcome QtUi::previewPage(const PrintJob& job) {
+    QWidget* parent =
+        QApplication::activeModalWidget() ? QApplication::activeModalWidget() : mWindow.data();
+    return previewWithDialog(parent, job);
 }
 
 void QtUi::documentUsed(const std::filesystem::path& path) {

@@ -40,6 +40,13 @@ public:
     std::optional<CeilingInputs> askCeilingInputs() override;
     std::optional<std::filesystem::path> chooseForecastFile() override;
 
+    void showDataTable(const DataTable& table, const TableDialogActions& actions) override;
+    std::optional<ExportChoice> askExportChoice() override;
+    std::optional<std::filesystem::path> chooseExportFile(bool excel, bool combined,
+                                                          const std::string& proposedName) override;
+    PrintOutcome printPage(const PrintJob& job) override;
+    PrintOutcome previewPage(const PrintJob& job) override;
+
     void documentUsed(const std::filesystem::path& path) override;
 
     PreferencesAnswer askPreferences(const PreferencesFields& current,
@@ -60,6 +67,7 @@ private:
     std::function<void(const std::filesystem::path&)> mDocumentUsed;
     CSplashWnd* mSplash;
     int mBusyDepth = 0;
+    QString mExportFolder; // where the last export went; the next one starts there
 };
 
 } // namespace brisalta::ui

@@ -91,13 +91,15 @@ void RecordingCanvas::setTextColor(Rgb colour) { mState.textColour = colour; }
 void RecordingCanvas::setTextAlign(TextAlign align) { mState.align = align; }
 
 void RecordingCanvas::textOut(int x, int y, std::string_view text) {
-    texts.push_back(RecordedText{x, y, std::string(text), mState.font, mState.textColour, mState.align});
+    texts.push_back(RecordedText{x, y, std::string(text), mState.font, mState.textColour,
+                                 mState.align, mState.origin});
     note(text::format("text %d %d %s %s ", x, y, alignText(mState.align), colourText(mState.textColour).c_str()) +
          fontText(mState.font) + " \"" + text::toUtf8(text) + "\"");
 }
 
 void RecordingCanvas::drawTextInRect(int left, int top, int right, int bottom, std::string_view text) {
-    textBoxes.push_back(RecordedTextBox{left, top, right, bottom, std::string(text), mState.font, mState.textColour});
+    textBoxes.push_back(RecordedTextBox{left, top, right, bottom, std::string(text), mState.font,
+                                        mState.textColour, mState.origin});
     note(text::format("textbox %d %d %d %d %s ", left, top, right, bottom, colourText(mState.textColour).c_str()) +
          fontText(mState.font) + " \"" + text::toUtf8(text) + "\"");
 }
@@ -108,7 +110,7 @@ void RecordingCanvas::selectBrush(const Brush& brush) { mState.brush = brush; }
 void RecordingCanvas::moveTo(int x, int y) { mPosition = Point{x, y}; }
 
 void RecordingCanvas::lineTo(int x, int y) {
-    segments.push_back(RecordedSegment{mPosition, Point{x, y}, mState.pen});
+    segments.push_back(RecordedSegment{mPosition, Point{x, y}, mState.pen, mState.origin});
     note(text::format("line %d %d %d %d ", mPosition.x, mPosition.y, x, y) + penText(mState.pen));
     mPosition = Point{x, y};
 }

@@ -19,6 +19,7 @@ struct RecordedText {
     Font font;
     Rgb colour;
     TextAlign align = TextAlign::LeftTop;
+    Point origin; // the canvas origin it was drawn from (see setOrigin)
 };
 
 struct RecordedTextBox {
@@ -26,12 +27,14 @@ struct RecordedTextBox {
     std::string text;
     Font font;
     Rgb colour;
+    Point origin;
 };
 
 struct RecordedSegment {
     Point from;
     Point to;
     Pen pen;
+    Point origin;
 };
 
 struct RecordedRectangle {

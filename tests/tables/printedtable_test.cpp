@@ -51,9 +51,11 @@ TEST(PrintedTable, HourlyLinesAndCells) {
     EXPECT_EQ(textOf(table, 510, y(4)), " -");
     EXPECT_EQ(textOf(table, 10, y(19)), " 9"); // "%2d"
 
-    // An automatic station's series is not printed: the derived value is.
+    // The paper shows what the dialog it is printed from shows: an automatic
+    // station's own series (60 + slot), not the value derived from T and Td.
     auto ema = test::automaticStationDay15();
-    EXPECT_EQ(textOf(printedHourlyTable(*ema), 295, y(0)), "52");
+    EXPECT_EQ(textOf(printedHourlyTable(*ema), 295, y(0)), "60");
+    EXPECT_EQ(textOf(printedHourlyTable(*ema), 295, y(3)), " -"); // no dew point
     EXPECT_EQ(textOf(printedHourlyTable(*test::banyeresDay20()), 295, y(5)), "75");
 }
 

@@ -8,6 +8,7 @@
 #include "adapters/replaytransport.h"
 #include "session/sessionstate.h"
 #include "settings/services.h"
+#include "support/recordingcanvas.h"
 #include "support/testplaces.h"
 #include "text/codepage.h"
 #include "ui/cmainframe.h"
@@ -59,10 +60,39 @@ public:
     std::optional<std::string> askSoundingStationNumber() override { return next(stationNumberAnswers); }
     std::optional<CeilingInputs> askCeilingInputs() override { return next(ceilingAnswers); }
     std::optional<std::filesystem::path> chooseForecastFile() override { return next(forecastAnswers); }
+    std::optional<std::filesystem::path> chooseExportFile(bool excel, bool combined,
+                                                          const std::string& proposed) override {
+        exportRequests.push_back({excel, combined, text::toUtf8(proposed)});
+        return next(exportAnswers);
+    }
+    // The page is painted on a recording canvas when the print is asked for;
+    // no print dialog opens.
+    PrintOutcome printPage(const PrintJob& job) override {
+        printedPages.emplace_back();
+        printedPages.back().portrait = job.portrait;
+        job.paint(printedPages.back().page, 1119);
+        return PrintOutcome::Printed;
+    }
+    PrintOutcome previewPage(const PrintJob& job) override {
+        previewedPages.emplace_back();
+        previewedPages.back().portrait = job.portrait;
+        job.paint(previewedPages.back().page, 1119);
+        return PrintOutcome::Cancelled;
+    }
     void showDownloadPicture(int variant) override {
         pictures.push_back(variant);
         ui::QtUi::showDownloadPicture(variant);
     }
+
+    struct ExportRequest {
+        bool excel = false;
+        bool combined = false;
+        std::string proposed; // UTF-8
+    };
+    struct PageRequest {
+        bool portrait = false;
+        RecordingCanvas page;
+    };
 
     std::vector<std::string> messages; // UTF-8
     std::vector<MessageIcon> icons;
@@ -80,6 +110,10 @@ public:
     std::vector<int> pictures; // variants of the download picture
     std::deque<std::optional<AutomaticStationAnswer>> stationAnswers;
     bool realStationDialog = false;
+    std::vector<ExportRequest> exportRequests;
+    std::deque<std::optional<std::filesystem::path>> exportAnswers;
+    std::vector<PageRequest> printedPages;
+    std::vector<PageRequest> previewedPages;
 
 private:
     template <typename T>
