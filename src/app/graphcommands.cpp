@@ -60,12 +60,12 @@ void GraphCommands::showGraph() {
 bool GraphCommands::loadClassicPages() {
     SessionState& s = mContext.session;
     const std::filesystem::path temp = mContext.places.tempFolder();
-    s.view.graphSource = {};
     Downloads download(mContext);
     download.currentConditions();
     if (s.retrieval.downloadFailed) {
         return false;
     }
+    s.view.graphSource = {};
     loadCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
     if (s.view.graphShown) {
         // An airport graph replaces an automatic station's on screen; left set,
@@ -92,11 +92,11 @@ void GraphCommands::showBanyeresGraph() {
         mContext.ui.showMessage(text::cp1252(kNoStation));
         return;
     }
-    s.view.graphSource = {};
     Downloads(mContext).banyeresFile();
     if (s.retrieval.downloadFailed) {
         return;
     }
+    s.view.graphSource = {};
     loadBanyeresFile(s, mContext.ui, mContext.places.tempFolder() / tempfiles::kBanyeres);
     s.view.soundingShown = false;
     if (s.view.graphShown || s.view.emaGraphShown) {

@@ -117,7 +117,6 @@ std::string classicReason(const MessageKeepingUi& ui) {
 
 bool loadClassicSounding(CommandContext& context) {
     SessionState& s = context.session;
-    s.view.soundingSource = {};
     Downloads(context).sounding();
     // A rejected page (downloadOk = 0) has been reported by the download layer;
     // so has a failed transfer, and then the sounding on screen is kept rather
@@ -125,6 +124,7 @@ bool loadClassicSounding(CommandContext& context) {
     if (!s.retrieval.downloadOk || s.retrieval.downloadFailed) {
         return false;
     }
+    s.view.soundingSource = {};
     if (s.view.graphAvailable) {
         s.view.commands.swapEnabled = true;
     }

@@ -28,12 +28,14 @@ public:
     }
     void showDownloadPicture(int variant) override { pictures.push_back(variant); }
     void redraw() override { ++redraws; }
+    void showStatus(const std::string& text) override { statuses.push_back(text); }
 
     // The texts of the messages in UTF-8, for readable assertions.
     std::vector<std::string> messageTexts() const;
 
     std::vector<RecordedMessage> messages;
     std::vector<int> pictures;
+    std::vector<std::string> statuses; // status lines, Windows-1252
     int busyDepth = 0;
     int busyCalls = 0;
     int redraws = 0;
