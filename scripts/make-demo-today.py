@@ -296,11 +296,17 @@ def lisboa_csv():
 
 
 def murcia_csv():
+    """A level every 75 m, with the mandatory levels among them as the
+    service's dense soundings have them."""
     # The profile's winds are km/h; the sonde reports them in m/s like any other.
     prof = soundings.Profile(1009.5, soundings.MURCIA)
+    levels = {round(prof.pressure(z), 1): z for z in [62] + list(range(125, 17000, 75))}
+    for p in soundings.MANDATORY:
+        if 1009.5 > p >= prof.pressure(16990):
+            levels[float(p)] = prof.height(p)
     lines = [CSV_HEADER]
-    for z in [62] + list(range(125, 17000, 75)):
-        p = prof.pressure(z)
+    for p in sorted(levels, reverse=True):
+        z = levels[p]
         t, td, d, s = prof.at(z)
         lines.append(csv_line("2024-07-17 11:05:00", -1.1700, 38.0000, p, z, t, td, d,
                               s / 1.852))
