@@ -183,8 +183,8 @@ bool loadTodaysSounding(CommandContext& context) {
     // The classic services, as they are; their messages are held back until
     // it is known whether they read a sounding.
     MessageKeepingUi keeping(context.ui);
-    CommandContext classic{s, keeping, context.transport, context.places, context.clock,
-                           context.services};
+    CommandContext classic{
+        s, keeping, context.transport, context.places, context.clock, context.services};
     const DataSource fallback = classicSource(classic);
     const bool read = loadClassicSounding(classic);
     if (read && s.sounding.rowsAllocated) {
@@ -196,12 +196,13 @@ bool loadTodaysSounding(CommandContext& context) {
         return true;
     }
     const std::string headline = text::format(
-        "No se ha podido obtener el sondeo de la estación %s del %s/%s/%s a las %sZ", text::toUtf8(sel.soundingStationId).c_str(),
-        text::toUtf8(sel.soundingDay).c_str(), text::toUtf8(sel.soundingMonth).c_str(),
-        text::toUtf8(sel.soundingYear).c_str(), text::toUtf8(sel.soundingHour).c_str());
+        "No se ha podido obtener el sondeo de la estación %s del %s/%s/%s a las %sZ",
+        text::toUtf8(sel.soundingStationId).c_str(), text::toUtf8(sel.soundingDay).c_str(),
+        text::toUtf8(sel.soundingMonth).c_str(), text::toUtf8(sel.soundingYear).c_str(),
+        text::toUtf8(sel.soundingHour).c_str());
     context.ui.showMessage(allSourcesFailedMessage(
         headline, {{kWyomingName, address, reason},
-               {fallback.name, fallback.address, classicReason(keeping)}}));
+                   {fallback.name, fallback.address, classicReason(keeping)}}));
     return read;
 }
 

@@ -76,9 +76,8 @@ bool redirectAllowed(std::string_view from, std::string_view to) {
         return false;
     }
     const std::string domain = serviceDomain(asked);
-    return host == domain ||
-           (host.size() > domain.size() && host.ends_with(domain) &&
-            host[host.size() - domain.size() - 1] == '.');
+    return host == domain || (host.size() > domain.size() && host.ends_with(domain) &&
+                              host[host.size() - domain.size() - 1] == '.');
 }
 
 } // namespace brisalta

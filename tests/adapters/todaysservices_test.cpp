@@ -204,19 +204,26 @@ TEST_F(TodaysServicesTest, EverySourceFailingIsToldOnceAndChangesNothing) {
     const std::string awc = "- Aviation Weather Center (127.0.0.1): ";
     const std::string iem = "- Iowa Environmental Mesonet (127.0.0.1): ";
     const Case cases[] = {
-        {"LEBL", false, {awc + "no tiene partes de la estación.", iem + "no tiene partes de la estación."}},
-        {"LEZL", false, {awc + "no tiene partes de la estación.", iem + "no tiene partes de la estación."}},
+        {"LEBL",
+         false,
+         {awc + "no tiene partes de la estación.", iem + "no tiene partes de la estación."}},
+        {"LEZL",
+         false,
+         {awc + "no tiene partes de la estación.", iem + "no tiene partes de la estación."}},
         {"LEXX", false, {awc + "no tiene partes de la estación.", iem + "error HTTP 404."}},
-        {"LESO", true,
+        {"LESO",
+         true,
          {awc + "no ha contestado a tiempo.", iem + "no se ha podido conectar con el servidor."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.icao);
-        services.iemBase = c.mesonetClosed ? base(test::closedLoopbackPort()) : base(httpServer().port());
+        services.iemBase =
+            c.mesonetClosed ? base(test::closedLoopbackPort()) : base(httpServer().port());
         ui.messages.clear();
         showGraph(c.icao);
         ASSERT_EQ(messages().size(), 1u);
-        std::string expected = std::string("No se han podido obtener los partes de ") + c.icao + ":";
+        std::string expected =
+            std::string("No se han podido obtener los partes de ") + c.icao + ":";
         for (const std::string& line : c.lines) {
             expected += "\n" + line;
         }
@@ -288,8 +295,9 @@ TEST_F(TodaysServicesTest, SoundingCsvEdgeCases) {
     EXPECT_EQ(expected.levelsInAnswer, 256);
     EXPECT_EQ(session.sounding.count, static_cast<int>(expected.rows.size()));
     EXPECT_LE(session.sounding.count, kMirrorRows);
-    EXPECT_GE(session.sounding.levels[static_cast<std::size_t>(session.sounding.count - 1)][kPressure],
-              100.0f);
+    EXPECT_GE(
+        session.sounding.levels[static_cast<std::size_t>(session.sounding.count - 1)][kPressure],
+        100.0f);
     EXPECT_EQ(session.view.soundingSource.reports, session.sounding.count);
 }
 

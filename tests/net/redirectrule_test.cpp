@@ -44,7 +44,8 @@ TEST(RedirectRule, FollowsOnlyHttpsWithinTheService) {
         {"https://weather.uwyo.edu/a", "https://WEATHER.UWYO.EDU:8443/b", true},
         {"https://weather.uwyo.edu/a", "https://uwyo.edu/b", true},
         {"https://aviationweather.gov/api", "https://www.aviationweather.gov/api", true},
-        {"https://mesonet.agron.iastate.edu/cgi-bin/x", "https://mesonet2.agron.iastate.edu/x", true},
+        {"https://mesonet.agron.iastate.edu/cgi-bin/x", "https://mesonet2.agron.iastate.edu/x",
+         true},
         // Never away from HTTPS, never to another service.
         {"https://weather.uwyo.edu/a", "http://weather.arcc.uwyo.edu/b", false},
         {"http://weather.uwyo.edu/a", "http://weather.uwyo.edu/b", false},
