@@ -14,7 +14,8 @@
 // - The FTP retrieve of <file> from <directory> on <server> reads
 //   <folder>/<server>/<directory>/<file> by the same rule.
 // - A companion file "<answer>.status" may hold the HTTP status of the answer
-//   (one number); without it the status is 200.
+//   (one number); without it the status is 200. With a 3xx status, a
+//   companion "<answer>.location" holds where the redirect points.
 #pragma once
 
 #include <filesystem>

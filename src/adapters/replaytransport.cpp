@@ -43,6 +43,18 @@ int recordedStatus(const fs::path& answer) {
     return status > 0 ? status : 200;
 }
 
+// The target of a recorded redirect, from "<answer>.location" (its first
+// line), or nothing.
+std::string recordedLocation(const fs::path& answer) {
+    std::ifstream in(fs::path(answer.string() + ".location"));
+    std::string line;
+    std::getline(in, line);
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) {
+        line.pop_back();
+    }
+    return line;
+}
+
 // The query parameters whose values a recording may leave open, from the
 // folder's "comodines.txt" (one name per line).
 std::vector<std::string> wildcardParameters(const fs::path& folder) {
@@ -126,6 +138,9 @@ TransferResult ReplayTransport::httpGet(const std::string& url, const std::vecto
     TransferResult result;
     result.ok = true;
     result.status = recordedStatus(*answer);
+    if (result.status >= 300 && result.status < 400) {
+        result.location = recordedLocation(*answer);
+    }
     return result;
 }
 

@@ -24,7 +24,8 @@ public:
     explicit ReplayTransport(std::filesystem::path folder);
 
     // The HTTP body is handed over in the same line and 1022-byte reads as a
-    // live answer; the status comes from "<answer>.status" (200 without it).
+    // live answer; the status comes from "<answer>.status" (200 without it),
+    // and a redirect's target (status 3xx) from "<answer>.location".
     TransferResult httpGet(const std::string& url, const std::vector<std::string>& headers,
                            const ReadSink& sink) override;
     TransferResult download(const std::string& url, const std::string& filePath) override;

@@ -23,6 +23,12 @@ bool openDocumentWithMessages(SessionState& session, Ui& ui, const std::filesyst
         ui.showMessage(openFailureMessage(path, *read.error), MessageIcon::Exclamation);
         return false;
     }
+    // What a document holds came from a file, not from a service.
+    if (session.view.soundingShown) {
+        session.view.soundingSource = {};
+    } else {
+        session.view.graphSource = {};
+    }
     switch (read.notice) {
     case DocumentNotice::Forecast:
         ui.showMessage(forecastNotice(), MessageIcon::Information);

@@ -138,6 +138,7 @@ void EmaCommands::queryAndDraw(const std::string& province) {
     s.view.graphShown = false;
     s.view.graphFromFile = false;
     s.view.banyeresGraph = false;
+    s.view.graphSource = {};
     redrawPictures(mContext);
     if (!anyTemperature(s.graph)) {
         ui.showMessage(noGraphDataMessage());

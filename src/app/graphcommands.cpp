@@ -4,6 +4,7 @@
 
 #include "graph/graphrenderer.h"
 #include "app/downloads.h"
+#include "app/surfacechain.h"
 #include "app/surfaceloading.h"
 #include "net/tempfiles.h"
 #include "session/numeric.h"
@@ -36,25 +37,12 @@ void GraphCommands::showGraph() {
         mContext.ui.showMessage(text::cp1252(kNoStation));
         return;
     }
-    const std::filesystem::path temp = mContext.places.tempFolder();
-    Downloads download(mContext);
-    download.currentConditions();
-    if (s.retrieval.downloadFailed) {
-        return;
-    }
-    loadCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
-    if (s.view.graphShown) {
-        // An airport graph replaces an automatic station's on screen; left set,
-        // the clouds command would deny the airport its sky report.
-        s.view.emaGraphShown = false;
-    }
-    download.queryPage();
-    loadQueryPage(s, temp / tempfiles::kQueryPage);
-    if (!s.retrieval.queryPageDone) {
-        download.stationFile();
-        if (s.retrieval.stationFileFetched) {
-            loadStationFile(s, temp / tempfiles::kStationFile);
+    if (mContext.services.metarChain == SourceChain::Actual) {
+        if (loadTodaysReports(mContext) == ChainOutcome::Failed) {
+            return;
         }
+    } else if (!loadClassicPages()) {
+        return;
     }
     s.view.soundingShown = false;
     if (s.view.graphShown || s.view.emaGraphShown) {
@@ -69,6 +57,34 @@ void GraphCommands::showGraph() {
     }
 }
 
+bool GraphCommands::loadClassicPages() {
+    SessionState& s = mContext.session;
+    const std::filesystem::path temp = mContext.places.tempFolder();
+    Downloads download(mContext);
+    download.currentConditions();
+    if (s.retrieval.downloadFailed) {
+        return false;
+    }
+    s.view.graphSource = {};
+    loadCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
+    if (s.view.graphShown) {
+        // An airport graph replaces an automatic station's on screen; left set,
+        // the clouds command would deny the airport its sky report.
+        s.view.emaGraphShown = false;
+        mContext.ui.showStatus(text::cp1252("Datos de NOAA (" + mContext.services.noaaHost +
+                                            "), cadena clásica."));
+    }
+    download.queryPage();
+    loadQueryPage(s, temp / tempfiles::kQueryPage);
+    if (!s.retrieval.queryPageDone) {
+        download.stationFile();
+        if (s.retrieval.stationFileFetched) {
+            loadStationFile(s, temp / tempfiles::kStationFile);
+        }
+    }
+    return true;
+}
+
 void GraphCommands::showBanyeresGraph() {
     SessionState& s = mContext.session;
     s.view.graphFromFile = false;
@@ -80,6 +96,7 @@ void GraphCommands::showBanyeresGraph() {
     if (s.retrieval.downloadFailed) {
         return;
     }
+    s.view.graphSource = {};
     loadBanyeresFile(s, mContext.ui, mContext.places.tempFolder() / tempfiles::kBanyeres);
     s.view.soundingShown = false;
     if (s.view.graphShown || s.view.emaGraphShown) {

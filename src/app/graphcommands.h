@@ -12,7 +12,8 @@ public:
     explicit GraphCommands(CommandContext& context) : mContext(context) {}
 
     // Downloads, reads and draws the graph of StationSelection::icao (the
-    // Banyeres station for "BANY"), then shows the sky report.
+    // Banyeres station for "BANY"), then shows the sky report. The services
+    // asked are those of the chain the service table chooses (metarChain).
     void showGraph();
 
     // "Elección manual": a 4-letter code typed by hand, then show graph.
@@ -29,6 +30,9 @@ public:
     void qnh();
 
 private:
+    // The classic chain: the current-conditions page, the query page and, when
+    // it gave no report, the station file. False when the page did not come.
+    bool loadClassicPages();
     void showBanyeresGraph();
     // Tells the user when the drawn series has no temperature at all; once per
     // drawing request, never from inside a paint.

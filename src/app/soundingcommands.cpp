@@ -3,7 +3,7 @@
 #include "app/pictures.h"
 
 #include "catalogues/soundingcatalogue.h"
-#include "app/downloads.h"
+#include "app/soundingchain.h"
 #include "diagram/ceilingsimulation.h"
 #include "app/soundingloading.h"
 #include "diagram/soundingdiagram.h"
@@ -131,22 +131,12 @@ void SoundingCommands::showSounding() {
     s.view.emaGraphShown = false;
     redrawPictures(mContext);
 
-    Downloads(mContext).sounding();
-    // A rejected page (downloadOk = 0) has been reported by the download layer;
-    // so has a failed transfer, and then the sounding on screen is kept rather
-    // than released for a response that never came.
-    if (!s.retrieval.downloadOk || s.retrieval.downloadFailed) {
+    const bool read = mContext.services.soundingChain == SourceChain::Actual
+                          ? loadTodaysSounding(mContext)
+                          : loadClassicSounding(mContext);
+    if (!read) {
         redrawPictures(mContext);
         return;
-    }
-    if (s.view.graphAvailable) {
-        s.view.commands.swapEnabled = true;
-    }
-    loadObservedSounding(s, mContext.ui, mContext.places.tempFolder());
-    if (!s.sounding.rowsAllocated) {
-        // No response file to read: the old rows are gone, so nothing can be shown.
-        s.view.soundingShown = false;
-        s.view.soundingAvailable = false;
     }
     reportHiddenRows(s, mContext.ui);
     redrawPictures(mContext);
@@ -175,6 +165,7 @@ void SoundingCommands::forecastSounding() {
     }
     s.view.soundingShown = false;
     s.view.soundingAvailable = false;
+    s.view.soundingSource = {};
     loadForecastSounding(s, mContext.ui, *file);
     s.view.graphShown = false;
     s.view.emaGraphShown = false;

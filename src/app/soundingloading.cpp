@@ -104,6 +104,24 @@ void loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::
     session.sounding.isForecast = false;
 }
 
+void applyWyomingSounding(SessionState& session, const sources::WyomingSounding& read,
+                          const std::string& stationText) {
+    session.releaseSoundingRows();
+    SoundingProfile& profile = session.sounding;
+    profile.fromSecondService = false;
+    profile.isForecast = false;
+    profile.partialFirstRow = read.firstLevelDropped;
+    profile.forecastTitle = stationText;
+    if (read.truncated) {
+        text::debugLog(text::format("sondeo: la respuesta tiene %d niveles; se leen los %d primeros",
+                                    read.levelsInAnswer, kMirrorRows));
+    }
+    // As on the text-list page, the top level is not checked.
+    const bool within = levelsWithinLimits(read.rows, static_cast<int>(read.rows.size()) - 1,
+                                           observedLevelLimits());
+    storeRows(session, read.rows, within);
+}
+
 void loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::path& path) {
     SoundingProfile& profile = session.sounding;
     profile.count = 0;

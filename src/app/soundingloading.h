@@ -5,8 +5,10 @@
 
 #include "ports/ui.h"
 #include "session/sessionstate.h"
+#include "sources/wyomingcsv.h"
 
 #include <filesystem>
+#include <string>
 
 namespace brisalta {
 
@@ -18,6 +20,14 @@ namespace brisalta {
 // speeds are knots from the text-list service, km/h from the second one.
 // isForecast is 0 afterwards. A missing response file is ignored silently.
 void loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::path& tempFolder);
+
+// A sounding of the new sounding interface, stored as a text-list sounding
+// is (its winds are knots): releases the previous rows, stores the levels,
+// and sets fromSecondService = 0, isForecast = 0, partialFirstRow (the lowest
+// line was left out) and forecastTitle = stationText. The sounding is shown
+// and available when every level but the top one is within the level limits.
+void applyWyomingSounding(SessionState& session, const sources::WyomingSounding& read,
+                          const std::string& stationText);
 
 // Reads the forecast listing at `path`: releases the previous rows, fills
 // count, levels, partialFirstRow, rowsAllocated, isForecast, title,

@@ -19,7 +19,12 @@ const char* const kDataSourceHelp =
     "  --servicio CLAVE=VALOR cambia una dirección de servicios.ini para esta orden\n"
     "                         (se puede repetir); claves: noaa, aviacion,\n"
     "                         banyeres_servidor, banyeres_fichero, sondeos_lista,\n"
-    "                         sondeos_segundo, aemet\n";
+    "                         sondeos_segundo, aemet, awc, iem, wyoming\n";
+
+const char* const kSourceChainHelp =
+    "  --fuente actual|clasico  qué servicios se piden: actual (por omisión, o la\n"
+    "                         fuente de servicios.ini) los de hoy, con los de\n"
+    "                         siempre detrás; clasico solo los de siempre\n";
 
 const char* const kTimeOffsetHelp =
     "  --desfase H            diferencia horaria en horas enteras, de -12 a 12, que\n"
@@ -83,11 +88,27 @@ bool readDataSource(const Arguments& args, DataSource& source, std::string& erro
         if (eq == std::string::npos || !serviceField(probe, setting.substr(0, eq)) ||
             eq + 1 == setting.size()) {
             error = "--servicio necesita CLAVE=VALOR con una de las claves noaa, aviacion, "
-                    "banyeres_servidor, banyeres_fichero, sondeos_lista, sondeos_segundo o "
-                    "aemet; no vale «" + setting + "»";
+                    "banyeres_servidor, banyeres_fichero, sondeos_lista, sondeos_segundo, "
+                    "aemet, awc, iem o wyoming; no vale «" + setting + "»";
             return false;
         }
         source.services.emplace_back(setting.substr(0, eq), setting.substr(eq + 1));
+    }
+    return true;
+}
+
+void addSourceChainOptionSpec(std::vector<OptionSpec>& specs) {
+    specs.push_back({"--fuente", 1});
+}
+
+bool readSourceChain(const Arguments& args, std::optional<SourceChain>& chain, std::string& error) {
+    if (!args.has("--fuente")) {
+        return true;
+    }
+    chain = sourceChainOf(args.value("--fuente"));
+    if (!chain) {
+        error = "--fuente necesita actual o clasico; no vale «" + args.value("--fuente") + "»";
+        return false;
     }
     return true;
 }

@@ -42,6 +42,13 @@ std::unique_ptr<Transport> makeTransport(const DataSource& source, const Places&
 // The help lines of the three options.
 extern const char* const kDataSourceHelp;
 
+// --fuente actual|clasico: which chain of services a graph or a sounding is
+// asked of. Appends its spec; reads it (left empty when not given; false,
+// with a Spanish error text in UTF-8, for another value).
+void addSourceChainOptionSpec(std::vector<OptionSpec>& specs);
+bool readSourceChain(const Arguments& args, std::optional<SourceChain>& chain, std::string& error);
+extern const char* const kSourceChainHelp;
+
 // --desfase H: the time offset in whole hours, -12..12, as the preferences
 // accept it. Left empty when the option is not given. False, with a Spanish
 // error text (UTF-8), for anything else.

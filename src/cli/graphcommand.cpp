@@ -47,12 +47,18 @@ constexpr const char* kHelpStart =
     "  --consulta F           página de consulta METAR guardada en F\n"
     "  --fichero-metar F      fichero METAR de la estación (NOAA) guardado en F\n"
     "  --banyeres F           tabla de datos de Banyeres guardada en F\n"
-    "                         Con estas cuatro opciones solo se leen los ficheros\n"
-    "                         dados; las demás descargas fallan como sin conexión.\n"
+    "                         Con estas cuatro opciones (cadena clásica) solo se\n"
+    "                         leen los ficheros dados; las demás descargas fallan\n"
+    "                         como sin conexión.\n"
     "  --servicio CLAVE=VALOR cambia una dirección de servicios.ini para esta orden\n"
     "                         (se puede repetir); claves: noaa, aviacion,\n"
     "                         banyeres_servidor, banyeres_fichero, sondeos_lista,\n"
-    "                         sondeos_segundo, aemet\n"
+    "                         sondeos_segundo, aemet, awc, iem, wyoming\n"
+    "  --fuente actual|clasico  actual (por omisión): los partes de las últimas 24\n"
+    "                         horas de la API de aviationweather.gov y, si no da\n"
+    "                         nada, del Iowa Environmental Mesonet; clasico: la\n"
+    "                         página de NOAA, la página de consulta METAR y el\n"
+    "                         fichero METAR de la estación\n"
     "  --desfase H            diferencia horaria en horas enteras, de -12 a 12, que\n"
     "                         se suma a la hora UTC; por omisión la de meteo.ini, o 1\n"
     "\n"
@@ -71,7 +77,9 @@ constexpr const char* kHelpStart =
     "                         altitudeMetres, skyReport, hasTrend, hasGust,\n"
     "                         gustSpeed), los extremos del día (extremes), las\n"
     "                         líneas de cabecera (headerLine1, headerLine2,\n"
-    "                         headerTitle), axisStartHour y los avisos (messages);\n"
+    "                         headerTitle), axisStartHour, de dónde salen los\n"
+    "                         datos (source: name, address, reports; solo con\n"
+    "                         --fuente actual) y los avisos (messages);\n"
     "                         los avisos van además a la salida de errores\n";
 
 constexpr const char* kHelpEnd =
@@ -84,11 +92,13 @@ constexpr const char* kHelpEnd =
     "Ejemplos:\n"
     "  brisalta-cli grafica --demo LEMD -o lemd.png\n"
     "  brisalta-cli grafica --demo SAEZ --desfase -3 -o saez.svg --json\n"
+    "  brisalta-cli grafica --demo LEMD --fuente clasico -o lemd-clasico.png\n"
     "  brisalta-cli grafica LEMD --pagina LEMD.html --consulta metar.html -o lemd.pdf\n"
     "  brisalta-cli grafica LEBL --servicio noaa=espejo.example --guardar lebl.brl\n";
 
 struct GraphRequest {
     std::string icao; // empty: the airport of meteo.ini
+    std::optional<SourceChain> chain; // --fuente
     std::optional<int> offset;
     DataSource source;
     SavedDocuments saved;
@@ -123,7 +133,8 @@ bool readRequest(const Arguments& args, GraphRequest& r, std::string& error) {
                 "válido se compone de 4 letras";
         return false;
     }
-    if (!readTimeOffset(args, r.offset, error) || !readDataSource(args, r.source, error)) {
+    if (!readTimeOffset(args, r.offset, error) || !readDataSource(args, r.source, error) ||
+        !readSourceChain(args, r.chain, error)) {
         return false;
     }
     const struct {
@@ -146,6 +157,11 @@ bool readRequest(const Arguments& args, GraphRequest& r, std::string& error) {
         r.saved.*saved.field = file;
         r.anySaved = true;
     }
+    if (r.anySaved && r.chain == SourceChain::Actual) {
+        error = "los ficheros guardados (--pagina, --consulta, --fichero-metar, --banyeres) son "
+                "de la cadena clásica: no se combinan con --fuente actual";
+        return false;
+    }
     if (r.anySaved && (r.source.demo || !r.source.replayFolder.empty())) {
         error = "--demo, --datos y los ficheros guardados (--pagina, --consulta, "
                 "--fichero-metar, --banyeres) no se pueden combinar";
@@ -162,6 +178,7 @@ int runGrafica(std::span<const std::string> args) {
                                      {"--desfase", 1},       {"-h", 0},
                                      {"--help", 0}};
     addDataSourceOptionSpecs(specs);
+    addSourceChainOptionSpec(specs);
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
     if (const auto done = finishIfUsage("grafica", parsed, {kHelpStart, kDataOutHelp, kHelpEnd})) {
@@ -177,7 +194,14 @@ int runGrafica(std::span<const std::string> args) {
     try {
         XdgPlaces places(XdgPlaces::resolveDataFolder());
         SystemClock clock;
-        const ServiceTable services = loadServices(places, request.source);
+        ServiceTable services = loadServices(places, request.source);
+        if (request.chain) {
+            services.metarChain = *request.chain;
+        }
+        // Saved pages are the classic chain's documents.
+        if (request.anySaved) {
+            services.metarChain = SourceChain::Classic;
+        }
         SessionState session;
         loadPreferences(session, places, request.offset);
         if (!request.icao.empty()) {

@@ -73,6 +73,19 @@ QJsonObject ceilingJson(const SessionState& session) {
     return o;
 }
 
+// Where the data came from; left out when it is not known (the classic
+// chain, a document), so those outputs read as they always have.
+void insertSource(QJsonObject& o, const DataSource& source) {
+    if (source.name.empty()) {
+        return;
+    }
+    QJsonObject s;
+    s.insert("name", toQString(source.name));
+    s.insert("address", toQString(source.address));
+    s.insert("reports", source.reports);
+    o.insert("source", s);
+}
+
 } // namespace
 
 QJsonArray textArray(const std::vector<std::string>& texts) {
@@ -114,6 +127,7 @@ QJsonObject graphJson(const SessionState& session) {
     o.insert("headerLine2", toQString(session.view.headerLine2));
     o.insert("headerTitle", toQString(session.view.headerTitle));
     o.insert("axisStartHour", session.view.axisStartHour);
+    insertSource(o, session.view.graphSource);
     return o;
 }
 
@@ -144,6 +158,7 @@ QJsonObject soundingJson(const SessionState& session) {
     o.insert("forecastTitle", toQString(p.forecastTitle.str()));
     o.insert("diagramTitle", toQString(p.diagramTitle));
     o.insert("ceiling", ceilingJson(session));
+    insertSource(o, session.view.soundingSource);
     return o;
 }
 

@@ -43,10 +43,12 @@ constexpr const char* kHelpStart =
     "\n"
     "  ESTACION  número de 5 cifras. Los del menú «Elegir sondeo» (08430 Murcia,\n"
     "            08579 Lisboa, 60018 Tenerife...) llevan su región y su nombre; otro\n"
-    "            número se pide como «Sondeos > Manual». A Coruña (08001), Madrid\n"
-    "            (08221), Murcia (08430), Palma de Mallorca (08302), Santander\n"
-    "            (08023) y Huelva (08383) se piden al segundo servicio; las demás,\n"
-    "            al servicio de listas de texto.\n"
+    "            número se pide como «Sondeos > Manual». Con la fuente actual cada\n"
+    "            estación se pide primero al nuevo servicio de la Universidad de\n"
+    "            Wyoming (CSV) y, si no lo da, como en la clásica: A Coruña (08001),\n"
+    "            Madrid (08221), Murcia (08430), Palma de Mallorca (08302), Santander\n"
+    "            (08023) y Huelva (08383) al segundo servicio; las demás, al\n"
+    "            servicio de listas de texto.\n"
     "  FECHA     AAAA-MM-DD, por ejemplo 2024-07-17\n"
     "  HORA      00 o 12 (UTC)\n"
     "\n"
@@ -54,7 +56,7 @@ constexpr const char* kHelpStart =
     "con las direcciones de servicios.ini de la carpeta de ajustes):\n"
     "  --archivo F            la página del sondeo guardada en F: la del servicio de\n"
     "                         listas de texto o la del segundo servicio, según la\n"
-    "                         estación\n";
+    "                         estación (cadena clásica)\n";
 
 constexpr const char* kHelpOutputs =
     "  -o FICHERO             el diagrama en FICHERO, .png, .svg o .pdf según la\n"
@@ -72,7 +74,9 @@ constexpr const char* kHelpOutputs =
     "                         soundingStationName, soundingDay, soundingMonth,\n"
     "                         soundingYear, soundingHour, partialFirstRow,\n"
     "                         isForecast, fromSecondService, forecastTitle,\n"
-    "                         title, diagramTitle, la simulación\n"
+    "                         title, diagramTitle, de dónde sale (source: name,\n"
+    "                         address, reports; solo con la fuente actual),\n"
+    "                         la simulación\n"
     "                         (ceiling: thermalTopFound, thermalTopHeight,\n"
     "                         thermalTopText, cloudBaseFound, cloudBaseHeight,\n"
     "                         cloudBaseText, ceilingHeight, ceilingWindSpeed,\n"
@@ -89,6 +93,7 @@ constexpr const char* kHelpEnd =
     "Ejemplos:\n"
     "  brisalta-cli sondeo --demo 08430 2024-07-17 12 --techo 36 12 -o murcia.png\n"
     "  brisalta-cli sondeo --demo 08579 2024-07-17 12 --zoom --json\n"
+    "  brisalta-cli sondeo --demo 08430 2024-07-17 12 --fuente clasico -o murcia.png\n"
     "  brisalta-cli sondeo 08221 2024-07-17 00 --archivo madrid.html -o madrid.pdf\n";
 
 struct SoundingRequest {
@@ -99,6 +104,7 @@ struct SoundingRequest {
     int hourIndex = 0; // 0 for 00Z, 1 for 12Z
     fs::path savedPage;
     DataSource source;
+    std::optional<SourceChain> chain; // --fuente
     SoundingOptions sounding;
     PictureOptions picture;
 };
@@ -169,7 +175,11 @@ bool readRequest(const Arguments& args, SoundingRequest& r, std::string& error) 
             return false;
         }
     }
-    if (!readDataSource(args, r.source, error)) {
+    if (!readDataSource(args, r.source, error) || !readSourceChain(args, r.chain, error)) {
+        return false;
+    }
+    if (!r.savedPage.empty() && r.chain == SourceChain::Actual) {
+        error = "--archivo es una página de la cadena clásica: no se combina con --fuente actual";
         return false;
     }
     if (!r.savedPage.empty() && (r.source.demo || !r.source.replayFolder.empty())) {
@@ -239,13 +249,15 @@ const SoundingStationEntry* catalogueEntry(const std::string& number) {
 int runSondeo(std::span<const std::string> args) {
     std::vector<OptionSpec> specs = {{"--archivo", 1}, {"-h", 0}, {"--help", 0}};
     addDataSourceOptionSpecs(specs);
+    addSourceChainOptionSpec(specs);
     addSoundingOptionSpecs(specs);
     addPictureOptionSpecs(specs);
     const Arguments parsed(args, specs);
     if (const auto done =
             finishIfUsage("sondeo", parsed,
-                          {kHelpStart, kDataSourceHelp, "\nCómo se dibuja y qué se escribe:\n",
-                           kSoundingOptionsHelp, kHelpOutputs, kDataOutHelp, kHelpEnd})) {
+                          {kHelpStart, kDataSourceHelp, kSourceChainHelp,
+                           "\nCómo se dibuja y qué se escribe:\n", kSoundingOptionsHelp,
+                           kHelpOutputs, kDataOutHelp, kHelpEnd})) {
         return *done;
     }
     SoundingRequest request;
@@ -258,7 +270,14 @@ int runSondeo(std::span<const std::string> args) {
     try {
         XdgPlaces places(XdgPlaces::resolveDataFolder());
         SystemClock clock;
-        const ServiceTable services = loadServices(places, request.source);
+        ServiceTable services = loadServices(places, request.source);
+        if (request.chain) {
+            services.soundingChain = *request.chain;
+        }
+        // A saved page is the classic chain's document.
+        if (!request.savedPage.empty()) {
+            services.soundingChain = SourceChain::Classic;
+        }
         std::unique_ptr<Transport> transport;
         if (!request.savedPage.empty()) {
             transport = std::make_unique<SavedPageTransport>(request.savedPage);

@@ -47,6 +47,7 @@ public:
     void setBusy(bool busy) override { mInner.setBusy(busy); }
     void showDownloadPicture(int variant) override { mInner.showDownloadPicture(variant); }
     void redraw() override { mInner.redraw(); }
+    void showStatus(const std::string& text) override { mInner.showStatus(text); }
     void documentUsed(const std::filesystem::path& path) override { mInner.documentUsed(path); }
 
     std::optional<SoundingDateAnswer> askSoundingDate(const std::string&, std::int64_t) override {

@@ -1,6 +1,7 @@
 // The download layer over the Transport port.
 #include "net/downloadsession.h"
 
+#include "net/redirectrule.h"
 #include "net/serviceaddresses.h"
 #include "net/tempfiles.h"
 #include "net/urlparts.h"
@@ -14,13 +15,27 @@
 #include <utility>
 #include <vector>
 
+#ifndef BRISALTA_VERSION
+#define BRISALTA_VERSION "0"
+#endif
+
 namespace brisalta {
+
+const char* const kServiceUserAgent =
+    "Brisalta/" BRISALTA_VERSION " (graficas meteorologicas para pilotos; Linux)";
+
 namespace {
 
 namespace fs = std::filesystem;
 
-// Sent with every HTTP request of the layer.
+// Sent with every HTTP request to the classic services.
 const std::vector<std::string> kRequestHeaders = {"Accept: text/*", "User-Agent: MFC_Tear_Sample"};
+
+// Today's services get the program's own name; the classic ones keep the
+// headers they were always sent.
+const std::vector<std::string> kServiceHeaders = {
+    "Accept: application/json, text/csv, text/plain, */*;q=0.1",
+    std::string("User-Agent: ") + kServiceUserAgent};
 
 // The text-list service answers an unknown station or date with a page that
 // starts with this line instead of an error status.
@@ -128,6 +143,7 @@ DownloadResult DownloadSession::stationFile(std::string_view icao) {
     case TransferFailure::NoSession:
         return resultOf(DownloadStatus::NoSession, local, result);
     case TransferFailure::Connection:
+    case TransferFailure::TimedOut:
         return resultOf(DownloadStatus::TransferFailed, local, result);
     default:
         return resultOf(DownloadStatus::NoFile, local, result);
@@ -194,6 +210,63 @@ DownloadResult DownloadSession::httpGetToFile(const std::string& url, const fs::
         return resultOf(DownloadStatus::TransferFailed, filePath, result);
     }
     return resultOf(DownloadStatus::Ok, filePath);
+}
+
+DownloadResult DownloadSession::serviceAnswer(const std::string& url, std::size_t maxBytes) {
+    std::string target;
+    DownloadResult first = serviceGet(url, maxBytes, target);
+    if (target.empty()) {
+        return first;
+    }
+    // One hop, and only within the service.
+    DownloadResult refused;
+    refused.status = DownloadStatus::RedirectRefused;
+    refused.error = target;
+    refused.httpStatus = first.httpStatus;
+    refused.address = url;
+    if (!redirectAllowed(url, target)) {
+        return refused;
+    }
+    std::string further;
+    DownloadResult second = serviceGet(target, maxBytes, further);
+    if (!further.empty()) {
+        refused.error = further;
+        refused.httpStatus = second.httpStatus;
+        refused.address = target;
+        return refused;
+    }
+    return second;
+}
+
+DownloadResult DownloadSession::serviceGet(const std::string& url, std::size_t maxBytes,
+                                           std::string& redirect) {
+    redirect.clear();
+    DownloadResult result;
+    result.address = url;
+    const auto parts = splitUrl(url);
+    if (!parts || (parts->scheme != "http" && parts->scheme != "https")) {
+        result.status = DownloadStatus::BadAddress;
+        return result;
+    }
+    const auto sink = [&](std::string_view read) {
+        const std::size_t room = maxBytes + 1 - result.body.size();
+        result.body.append(read.substr(0, room));
+        return result.body.size() <= maxBytes;
+    };
+    const TransferResult transfer =
+        guarded([&] { return mTransport.httpGet(url, kServiceHeaders, sink); });
+    if (!transfer.ok) {
+        result.status = DownloadStatus::TransferFailed;
+        result.error = transfer.error;
+        result.failure = transfer.failure;
+        result.body.clear();
+        return result;
+    }
+    result.httpStatus = transfer.status;
+    if (transfer.status >= 300 && transfer.status < 400 && !transfer.location.empty()) {
+        redirect = redirectTarget(url, transfer.location).value_or(std::string());
+    }
+    return result;
 }
 
 } // namespace brisalta

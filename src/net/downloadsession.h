@@ -8,6 +8,7 @@
 #include "session/sessionstate.h"
 #include "settings/services.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ enum class DownloadStatus {
     BadBase,        // the configured base address is not an ftp:// address
     NoSession,      // the internet layer could not start
     NoFile,         // the server has no such file, or any other failure
+    // Today's services only:
+    RedirectRefused, // a redirect away from HTTPS or from the service, or a second
+                     // redirect in a row; `error` holds where it pointed
 };
 
 struct DownloadResult {
@@ -35,8 +39,16 @@ struct DownloadResult {
     TransferFailure failure = TransferFailure::None; // how the transport failed, when it did
     std::filesystem::path file; // where the document is (or would have been)
 
+    // An answer of today's services (DownloadSession::serviceAnswer):
+    int httpStatus = 0;  // the status the answer came with
+    std::string body;    // the whole body
+    std::string address; // the address that answered: the one asked, or a redirect's target
+
     bool ok() const { return status == DownloadStatus::Ok; }
 };
+
+// The User-Agent of the requests to today's services: the program and its version.
+extern const char* const kServiceUserAgent;
 
 // Plain download of one address to one file (ftp://, http://, https://). A
 // previous file of that name is removed first, so a failed download leaves no
@@ -72,12 +84,26 @@ public:
     // The per-station METAR file "<icao>.TXT" by FTP into "tempMet.txt".
     DownloadResult stationFile(std::string_view icao);
 
+    // One answer of today's services (the data API, the mesonet, the new
+    // sounding interface), held in memory rather than in a file: a GET of
+    // `url` with the program's own User-Agent (kServiceUserAgent). Any HTTP
+    // status is an answer (Ok, with httpStatus and body). A redirect is
+    // followed once when redirectAllowed() allows it, and `address` is then
+    // its target; one it does not allow, or a second one, is RedirectRefused.
+    // The body is cut after maxBytes + 1 bytes, so that a reader refusing
+    // answers over maxBytes still sees that this one is too large. Nothing is
+    // retried.
+    DownloadResult serviceAnswer(const std::string& url, std::size_t maxBytes);
+
 private:
     // The shared downloader's tests ("404 Not Found" anywhere, status 404) apply
     // only to the sounding and the current-conditions documents.
     enum class Tests { Shared, ErrorBodyOnly };
 
     DownloadResult sharedFetch(const std::string& url, const char* fileName);
+    // One GET into memory; `redirect` receives the absolute target of a
+    // redirect answer (3xx with a location), else is emptied.
+    DownloadResult serviceGet(const std::string& url, std::size_t maxBytes, std::string& redirect);
     DownloadResult httpGetToFile(const std::string& url, const std::filesystem::path& filePath,
                                  Tests tests);
 

@@ -14,7 +14,8 @@ namespace brisalta {
 enum class TransferFailure {
     None,
     NoSession,  // the internet layer could not start at all
-    Connection, // no answer: unknown host, refused connection, log-in refused, time-out
+    Connection, // no answer: unknown host, refused connection, log-in refused, broken link
+    TimedOut,   // the server did not answer, or went quiet, within the time-out
     NotFound,   // the server answered but has no such directory or file (or nothing is recorded)
     Other,      // anything else: a malformed address, a local file that cannot be written...
 };
@@ -25,6 +26,10 @@ struct TransferResult {
     int status = 0;    // HTTP status code when known, else 0
     std::string error; // the platform's error text when !ok (UTF-8)
     TransferFailure failure = TransferFailure::None; // set when !ok
+    // A redirect answer (status 3xx): where it points, as an absolute address
+    // when the transport can resolve it, else as the server wrote it. Never
+    // followed by httpGet itself.
+    std::string location;
 };
 
 class Transport {

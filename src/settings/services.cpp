@@ -17,6 +17,12 @@ std::string trimmed(const std::string& s) {
 
 } // namespace
 
+std::optional<SourceChain> sourceChainOf(std::string_view text) {
+    if (text == "actual") return SourceChain::Actual;
+    if (text == "clasico") return SourceChain::Classic;
+    return std::nullopt;
+}
+
 std::string* serviceField(ServiceTable& table, const std::string& key) {
     if (key == "noaa") return &table.noaaHost;
     if (key == "aviacion") return &table.aviationWeatherHost;
@@ -25,6 +31,9 @@ std::string* serviceField(ServiceTable& table, const std::string& key) {
     if (key == "sondeos_lista") return &table.soundingListHost;
     if (key == "sondeos_segundo") return &table.soundingSecondHost;
     if (key == "aemet") return &table.aemetHost;
+    if (key == "awc") return &table.awcBase;
+    if (key == "iem") return &table.iemBase;
+    if (key == "wyoming") return &table.wyomingBase;
     return nullptr;
 }
 
@@ -41,9 +50,13 @@ ServiceTable loadServiceTable(const std::filesystem::path& iniFile) {
         if (eq == std::string::npos) {
             continue;
         }
+        const std::string key = trimmed(content.substr(0, eq));
         const std::string value = trimmed(content.substr(eq + 1));
-        if (std::string* field = serviceField(table, trimmed(content.substr(0, eq)));
-            field && !value.empty()) {
+        if (key == "fuente_metar" || key == "fuente_sondeos") {
+            if (const auto chain = sourceChainOf(value)) {
+                (key == "fuente_metar" ? table.metarChain : table.soundingChain) = *chain;
+            }
+        } else if (std::string* field = serviceField(table, key); field && !value.empty()) {
             *field = value;
         }
     }

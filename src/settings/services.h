@@ -5,9 +5,19 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace brisalta {
+
+// Which services a graph or a sounding is asked of: today's (the data API and
+// the mesonet; the new sounding interface, then the classic services) or the
+// classic chain alone (NOAA pages; the text-list and second services).
+enum class SourceChain { Actual, Classic };
+
+// "actual" or "clasico" (as "servicios.ini" and --fuente write them), or nothing.
+std::optional<SourceChain> sourceChainOf(std::string_view text);
 
 struct ServiceTable {
     std::string noaaHost = "tgftp.nws.noaa.gov";             // current conditions, METAR files (FTP)
@@ -17,18 +27,26 @@ struct ServiceTable {
     std::string soundingListHost = "weather.uwyo.edu";       // text-list sounding service (HTTP)
     std::string soundingSecondHost = "www.meteociel.fr";     // second sounding service (HTTPS)
     std::string aemetHost = "opendata.aemet.es";             // AEMET OpenData (HTTPS)
+    // Today's services: base addresses with their scheme.
+    std::string awcBase = "https://aviationweather.gov";          // the METAR data API
+    std::string iemBase = "https://mesonet.agron.iastate.edu";    // the mesonet's ASOS archive
+    std::string wyomingBase = "https://weather.uwyo.edu";         // the new sounding interface
+    SourceChain metarChain = SourceChain::Actual;    // "fuente_metar": the airport graph
+    SourceChain soundingChain = SourceChain::Actual; // "fuente_sondeos": observed soundings
 };
 
-// Keys of "servicios.ini", in the order they are written.
+// Address keys of "servicios.ini" (the ones --servicio changes too).
 inline constexpr const char* kServiceKeys[] = {
     "noaa", "aviacion", "banyeres_servidor", "banyeres_fichero",
-    "sondeos_lista", "sondeos_segundo", "aemet"};
+    "sondeos_lista", "sondeos_segundo", "aemet", "awc", "iem", "wyoming"};
 
-// The field a key of "servicios.ini" sets, or nullptr for an unknown key.
+// The field an address key of "servicios.ini" sets, or nullptr for another key.
 std::string* serviceField(ServiceTable& table, const std::string& key);
 
-// Reads the overrides of a "servicios.ini" over the defaults. A missing file,
-// blank lines, lines starting with '#' or ';' and unknown keys are ignored.
+// Reads the overrides of a "servicios.ini" over the defaults: the address
+// keys, and "fuente_metar" / "fuente_sondeos" = actual | clasico. A missing
+// file, blank lines, lines starting with '#' or ';', unknown keys and chain
+// values other than those two are ignored.
 ServiceTable loadServiceTable(const std::filesystem::path& iniFile);
 
 } // namespace brisalta

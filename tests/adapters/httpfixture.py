@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """Loopback HTTP server for the transport tests.
 
-Usage: httpfixture.py ROOT
+Usage: httpfixture.py ROOT [--tls CERT KEY] [--https-port PORT]
 Binds 127.0.0.1 on a free port, prints the port on one line and serves until
-its standard input closes (the test process ended, however it ended).
+its standard input closes (the test process ended, however it ended). With
+--tls it speaks HTTPS with that certificate; --https-port names the HTTPS
+instance the new sounding interface's redirect leads to.
 
 Routes:
   /silencio    accepts the request and never answers (receive time-out)
@@ -13,17 +15,57 @@ Routes:
   /no-existe   404 with the body the new sounding service sends for a missing sounding
   /cgi-bin/sounding?...&STNM=72357   the recorded Norman sounding; any other
                station gets the service's error page (status 200)
+  /api/data/metar?ids=ICAO...            the data API: AIRPORTS below
+  /cgi-bin/request/asos.py?station=ID... the mesonet: MESONET below
+  /wsgi/sounding?...&id=ID...            the new sounding interface: SOUNDINGS below
   /<path>      200 with the file ROOT/<path>, or 404 "404 Not Found" when missing
 """
 import http.server
 import os
 import socketserver
+import ssl
 import sys
 import threading
 import time
+import urllib.parse
 
 ROOT = os.path.realpath(sys.argv[1])
+OPTIONS = sys.argv[2:]
+TLS = OPTIONS[OPTIONS.index("--tls") + 1:OPTIONS.index("--tls") + 3] if "--tls" in OPTIONS else None
+HTTPS_PORT = OPTIONS[OPTIONS.index("--https-port") + 1] if "--https-port" in OPTIONS else None
 MISSING_SOUNDING = "samples/today/uwyo_new/siphon_2026/wyoming_no_data.body.404.txt"
+TODAY = "samples/today/"
+OWN = "sources/"
+ERROR_PAGE = b"<html><body><h1>Internal Server Error</h1></body></html>\n"
+
+# The data API's answer per airport: (status, file under ROOT or a body, or
+# None to stay silent). Airports not listed get an empty list.
+AIRPORTS = {
+    "LEMD": (200, OWN + "awc_lemd_2025.json"),        # 2025 schema, SPECI, gaps, calm, VRB
+    "LEAL": (200, OWN + "awc_leal_2023_no_elev.json"),  # 2023 schema without elev
+    "LEJR": (200, TODAY + "awc_api/briefing-app_LEJR_20231027_format-json.json"),  # one report
+    "KMCI": (200, TODAY + "awc_api/FS20_HudBar_KMCI_20251113_format-json.json"),  # two reports
+    "LEBL": (204, b""),
+    "LEZL": (200, b""),
+    "LEVC": (500, ERROR_PAGE),
+    "LESO": (200, None),
+}
+# The mesonet's answer per station; others get 404.
+MESONET = {
+    "LEVC": (200, OWN + "iem_lemd_onlycomma.csv"),
+    "MCI": (200, TODAY + "iem_asos/riem/measures-routine__asos.py-2d8537.txt"),
+    "LEBL": (200, TODAY + "iem_asos/riem/warnings__asos.py-12a955.txt"),
+    "LEZL": (200, b""),
+}
+# The new sounding interface per station: (status, file or body, redirect).
+UWYO = TODAY + "uwyo_new/siphon_2026/"
+SOUNDINGS = {
+    "72355": (200, UWYO + "wyoming_sounding.body.csv", "https"),  # moved to the HTTPS host
+    "82244": (200, UWYO + "wyoming_missing_station_info.body.csv", None),
+    "72358": (200, UWYO + "wyoming_sounding_heights.body.csv", None),
+    "66666": (302, b"Moved\n", "https://evil.example/wsgi/sounding"),
+    "55555": (302, b"Moved\n", "http"),
+}
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -41,8 +83,45 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(body)
 
+    def body_of(self, source):
+        if isinstance(source, bytes):
+            return source
+        with open(os.path.join(ROOT, source), "rb") as f:
+            return f.read()
+
+    def todays_service(self, path, query):
+        """True when the path is one of today's services (the answer is sent)."""
+        if path == "/api/data/metar":
+            status, source = AIRPORTS.get(query.get("ids", [""])[0], (200, b"[]"))
+            if source is None:
+                time.sleep(3600)
+                return True
+            self.answer(status, self.body_of(source))
+            return True
+        if path == "/cgi-bin/request/asos.py":
+            status, source = MESONET.get(query.get("station", [""])[0], (404, b"Not Found\n"))
+            self.answer(status, self.body_of(source))
+            return True
+        if path == "/wsgi/sounding":
+            station = query.get("id", [""])[0]
+            status, source, moved = SOUNDINGS.get(station, (404, MISSING_SOUNDING, None))
+            if moved == "https" and HTTPS_PORT:
+                target = "https://127.0.0.1:%s%s" % (HTTPS_PORT, self.path)
+                return self.answer(302, b"Moved\n", [("Location", target)]) or True
+            if moved == "http":
+                target = "http://127.0.0.1:%d%s" % (self.server.server_address[1], self.path)
+                return self.answer(302, b"Moved\n", [("Location", target)]) or True
+            if moved and moved.startswith("https://"):
+                return self.answer(status, self.body_of(source), [("Location", moved)]) or True
+            self.answer(status, self.body_of(source))
+            return True
+        return False
+
     def do_GET(self):
         path = self.path.split("?", 1)[0]
+        query = urllib.parse.parse_qs(self.path.split("?", 1)[1] if "?" in self.path else "")
+        if self.todays_service(path, query):
+            return
         if path == "/silencio":
             time.sleep(3600)
             return
@@ -79,6 +158,10 @@ def exit_when_parent_goes():
 
 
 server = Server(("127.0.0.1", 0), Handler)
+if TLS:
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(TLS[0], TLS[1])
+    server.socket = context.wrap_socket(server.socket, server_side=True)
 threading.Thread(target=exit_when_parent_goes, daemon=True).start()
 print(server.server_address[1], flush=True)
 server.serve_forever()

@@ -89,6 +89,21 @@ TEST_F(ReplayTransportTest, ReplaysBodyInLineReadsWithRecordedStatus) {
     EXPECT_EQ(replay.requests()[0].address, url);
 }
 
+// A recorded redirect says where it points; other statuses carry no location.
+TEST_F(ReplayTransportTest, RecordedRedirectGivesItsLocation) {
+    const std::string url = "http://weather.uwyo.edu/wsgi/sounding?id=OUN";
+    const fs::path answer = folder / "weather.uwyo.edu/wsgi/sounding@id=OUN";
+    writeFile(answer, "<p>The document has moved</p>\n");
+    writeFile(answer.string() + ".location", "https://weather.arcc.uwyo.edu/wsgi/sounding?id=OUN\r\n");
+    const auto get = [&] { return replay.httpGet(url, {}, [](std::string_view) { return true; }); };
+    for (int status : {301, 302, 307}) {
+        writeFile(answer.string() + ".status", std::to_string(status));
+        EXPECT_EQ(get().location, "https://weather.arcc.uwyo.edu/wsgi/sounding?id=OUN") << status;
+    }
+    writeFile(answer.string() + ".status", "200");
+    EXPECT_EQ(get().location, "");
+}
+
 TEST_F(ReplayTransportTest, MissingAnswerFailsNamingTheAddressAndLeavesNoFile) {
     const fs::path local = places.tempFolder() / "tempMet.txt";
     writeFile(local, "viejo");

@@ -373,7 +373,7 @@ private:
 };
 
 TEST_F(DownloadsTest, NoInternetSessionAndLongErrorTexts) {
-    FailingTransport noSession({false, 0, "sin sesión", TransferFailure::NoSession});
+    FailingTransport noSession({false, 0, "sin sesión", TransferFailure::NoSession, {}});
     CommandContext noSessionContext{session, ui, noSession, places, clock, services};
     Downloads withoutSession(noSessionContext);
     session.retrieval.downloadOk = true;
@@ -381,7 +381,7 @@ TEST_F(DownloadsTest, NoInternetSessionAndLongErrorTexts) {
     EXPECT_EQ(texts(),
               std::vector<std::string>{"No se encuentra ninguna sesión de Internet válida."});
 
-    FailingTransport verbose({false, 0, std::string(5000, 'e'), TransferFailure::Connection});
+    FailingTransport verbose({false, 0, std::string(5000, 'e'), TransferFailure::Connection, {}});
     CommandContext verboseContext{session, ui, verbose, places, clock, services};
     Downloads talkative(verboseContext);
     ui.messages.clear();

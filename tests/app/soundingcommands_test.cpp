@@ -64,7 +64,12 @@ struct Fixture {
     CommandContext context{session, ui, transport, places, clock, services};
     SoundingCommands commands{context};
 
-    Fixture() { std::filesystem::create_directories(places.tempFolder()); }
+    // These are the classic chain's commands; today's chain in front of it is
+    // tested against a loopback server (tests/adapters/todaysservices_test.cpp).
+    Fixture() {
+        services.soundingChain = SourceChain::Classic;
+        std::filesystem::create_directories(places.tempFolder());
+    }
 
     void record(const std::string& url, const std::string& body) {
         test::writeFile(*replayPathForUrl(transport.folder(), url), body);

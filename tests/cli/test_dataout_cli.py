@@ -130,7 +130,8 @@ class DataOutCli(unittest.TestCase):
     # level highlighted (Murcia's levels at 0.5 and -0.5 °C are not, the
     # forecast's at 0 °C is); a forecast's speeds are written as they are.
     def test_sounding_tables(self):
-        obj, _ = self.json_of(["sondeo", "--demo", "08430", "2024-07-17", "12", "--tabla"])
+        obj, _ = self.json_of(["sondeo", "--demo", "--fuente", "clasico", "08430", "2024-07-17", "12",
+                                 "--tabla"])
         table = obj["table"]
         self.assertEqual(table["title"], "Sondeo de la estación Murcia (España) a las 12 horas "
                                          "UTC del día 17 de Julio de 2024")

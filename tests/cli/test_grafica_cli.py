@@ -23,6 +23,8 @@ EXTREMES_FIELDS = {
 }
 NO_DATA = "La estación seleccionada no posee ningún dato actualmente"
 LEMD_HEADER = " Últimos datos del día 29/07/2017 a las 8.30 horas: Aeropuerto de Barajas - Madrid"
+# The classic chain's pages: today's services are tested in test_fuente_cli.py.
+CLASSIC = ["--fuente", "clasico"]
 
 
 def is_red(p):
@@ -90,7 +92,7 @@ class GraficaCli(unittest.TestCase):
         self.assertTrue(os.path.getsize(good) > 0)
 
     def test_json_of_demo_airports(self):
-        lemd, out = self.json_run(["--demo", "LEMD"])
+        lemd, out = self.json_run(["--demo", "LEMD"] + CLASSIC)
         self.assertEqual(set(lemd), GRAPH_FIELDS)
         self.assertEqual(set(lemd["extremes"]), EXTREMES_FIELDS)
         # The page gives the elevation: pressures are station pressures at 582 m.
@@ -110,24 +112,24 @@ class GraficaCli(unittest.TestCase):
         self.assertEqual(lemd["messages"], [lemd["skyReport"]])
         self.assertEqual(out.stderr, "")
 
-        lest, _ = self.json_run(["--demo", "LEST"])
+        lest, _ = self.json_run(["--demo", "LEST"] + CLASSIC)
         self.assertEqual(lest["hasTrend"], 1)
         self.assertIn("PREVISIÓN EN LAS PRÓXIMAS 2 HORAS:\nVisibilidad: 1400 mts.", lest["skyReport"])
 
         # Barcelona's page has 20 rows and one row without its pressure.
-        lebl, _ = self.json_run(["--demo", "LEBL"])
+        lebl, _ = self.json_run(["--demo", "LEBL"] + CLASSIC)
         self.assertEqual(lebl["temperature"][:4], [6666] * 4)
         self.assertEqual(lebl["windDirection"][:4], ["No"] * 4)
         self.assertEqual((lebl["temperature"][18], lebl["pressure"][18]), (6666, 6666))
         self.assertNotIn(6666, lebl["temperature"][4:18])
 
         # Mexico City's page gives no elevation: the curve stays QNH.
-        mmmx, _ = self.json_run(["--demo", "MMMX"])
+        mmmx, _ = self.json_run(["--demo", "MMMX"] + CLASSIC)
         self.assertEqual((mmmx["pressureIsStation"], mmmx["altitudeKnown"]), (0, 0))
         self.assertEqual(mmmx["pressure"][23], 1027)
         self.assertEqual(mmmx["title"], "Mexico City / Licenci, Mexico")
 
-        scel, _ = self.json_run(["--demo", "SCEL", "--desfase", "-4"])
+        scel, _ = self.json_run(["--demo", "SCEL", "--desfase", "-4"] + CLASSIC)
         self.assertEqual((scel["day"], scel["lastTime"], scel["hasTrend"]), (29, 400, 1))
         self.assertIn("Humo", scel["skyReport"])
 
@@ -185,19 +187,19 @@ class GraficaCli(unittest.TestCase):
         self.assertEqual(utc["extremes"]["maxTemperatureHour"], 16)
         self.box.write_setting("meteo.ini", "-3 SAEZ ARGENTINA 87576 Ezeiza_(Argentina) clave")
         # Without ICAO the airport of meteo.ini is drawn, with its time offset.
-        saez, _ = self.json_run(["--demo"])
+        saez, _ = self.json_run(["--demo"] + CLASSIC)
         self.assertEqual((saez["title"], saez["lastTime"], saez["axisStartHour"]),
                          ("Ezeiza Aerodrome, Argentina", 500, 6))
         given, _ = self.json_run(["--demo", "SAEZ", "--desfase", "2"])
         self.assertEqual((given["day"], given["lastTime"]), (29, 1000))
 
     def test_station_without_answers_gives_messages_and_fails(self):
-        result, out = self.json_run(["--demo", "LEVC"], code=1)
+        result, out = self.json_run(["--demo", "LEVC"] + CLASSIC, code=1)
         self.assertEqual(len(result["messages"]), 2, result["messages"])
         self.assertTrue(result["messages"][0].startswith(
             "No hay respuesta grabada para https://aviationweather.gov/adds/metars?station_ids=LEVC"))
         self.assertEqual(result["messages"][1], "No se ha encontrado fichero.")
-        text = self.box.run(["grafica", "--demo", "LEVC", "-o", self.box.path("x.png")])
+        text = self.box.run(["grafica", "--demo", "LEVC", "-o", self.box.path("x.png")] + CLASSIC)
         self.assertEqual(text.returncode, 1)
         self.assertEqual(len(text.stdout.splitlines()), 2)
         self.assertTrue(all(l.startswith("aviso: ") for l in text.stdout.splitlines()))
@@ -230,10 +232,10 @@ class GraficaCli(unittest.TestCase):
         os.symlink(os.path.join(SOURCE_DATA, "demo", "aviationweather.gov"),
                    os.path.join(replay, "aviationweather.gov"))
         self.box.write_setting("servicios.ini", "noaa = espejo.example.org\n")
-        from_ini, _ = self.json_run(["--datos", replay, "LEMD"])
+        from_ini, _ = self.json_run(["--datos", replay, "LEMD"] + CLASSIC)
         self.assertEqual(from_ini["temperature"][23], 25)
-        _, out = self.json_run(["--datos", replay, "LEMD", "--servicio", "noaa=otro.example.org"],
-                               code=1)
+        _, out = self.json_run(["--datos", replay, "LEMD", "--servicio", "noaa=otro.example.org"]
+                               + CLASSIC, code=1)
         self.assertIn("no se ha podido dibujar", out.stderr)
 
     def test_help_is_in_spanish(self):
@@ -242,7 +244,7 @@ class GraficaCli(unittest.TestCase):
         for option in ("--datos CARPETA", "--demo", "--pagina F", "--consulta F",
                        "--fichero-metar F", "--banyeres F", "--servicio CLAVE=VALOR",
                        "--desfase H", "-o FICHERO", "--pantalla AxL@PPP", "--guardar F.brl",
-                       "--json", "diferencia horaria"):
+                       "--json", "diferencia horaria", "--fuente actual|clasico", "awc, iem, wyoming"):
             self.assertIn(option, out.stdout)
         general = self.box.run(["--help"])
         self.assertIn("grafica", general.stdout)
@@ -254,6 +256,9 @@ class GraficaCli(unittest.TestCase):
                      ["LEMD", "-o"], ["LEMD", "--desfase", "13"], ["LEMD", "--desfase", "x"],
                      ["LEMD", "--pantalla", "1920x1080@0"], ["LEMD", "--pantalla", "ancho"],
                      ["LEMD", "--servicio", "nada=x"], ["LEMD", "--servicio", "noaa"],
+                     ["LEMD", "--fuente", "moderna"], ["LEMD", "--fuente"],
+                     ["LEMD", "--fuente", "actual", "--pagina", page],
+                     ["LEMD", "--servicio", "fuente_metar=clasico"],
                      ["LEMD", "--demo", "--pagina", page], ["LEMD", "--datos", "/no/existe"],
                      ["LEMD", "--pagina", "/no/existe.html"]):
             out = self.box.run(["grafica"] + args)

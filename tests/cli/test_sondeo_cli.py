@@ -27,6 +27,11 @@ def is_red(p):
     return p[0] > 200 and p[1] < 80 and p[2] < 80
 
 
+# The classic chain's services: today's sounding interface is tested in
+# test_fuente_cli.py.
+CLASSIC = ["--fuente", "clasico"]
+
+
 class SondeoCli(unittest.TestCase):
     def setUp(self):
         self.box = Sandbox()
@@ -43,7 +48,7 @@ class SondeoCli(unittest.TestCase):
     # the order pressure, height, temperature, dew point, humidity, direction,
     # speed (knots), and the titles of the station and the date asked for.
     def test_text_list_sounding_as_json(self):
-        obj = self.json_run(["sondeo", "--datos", DEMO, "08579", "2024-07-17", "12"])
+        obj = self.json_run(["sondeo", "--datos", DEMO, "08579", "2024-07-17", "12"] + CLASSIC)
         self.assertTrue(SOUNDING_FIELDS <= set(obj), sorted(SOUNDING_FIELDS - set(obj)))
         self.assertTrue(CEILING_FIELDS <= set(obj["ceiling"]))
         self.assertEqual(obj["count"], len(obj["levels"]))
@@ -63,7 +68,7 @@ class SondeoCli(unittest.TestCase):
     # same sounding answers any date of the demo.
     def test_second_service_sounding_for_any_date(self):
         for date, hour in (("2024-07-17", "12"), ("2021-01-03", "00")):
-            obj = self.json_run(["sondeo", "--datos", DEMO, "08430", date, hour])
+            obj = self.json_run(["sondeo", "--datos", DEMO, "08430", date, hour] + CLASSIC)
             self.assertEqual(obj["fromSecondService"], 1)
             self.assertEqual(obj["count"], 102)
             self.assertEqual(obj["levels"][0], [1008.6, 70, 32.9, 11.5, 27, 110, 14])
@@ -73,7 +78,8 @@ class SondeoCli(unittest.TestCase):
     # A dry afternoon gives a blue thermal, a moist one a cumulus base: the
     # sentence (with and without the full stop after km/h) and the results.
     def test_ceiling_simulation(self):
-        out = self.box.run(["sondeo", "--demo", "08430", "2024-07-17", "12", "--techo", "36", "12"])
+        out = self.box.run(["sondeo", "--demo", "08430", "2024-07-17", "12", "--techo", "36", "12"]
+                           + CLASSIC)
         self.assertEqual(out.returncode, 0, out.stderr)
         self.assertEqual(out.stdout.splitlines(), [
             "Sondeo de Murcia (España) del 17/7/2024 a las 12 h: 102 niveles.",
@@ -81,7 +87,7 @@ class SondeoCli(unittest.TestCase):
             "12ºC. Viento: 11 km/h. de SurSuroeste",
         ])
         obj = self.json_run(["sondeo", "--demo", "08430", "2024-07-17", "12", "--techo", "36",
-                             "18"])
+                             "18"] + CLASSIC)
         c = obj["ceiling"]
         self.assertEqual((c["cloudBaseFound"], c["cloudBaseText"]), (1, "2230 mts. 14ºC"))
         self.assertEqual(c["ceilingHeight"], c["cloudBaseHeight"])
@@ -127,7 +133,8 @@ class SondeoCli(unittest.TestCase):
 
     def test_saved_document_opens_again(self):
         doc = self.box.path("murcia.brl")
-        out = self.box.run(["sondeo", "--demo", "08430", "2024-07-17", "12", "--guardar", doc])
+        out = self.box.run(["sondeo", "--demo", "08430", "2024-07-17", "12", "--guardar", doc]
+                           + CLASSIC)
         self.assertEqual(out.returncode, 0, out.stderr)
         obj = self.json_run(["abrir", doc])
         self.assertEqual(obj["count"], 102)

@@ -40,29 +40,34 @@ CASES = [
     ("metar-corpus-json", ["metar", "--json"], [], CORPUS),
     ("metar-corpus-text", ["metar"], [], CORPUS),
 ]
+# The classic chain (--fuente clasico): the NOAA pages and the text-list and
+# second sounding services, as they were before today's services came first.
+CLASSIC = ["--fuente", "clasico"]
 for icao in AIRPORTS:
-    CASES.append((f"grafica-{icao}", ["grafica", "--demo", icao], [], None))
+    CASES.append((f"grafica-{icao}", ["grafica", "--demo", icao] + CLASSIC, [], None))
     CASES.append((f"grafica-{icao}-json",
                   ["grafica", "--demo", icao, "--json", "-o", "{out}/g.png", "-o", "{out}/g.svg",
-                   "-o", "{out}/g.pdf", "--guardar", "{out}/g.brl"],
+                   "-o", "{out}/g.pdf", "--guardar", "{out}/g.brl"] + CLASSIC,
                   ["g.png", "g.svg", "g.pdf", "g.brl"], None))
 CASES += [
-    ("grafica-LEVC", ["grafica", "--demo", "LEVC"], [], None),
-    ("grafica-SKBO-desfase", ["grafica", "--demo", "SKBO", "--desfase", "-5", "-o", "{out}/g.svg", "--json"],
-     ["g.svg"], None),
-    ("grafica-LEMD-small", ["grafica", "--demo", "LEMD", "--pantalla", "800x600@96", "-o", "{out}/g.png"],
-     ["g.png"], None),
+    ("grafica-LEVC", ["grafica", "--demo", "LEVC"] + CLASSIC, [], None),
+    ("grafica-SKBO-desfase", ["grafica", "--demo", "SKBO", "--desfase", "-5", "-o", "{out}/g.svg", "--json"]
+     + CLASSIC, ["g.svg"], None),
+    ("grafica-LEMD-small", ["grafica", "--demo", "LEMD", "--pantalla", "800x600@96", "-o", "{out}/g.png"]
+     + CLASSIC, ["g.png"], None),
     ("sondeo-lisboa", ["sondeo", "--demo", "08579", "2024-07-17", "12", "--json", "-o", "{out}/s.png",
-                       "-o", "{out}/s.pdf", "--guardar", "{out}/s.brl"], ["s.png", "s.pdf", "s.brl"], None),
+                       "-o", "{out}/s.pdf", "--guardar", "{out}/s.brl"] + CLASSIC,
+     ["s.png", "s.pdf", "s.brl"], None),
     ("sondeo-tenerife", ["sondeo", "--demo", "60018", "2024-07-17", "00", "--techo", "30", "20", "--json",
-                         "-o", "{out}/s.svg"], ["s.svg"], None),
-    ("sondeo-murcia-36-12", ["sondeo", "--demo", "08430", "2024-07-17", "12", "--techo", "36", "12"], [], None),
+                         "-o", "{out}/s.svg"] + CLASSIC, ["s.svg"], None),
+    ("sondeo-murcia-36-12", ["sondeo", "--demo", "08430", "2024-07-17", "12", "--techo", "36", "12"]
+     + CLASSIC, [], None),
     ("sondeo-murcia-36-18", ["sondeo", "--demo", "08430", "2024-07-17", "12", "--techo", "36", "18",
                              "--json", "-o", "{out}/s.png", "-o", "{out}/s.svg", "-o", "{out}/s.pdf",
-                             "--guardar", "{out}/s.brl"], ["s.png", "s.svg", "s.pdf", "s.brl"], None),
+                             "--guardar", "{out}/s.brl"] + CLASSIC, ["s.png", "s.svg", "s.pdf", "s.brl"], None),
     ("sondeo-murcia-zoom", ["sondeo", "--demo", "08430", "2024-07-17", "12", "--zoom", "--techo", "36", "12",
-                            "--json", "-o", "{out}/s.svg"], ["s.svg"], None),
-    ("sondeo-manual", ["sondeo", "--demo", "08221", "2024-07-17", "12", "--json"], [], None),
+                            "--json", "-o", "{out}/s.svg"] + CLASSIC, ["s.svg"], None),
+    ("sondeo-manual", ["sondeo", "--demo", "08221", "2024-07-17", "12", "--json"] + CLASSIC, [], None),
     ("prevision-techo", ["prevision", FORECAST, "--techo", "36", "8"], [], None),
     ("prevision-zoom", ["prevision", FORECAST, "--zoom", "--json", "-o", "{out}/p.svg", "-o", "{out}/p.png",
                         "--guardar", "{out}/p.brl"], ["p.svg", "p.png", "p.brl"], None),
@@ -80,6 +85,33 @@ CASES += [
     ("abrir-murcia", ["abrir", "{golden:sondeo-murcia-36-18/s.brl}", "--json"], [], None),
     ("abrir-prevision", ["abrir", "{golden:prevision-zoom/p.brl}"], [], None),
     ("abrir-ema", ["abrir", "{golden:ema-8019/e.brl}", "--json"], [], None),
+]
+
+# Today's services (--fuente actual, the default): the data API, the mesonet
+# for SCEL and SKBO (the API gives nothing or fails), the new sounding
+# interface, and the classic services behind it (Tenerife).
+ACTUAL = ["--fuente", "actual"]
+for icao in AIRPORTS[:-1]:
+    CASES.append((f"actual-grafica-{icao}",
+                  ["grafica", "--demo", icao, "--json", "-o", "{out}/g.png", "-o", "{out}/g.svg",
+                   "--guardar", "{out}/g.brl"] + ACTUAL, ["g.png", "g.svg", "g.brl"], None))
+CASES += [
+    ("actual-grafica-LEST-text", ["grafica", "--demo", "LEST"], [], None),
+    ("actual-grafica-LEVC", ["grafica", "--demo", "LEVC"], [], None),
+    ("actual-grafica-SKBO-desfase", ["grafica", "--demo", "SKBO", "--desfase", "-5", "--json"] + ACTUAL,
+     [], None),
+    ("actual-sondeo-lisboa", ["sondeo", "--demo", "08579", "2024-07-17", "12", "--json", "-o", "{out}/s.png",
+                              "--guardar", "{out}/s.brl"] + ACTUAL, ["s.png", "s.brl"], None),
+    ("actual-sondeo-murcia", ["sondeo", "--demo", "08430", "2024-07-17", "12", "--techo", "36", "12",
+                              "--json", "-o", "{out}/s.png", "-o", "{out}/s.svg", "--guardar", "{out}/s.brl"]
+     + ACTUAL, ["s.png", "s.svg", "s.brl"], None),
+    ("actual-sondeo-murcia-text", ["sondeo", "--demo", "08430", "2024-07-17", "12", "--techo", "36", "12"],
+     [], None),
+    ("actual-sondeo-tenerife", ["sondeo", "--demo", "60018", "2024-07-17", "00", "--json", "-o", "{out}/s.png"]
+     + ACTUAL, ["s.png"], None),
+    ("actual-sondeo-manual", ["sondeo", "--demo", "08221", "2024-07-17", "12", "--json"] + ACTUAL, [], None),
+    ("actual-abrir-lemd", ["abrir", "{golden:actual-grafica-LEMD/g.brl}", "--json"], [], None),
+    ("actual-abrir-murcia", ["abrir", "{golden:actual-sondeo-murcia/s.brl}", "--json"], [], None),
 ]
 
 
@@ -110,7 +142,10 @@ def run_case(case, root):
                               cwd=root, timeout=300)
     # The scratch folder and the checkout are the only parts of a run that
     # change from one run (or one clone) to the next.
-    clean = lambda b: b.replace(out.encode(), b"{out}").replace(SOURCE.encode(), b"{src}")
+    # The mesonet is asked for the 24 hours before the run: its window changes too.
+    window = re.compile(rb"\b(sts|ets)=\d{4}-\d\d-\d\dT\d\d[:_]\d\dZ")
+    clean = lambda b: window.sub(rb"\1={hora}",
+                                 b.replace(out.encode(), b"{out}").replace(SOURCE.encode(), b"{src}"))
     result = {"stdout": clean(proc.stdout), "stderr": clean(proc.stderr),
               "status": str(proc.returncode).encode() + b"\n"}
     for f in files:

@@ -30,6 +30,7 @@ public:
     }
     void showDownloadPicture(int variant) override { pictures.push_back(variant); }
     void redraw() override { ++redraws; }
+    void showStatus(const std::string& text) override { statuses.push_back(text); }
 
     // "Preferencias": answered from the queue (the fields as the test wants
     // them left), or given back unconfirmed when the queue is empty.
@@ -64,6 +65,7 @@ public:
 
     std::vector<RecordedMessage> messages;
     std::vector<int> pictures;
+    std::vector<std::string> statuses; // status lines, Windows-1252
     int busyDepth = 0;
     int busyCalls = 0;
     int redraws = 0;

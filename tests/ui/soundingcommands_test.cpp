@@ -23,6 +23,16 @@ constexpr int kTenerife = 33054;
 
 constexpr std::int64_t k7March2020Noon = 1583582400; // 2020-03-07 12:00 UTC
 
+// The window on the classic chain: the text-list and second services these
+// tests follow through the dialogs. Today's chain in front of them is tested
+// against a loopback server (tests/adapters/todaysservices_test.cpp).
+struct ClassicFixture : test::UiFixture {
+    explicit ClassicFixture(const std::filesystem::path& replayFolder = {})
+        : test::UiFixture(replayFolder) {
+        services.soundingChain = SourceChain::Classic;
+    }
+};
+
 QAction* stationAction(test::UiFixture& f, int command) {
     return f.window.findChild<QAction*>(QStringLiteral("sondeo%1").arg(command));
 }
@@ -58,7 +68,7 @@ private slots:
     void pickingAStationAsksForTheDateWithItsDisplayName() {
         QFETCH(int, command);
         QFETCH(QString, shown);
-        test::UiFixture f;
+        ClassicFixture f;
         QAction* entry = stationAction(f, command);
         QVERIFY(entry != nullptr);
         entry->trigger();
@@ -69,7 +79,7 @@ private slots:
     }
 
     void cancellingTheDateKeepsTheNewStationCheckedWithoutFetching() {
-        test::UiFixture f(demoFolder());
+        ClassicFixture f(demoFolder());
         stationAction(f, kTenerife)->trigger(); // cancelled as well
         stationAction(f, kLisboa)->trigger();
         QVERIFY(stationAction(f, kLisboa)->isChecked());
@@ -81,7 +91,7 @@ private slots:
     }
 
     void manualNumberOfFourCharactersIsKeptAndRefused() {
-        test::UiFixture f(demoFolder());
+        ClassicFixture f(demoFolder());
         stationAction(f, kMurcia)->trigger();
         f.ui.stationNumberAnswers.push_back(std::string("0843"));
         f.trigger(cmd::kManualSounding);
@@ -95,7 +105,7 @@ private slots:
     }
 
     void manualNumberOfACatalogueStationChecksItsEntry() {
-        test::UiFixture f(demoFolder());
+        ClassicFixture f(demoFolder());
         f.ui.stationNumberAnswers.push_back(std::string("08430"));
         f.trigger(cmd::kManualSounding);
         QCOMPARE(f.ui.soundingStationTexts, std::vector<std::string>{"08430"});
@@ -103,7 +113,7 @@ private slots:
     }
 
     void ceilingWithoutASoundingAsksForOneFirst() {
-        test::UiFixture f;
+        ClassicFixture f;
         // Enabled by an earlier drawing, then a failed fetch hid the sounding.
         f.session.view.commands.ceilingEnabled = true;
         f.window.updateActions();
@@ -143,7 +153,7 @@ private slots:
         QFETCH(QString, hour);
         QFETCH(int, secondServiceDate);
         QFETCH(QString, address);
-        test::UiFixture f(demoFolder());
+        ClassicFixture f(demoFolder());
         f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{k7March2020Noon, hourIndex});
         stationAction(f, command)->trigger();
         const StationSelection& sel = f.session.selection;
@@ -158,7 +168,7 @@ private slots:
     }
 
     void reopeningTheDialogStartsAgainAtMidnight() {
-        test::UiFixture f(demoFolder());
+        ClassicFixture f(demoFolder());
         f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{k7March2020Noon, 1});
         f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{k7March2020Noon, 0});
         stationAction(f, kMurcia)->trigger();
@@ -170,7 +180,7 @@ private slots:
     }
 
     void aReplayedSoundingIsShownAndSwapsWithTheGraph() {
-        test::UiFixture f(demoFolder());
+        ClassicFixture f(demoFolder());
         putGraphOnScreen(f.session);
         preparePictures(f.session);
         f.window.redrawView();
@@ -195,7 +205,7 @@ private slots:
     }
 
     void theCeilingIsSimulatedOnTheSoundingAtOnce() {
-        test::UiFixture f(demoFolder());
+        ClassicFixture f(demoFolder());
         f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{k7March2020Noon, 1});
         stationAction(f, kMurcia)->trigger();
         QVERIFY(f.window.action(cmd::kCeiling)->isEnabled());
@@ -208,7 +218,7 @@ private slots:
     }
 
     void aTextListSoundingUsesTheFirstFormOfThePicture() {
-        test::UiFixture f(demoFolder());
+        ClassicFixture f(demoFolder());
         f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{k7March2020Noon, 0});
         stationAction(f, kTenerife)->trigger();
         QCOMPARE(f.ui.messages, std::vector<std::string>{});
@@ -219,7 +229,7 @@ private slots:
     }
 
     void aForecastFileIsShownAfterItsNotice() {
-        test::UiFixture f;
+        ClassicFixture f;
         putGraphOnScreen(f.session);
         f.ui.forecastAnswers.push_back(demoFolder() / "previsiones" / "madrid-barajas-gdas.txt");
         f.trigger(cmd::kForecastSounding);

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace brisalta {
 namespace {
@@ -31,7 +32,6 @@ TransferFailure failureOf(CURLcode code) {
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_RESOLVE_PROXY:
     case CURLE_COULDNT_CONNECT:
-    case CURLE_OPERATION_TIMEDOUT:
     case CURLE_LOGIN_DENIED:
     case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_FTP_WEIRD_PASV_REPLY:
@@ -45,6 +45,8 @@ TransferFailure failureOf(CURLcode code) {
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
         return TransferFailure::Connection;
+    case CURLE_OPERATION_TIMEDOUT:
+        return TransferFailure::TimedOut;
     case CURLE_REMOTE_FILE_NOT_FOUND:
     case CURLE_FTP_COULDNT_RETR_FILE:
     case CURLE_QUOTE_ERROR:
@@ -102,7 +104,8 @@ TransferResult failed(TransferFailure failure, std::string error) {
 // One transfer: a fresh easy handle with the options every transfer shares.
 class Transfer {
 public:
-    explicit Transfer(const CurlTransport::Timeouts& timeouts) : mHandle(curl_easy_init()) {
+    Transfer(const CurlTransport::Timeouts& timeouts, const std::string& caFile)
+        : mHandle(curl_easy_init()) {
         if (!mHandle) {
             return;
         }
@@ -118,6 +121,9 @@ public:
         curl_easy_setopt(mHandle, CURLOPT_TIMEOUT_MS, static_cast<long>(timeouts.overall.count()));
         curl_easy_setopt(mHandle, CURLOPT_SSL_VERIFYPEER, 1L);
         curl_easy_setopt(mHandle, CURLOPT_SSL_VERIFYHOST, 2L);
+        if (!caFile.empty()) {
+            curl_easy_setopt(mHandle, CURLOPT_CAINFO, caFile.c_str());
+        }
     }
     ~Transfer() {
         if (mHandle) {
@@ -242,14 +248,15 @@ bool hasLineBreakOrNul(std::string_view s) {
 
 } // namespace
 
-CurlTransport::CurlTransport(Timeouts timeouts) : mTimeouts(timeouts) {
+CurlTransport::CurlTransport(Timeouts timeouts, std::string caFile)
+    : mTimeouts(timeouts), mCaFile(std::move(caFile)) {
     initialiseCurlOnce();
 }
 
 TransferResult CurlTransport::httpGet(const std::string& url,
                                       const std::vector<std::string>& headers,
                                       const ReadSink& sink) {
-    Transfer transfer(mTimeouts);
+    Transfer transfer(mTimeouts, mCaFile);
     if (!transfer.handle()) {
         return transfer.perform();
     }
@@ -272,9 +279,16 @@ TransferResult CurlTransport::httpGet(const std::string& url,
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, streamBody);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &target);
     TransferResult result = transfer.perform();
+    if (result.status >= 300 && result.status < 400) {
+        // Not followed here: the caller decides where the program may go.
+        char* redirect = nullptr;
+        if (curl_easy_getinfo(h, CURLINFO_REDIRECT_URL, &redirect) == CURLE_OK && redirect) {
+            result.location = redirect;
+        }
+    }
     if (target.stoppedOnRequest) {
         // The write callback refused the data because the caller had read enough.
-        return {true, result.status, {}, TransferFailure::None};
+        return {true, result.status, {}, TransferFailure::None, result.location};
     }
     if (result.ok) {
         target.chunker.finish();
@@ -283,7 +297,7 @@ TransferResult CurlTransport::httpGet(const std::string& url,
 }
 
 TransferResult CurlTransport::download(const std::string& url, const std::string& filePath) {
-    Transfer transfer(mTimeouts);
+    Transfer transfer(mTimeouts, mCaFile);
     if (CURL* h = transfer.handle()) {
         curl_easy_setopt(h, CURLOPT_URL, url.c_str());
         curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https,ftp");
@@ -303,7 +317,7 @@ TransferResult CurlTransport::ftpRetrieve(const std::string& server, const std::
         hasLineBreakOrNul(remoteFile) || server.find_first_of("/@") != std::string::npos) {
         return failed(TransferFailure::Other, "Nombre de servidor o de fichero no válido");
     }
-    Transfer transfer(mTimeouts);
+    Transfer transfer(mTimeouts, mCaFile);
     if (CURL* h = transfer.handle()) {
         char* escaped =
             curl_easy_escape(h, remoteFile.c_str(), static_cast<int>(remoteFile.size()));

@@ -7,6 +7,7 @@
 #include "ports/transport.h"
 
 #include <chrono>
+#include <string>
 
 namespace brisalta {
 
@@ -20,11 +21,14 @@ class CurlTransport : public Transport {
 public:
     using Timeouts = CurlTimeouts;
 
-    explicit CurlTransport(Timeouts timeouts = {});
+    // caFile: a PEM file of the certificate authorities to trust instead of
+    // the system's (a test's own HTTPS server); empty for the system's.
+    explicit CurlTransport(Timeouts timeouts = {}, std::string caFile = {});
 
     // GET without following redirects, with the caller's headers plus
     // "Cache-Control: no-cache" and "Pragma: no-cache"; TLS certificates are
-    // verified. Any HTTP status is a completed transfer (see status).
+    // verified. Any HTTP status is a completed transfer (see status); a
+    // redirect's target is in `location`, resolved against the address.
     TransferResult httpGet(const std::string& url, const std::vector<std::string>& headers,
                            const ReadSink& sink) override;
 
@@ -41,6 +45,7 @@ public:
 
 private:
     Timeouts mTimeouts;
+    std::string mCaFile;
 };
 
 } // namespace brisalta
