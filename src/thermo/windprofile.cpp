@@ -4,6 +4,8 @@
 #include "session/numeric.h"
 #include "thermo/thermodynamics.h"
 
+#include <cmath>
+
 namespace brisalta {
 
 bool speedsInKnots(const SoundingProfile& profile) {
@@ -26,17 +28,18 @@ WindAtHeight windAtHeight(double heightMetres, std::span<const SoundingRow> rows
         const double s2 = rows[i + 1][kWindSpeed] * factor;
         result.speed = truncToInt(f * ((s2 - s1) / 100.0) + s1);
 
-        const float d1 = rows[i][kWindDirection];
-        const float d2 = rows[i + 1][kWindDirection];
-        double delta = 0.0;
-        if (d1 >= 0 && d1 <= 180 && d2 >= 180 && d2 <= 360) {
-            delta = (360.0f - d2) + d1;
-        } else if (d1 >= 180 && d2 >= 0 && d2 <= 180) {
-            delta = (360.0f - d1) + d2;
-        } else {
-            delta = static_cast<double>(d2) - static_cast<double>(d1);
+        // The wind turns from one level to the next the short way round: 350°
+        // to 10° passes north, 170° to 190° passes south.
+        const double d1 = rows[i][kWindDirection];
+        const double d2 = rows[i + 1][kWindDirection];
+        double delta = std::fmod(d2 - d1, 360.0);
+        if (delta > 180.0) {
+            delta -= 360.0;
+        } else if (delta <= -180.0) {
+            delta += 360.0;
         }
-        result.direction = truncToInt(f * (delta / 100.0) + d1);
+        const int direction = truncToInt(f * (delta / 100.0) + d1);
+        result.direction = ((direction % 360) + 360) % 360;
     }
     return result;
 }

@@ -21,13 +21,11 @@ struct WindAtHeight {
 // Interpolates wind at height H (m) between the levels that bracket it
 // (h_i ≤ H ≤ h_{i+1}); when several pairs do, the last one wins. Speeds in
 // knots are converted with 1.852 first. With f = (H − h_i) · 100 / (h_{i+1} − h_i):
-// speed = trunc(f · (s_{i+1} − s_i) / 100 + s_i) and
-// direction = trunc(f · Δ / 100 + d_i), where Δ = (360 − d_{i+1}) + d_i when d_i
-// is in 0…180 and d_{i+1} in 180…360, Δ = (360 − d_i) + d_{i+1} when d_i ≥ 180
-// and d_{i+1} is in 0…180 (both in single precision), else d_{i+1} − d_i. So a
-// 10° → 350° pair gives 20° halfway and 170° → 190° gives 340°. Levels at
-// equal heights give the lower level's wind. When no pair brackets H,
-// `previous` comes back unchanged.
+// speed = trunc(f · (s_{i+1} − s_i) / 100 + s_i), and the direction turns from
+// d_i towards d_{i+1} the short way round: direction = trunc(f · Δ / 100 + d_i)
+// in 0…359, Δ being d_{i+1} − d_i brought into −180…180. So 10° → 350° gives
+// 0° halfway and 170° → 190° gives 180°. Levels at equal heights give the lower
+// level's wind. When no pair brackets H, `previous` comes back unchanged.
 WindAtHeight windAtHeight(double heightMetres, std::span<const SoundingRow> rows, bool knots,
                           WindAtHeight previous);
 

@@ -12,18 +12,22 @@ SoundingRow level(float height, float direction, float speed) {
     return {1000.0f, height, 10.0f, 0.0f, 50.0f, direction, speed};
 }
 
-// Purpose: direction interpolation across north and south, as the simulation quotes it.
+// Purpose: the wind turns the short way round, across north as across south,
+// and the direction the simulation quotes stays within 0..359.
 TEST(WindProfile, InterpolatesDirectionAcrossNorthAndSouth) {
     struct Case {
         float below, above;
         int halfway;
     };
     const Case cases[] = {
-        {10.0f, 350.0f, 20},   // Δ = (360 − 350) + 10 = 20, not the 0° between them
-        {170.0f, 190.0f, 340}, // Δ = (360 − 190) + 170
-        {350.0f, 10.0f, 360},  // Δ = (360 − 350) + 10; not reduced modulo 360
+        {10.0f, 350.0f, 0},
+        {170.0f, 190.0f, 180},
+        {175.0f, 180.0f, 177},
+        {350.0f, 10.0f, 0},
+        {340.0f, 20.0f, 0},
         {200.0f, 240.0f, 220},
         {90.0f, 60.0f, 75},
+        {0.0f, 180.0f, 90}, // half a turn either way: clockwise
     };
     for (const Case& c : cases) {
         const std::vector<SoundingRow> rows = {level(0.0f, c.below, 10.0f),
