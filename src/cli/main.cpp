@@ -24,6 +24,8 @@ constexpr std::array kSubcommands = {
                &brisalta::cli::runPrevision},
     Subcommand{"ema", "dibuja la gráfica de 24 horas de una estación automática de AEMET",
                &brisalta::cli::runEma},
+    Subcommand{"techo", "techo de las térmicas hora a hora: una gráfica y un sondeo",
+               &brisalta::cli::runTecho},
 };
 
 void printHelp() {

@@ -35,5 +35,6 @@ int runAbrir(std::span<const std::string> args);
 int runSondeo(std::span<const std::string> args);
 int runPrevision(std::span<const std::string> args);
 int runEma(std::span<const std::string> args);
+int runTecho(std::span<const std::string> args);
 
 } // namespace brisalta::cli
