@@ -34,8 +34,8 @@ public:
         mScratch.view.soundingShown = true;
         mScratch.view.soundingZoom = false;
         const SoundingProfile& s = mScratch.sounding;
-        const std::size_t count = std::min(static_cast<std::size_t>(std::max(0, s.count)),
-                                           s.levels.size());
+        const std::size_t count =
+            std::min(static_cast<std::size_t>(std::max(0, s.count)), s.levels.size());
         if (count == 0) {
             return;
         }

@@ -57,11 +57,21 @@ std::string_view directionAbbreviation(int degrees) {
         std::string_view shortName;
     };
     static constexpr std::array<Name, 16> kNames = {{
-        {"Norte", "N"},           {"NorNoreste", "NNE"},   {"Noreste", "NE"},
-        {"EsteNoreste", "ENE"},   {"Este", "E"},           {"EsteSureste", "ESE"},
-        {"Sureste", "SE"},        {"SurSureste", "SSE"},   {"Sur", "S"},
-        {"SurSuroeste", "SSO"},   {"Suroeste", "SO"},      {"OesteSuroeste", "OSO"},
-        {"Oeste", "O"},           {"OesteNoroeste", "ONO"}, {"Noroeste", "NO"},
+        {"Norte", "N"},
+        {"NorNoreste", "NNE"},
+        {"Noreste", "NE"},
+        {"EsteNoreste", "ENE"},
+        {"Este", "E"},
+        {"EsteSureste", "ESE"},
+        {"Sureste", "SE"},
+        {"SurSureste", "SSE"},
+        {"Sur", "S"},
+        {"SurSuroeste", "SSO"},
+        {"Suroeste", "SO"},
+        {"OesteSuroeste", "OSO"},
+        {"Oeste", "O"},
+        {"OesteNoroeste", "ONO"},
+        {"Noroeste", "NO"},
         {"NorNoroeste", "NNO"},
     }};
     const std::string_view full = directionName(degrees);

@@ -11,15 +11,19 @@
 
 namespace brisalta {
 
-inline constexpr int kHoursLeft = 84;     // X of the left edge of slot 0
-inline constexpr int kHourWidth = 27;     // design units per hour
+inline constexpr int kHoursLeft = 84;                                // X of the left edge of slot 0
+inline constexpr int kHourWidth = 27;                                // design units per hour
 inline constexpr int kHoursRight = kHoursLeft + kSlots * kHourWidth; // 732
-inline constexpr int kHoursTop = 66;      // Y of the top of the height scale
-inline constexpr int kHoursBottom = 376;  // Y of the bottom of the height scale, the hour axis
+inline constexpr int kHoursTop = 66;     // Y of the top of the height scale
+inline constexpr int kHoursBottom = 366; // Y of the bottom of the height scale, the hour axis
 
 // Left edge and centre of slot i.
-inline constexpr int slotLeft(int slot) { return kHoursLeft + slot * kHourWidth; }
-inline constexpr int slotCentre(int slot) { return slotLeft(slot) + kHourWidth / 2; }
+inline constexpr int slotLeft(int slot) {
+    return kHoursLeft + slot * kHourWidth;
+}
+inline constexpr int slotCentre(int slot) {
+    return slotLeft(slot) + kHourWidth / 2;
+}
 
 // A scale from `lowest` to `highest` metres in round steps (100, 200, 250,
 // 500, 1000, 2000 or 2500 m, the smallest that needs at most 8 of them), its

@@ -41,14 +41,16 @@ constexpr int kTemperatureRow = kHourRow + 16;
 constexpr int kDewPointRow = kTemperatureRow + 14;
 constexpr int kWindSpeedRow = kDewPointRow + 14;
 constexpr int kWindDirectionRow = kWindSpeedRow + 14;
-constexpr int kFirstNote = kWindDirectionRow + 20;
-constexpr int kNoteSpacing = 13;
+constexpr int kFirstNote = kWindDirectionRow + 18;
+constexpr int kNoteSpacing = 12;
 
 // Outline of a cumulus around (0, 0) at the middle of its flat base, design units.
+// clang-format off
 constexpr std::array<Point, 17> kCloudOutline = {{
-    {-11, 0}, {-12, -3}, {-10, -6}, {-7, -6}, {-6, -9}, {-3, -11}, {1, -11}, {4, -9},
-    {5, -7}, {8, -8}, {11, -6}, {12, -3}, {11, 0}, {4, 0}, {0, 0}, {-4, 0}, {-11, 0},
+    {-11, 0}, {-12, -3}, {-10, -6}, {-7, -6}, {-6, -9}, {-3, -11}, {1, -11}, {4, -9}, {5, -7},
+    {8, -8}, {11, -6}, {12, -3}, {11, 0}, {4, 0}, {0, 0}, {-4, 0}, {-11, 0},
 }};
+// clang-format on
 
 class Painter {
 public:
@@ -59,7 +61,8 @@ public:
     int y(double design) const { return mF.y(design); }
     int heightAt(double metres) const { return mF.y(heightY(mModel.scale, metres)); }
 
-    void text(int designX, int designY, const std::string& t, TextAlign align = TextAlign::LeftTop) {
+    void text(int designX, int designY, const std::string& t,
+              TextAlign align = TextAlign::LeftTop) {
         mCanvas.setTextAlign(align);
         mCanvas.textOut(x(designX), y(designY), t);
         mCanvas.setTextAlign(TextAlign::LeftTop);
@@ -80,7 +83,7 @@ public:
     void thermalTops();
     void clouds(const Font& labelFont);
     void firstStrongHour();
-    void rows();
+    void rows(const Font& rowFont, const Font& directionFont);
     void notes(const Font& noteFont);
 
 private:
@@ -107,22 +110,22 @@ void Painter::header(const Font& headerFont, const Font& axisFont) {
     mCanvas.selectBrush(Brush{kCloudFill});
     std::vector<Point> cloud;
     for (const Point& p : kCloudOutline) {
-        cloud.push_back(Point{x(250 + p.x), y(legend + 12 + p.y)});
+        cloud.push_back(Point{x(256 + p.x), y(legend + 12 + p.y)});
     }
     mCanvas.polygon(cloud);
     mCanvas.setTextColor(kCloudColour);
-    text(266, legend, text::cp1252("Base de los cúmulos"));
+    text(272, legend, text::cp1252("Base de los cúmulos"));
 
     mCanvas.selectPen(kBandPen);
     mCanvas.selectBrush(Brush{kBandColour});
-    mCanvas.rectangle(x(400), y(legend + 2), x(420), y(legend + 13));
+    mCanvas.rectangle(x(410), y(legend + 2), x(430), y(legend + 13));
     mCanvas.setTextColor(kTopColour);
-    text(424, legend, text::cp1252("Con 1 ºC menos / 1 ºC más"));
+    text(434, legend, text::cp1252("Con 1 ºC menos / 1 ºC más"));
 
     mCanvas.selectPen(kStrongPen);
-    line(556, legend, 556, legend + 13);
+    line(592, legend, 592, legend + 13);
     mCanvas.setTextColor(kStrongColour);
-    text(562, legend, text::cp1252("Primera hora de más de 1000 m"));
+    text(598, legend, text::cp1252("Primera hora de más de 1000 m"));
 }
 
 void Painter::scale() {
@@ -244,7 +247,8 @@ void Painter::clouds(const Font& labelFont) {
         mCanvas.selectPen(kCloudPen);
         mCanvas.selectBrush(Brush{kCloudFill});
         mCanvas.polygon(outline);
-        const bool moved = !labelled || std::abs(*labelled - *base) >= 100.0 || i - labelledSlot >= 4;
+        const bool moved =
+            !labelled || std::abs(*labelled - *base) >= 100.0 || i - labelledSlot >= 4;
         if (moved && i - labelledSlot >= 2) {
             mCanvas.setTextAlign(TextAlign::CentreTop);
             mCanvas.textOut(x(slotCentre(i)), y(baseY - 25), text::format("%.0f", *base));
@@ -273,7 +277,8 @@ void Painter::firstStrongHour() {
     }
 }
 
-void Painter::rows() {
+void Painter::rows(const Font& rowFont, const Font& directionFont) {
+    mCanvas.selectFont(rowFont);
     const auto& hours = mModel.ceilings.hours;
     mCanvas.selectPen(graphstyle::kAxisPen);
     line(kHoursLeft, kHoursTop, kHoursLeft, kHoursBottom);
@@ -310,9 +315,12 @@ void Painter::rows() {
         cell(temperatureRow, value(h.temperature));
         cell(dewPointRow, value(h.dewPoint));
         cell(speedRow, value(h.topWindSpeed));
+        // Three-letter names side by side need the smaller font.
+        mCanvas.selectFont(directionFont);
         cell(directionRow, h.topWindDirection
                                ? std::string(directionAbbreviation(*h.topWindDirection))
                                : std::string("-"));
+        mCanvas.selectFont(rowFont);
     }
     line(kHoursRight, kHoursBottom, kHoursRight, kHoursBottom + 5);
 }
@@ -350,8 +358,8 @@ void paintCeilingHours(DrawingCanvas& canvas, const CeilingHoursModel& model,
     const GraphFactors f = factorsFor(canvas, mapping);
     const Font headerFont = graphstyle::headerFont(f.fontScale());
     const Font axisFont = graphstyle::axisFont(f.fontScale());
-    const Font noteFont = f.fontScale() == FontScale::Large ? graphstyle::fontB()
-                                                            : graphstyle::fontD();
+    const Font noteFont =
+        f.fontScale() == FontScale::Large ? graphstyle::fontB() : graphstyle::fontD();
     canvas.setMapping(mapping.mapping);
     canvas.saveState();
 
@@ -363,8 +371,7 @@ void paintCeilingHours(DrawingCanvas& canvas, const CeilingHoursModel& model,
     p.thermalTops();
     p.clouds(noteFont);
     p.firstStrongHour();
-    canvas.selectFont(axisFont);
-    p.rows();
+    p.rows(axisFont, noteFont);
     p.notes(noteFont);
 
     canvas.restoreState();

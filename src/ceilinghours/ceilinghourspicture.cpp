@@ -68,14 +68,15 @@ std::vector<std::string> notes(const SessionState& session, const CeilingHours& 
         lines.push_back(text::cp1252("Un solo sondeo previsto para todo el día: se supone que la "
                                      "masa de aire no cambia."));
     } else {
-        lines.push_back(text::format1252(
-            "Un solo sondeo, el de las %s UTC del %s/%s/%s (normalmente el de la mañana), para todo "
-            "el día: se supone que la masa de aire no cambia.",
-            s.soundingHour.c_str(), s.soundingDay.c_str(), s.soundingMonth.c_str(),
-            s.soundingYear.c_str()));
+        lines.push_back(text::format1252("Un solo sondeo, el de las %s UTC del %s/%s/%s "
+                                         "(normalmente el de la mañana), para todo "
+                                         "el día: se supone que la masa de aire no cambia.",
+                                         s.soundingHour.c_str(), s.soundingDay.c_str(),
+                                         s.soundingMonth.c_str(), s.soundingYear.c_str()));
     }
-    lines.push_back(text::cp1252("Cada hora, la simulación de techo propia de Brisalta (la de "
-                                 "«Simulación techo») con la temperatura y el rocío del aeropuerto."));
+    lines.push_back(
+        text::cp1252("Cada hora, la simulación de techo propia de Brisalta (la de "
+                     "«Simulación techo») con la temperatura y el rocío del aeropuerto."));
     const bool anyThermal = std::any_of(c.hours.begin(), c.hours.end(), [&](const CeilingHour& h) {
         return h.thermalTop && *h.thermalTop > c.soundingGround;
     });

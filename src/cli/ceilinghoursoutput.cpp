@@ -7,9 +7,7 @@
 #include "text/format.h"
 #include "thermo/windprofile.h"
 
-#include <QJsonObject>
-#include <QJsonValue>
-
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -17,9 +15,19 @@
 namespace brisalta::cli {
 namespace {
 
-template <typename T>
-QJsonValue orNull(const std::optional<T>& value) {
-    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+std::string number(const std::optional<int>& value) {
+    return value ? std::to_string(*value) : std::string("null");
+}
+
+// Heights are whole metres (the lowest level plus whole grid steps); a
+// fraction, should one ever come, keeps its digits.
+std::string number(const std::optional<double>& value) {
+    if (!value || !std::isfinite(*value)) {
+        return "null";
+    }
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, *value);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("null");
 }
 
 std::string cell(const std::optional<int>& value) {
@@ -32,22 +40,21 @@ std::string metres(const std::optional<double>& value) {
 
 } // namespace
 
-QJsonArray ceilingHoursJson(const CeilingHours& ceilings) {
-    QJsonArray hours;
+std::string ceilingHoursJson(const CeilingHours& ceilings) {
+    std::string json = "[";
     for (const CeilingHour& h : ceilings.hours) {
-        QJsonObject o;
-        o.insert("hour", h.hour);
-        o.insert("temperature", orNull(h.temperature));
-        o.insert("dewPoint", orNull(h.dewPoint));
-        o.insert("thermalTop", orNull(h.thermalTop));
-        o.insert("cloudBase", orNull(h.cloudBase));
-        o.insert("topWindSpeed", orNull(h.topWindSpeed));
-        o.insert("topWindDirection", orNull(h.topWindDirection));
-        o.insert("lowerBand", orNull(h.lowerBand));
-        o.insert("upperBand", orNull(h.upperBand));
-        hours.append(o);
+        if (json.size() > 1) {
+            json += ',';
+        }
+        json +=
+            "{\"hour\":" + std::to_string(h.hour) + ",\"temperature\":" + number(h.temperature) +
+            ",\"dewPoint\":" + number(h.dewPoint) + ",\"thermalTop\":" + number(h.thermalTop) +
+            ",\"cloudBase\":" + number(h.cloudBase) +
+            ",\"topWindSpeed\":" + number(h.topWindSpeed) +
+            ",\"topWindDirection\":" + number(h.topWindDirection) +
+            ",\"lowerBand\":" + number(h.lowerBand) + ",\"upperBand\":" + number(h.upperBand) + "}";
     }
-    return hours;
+    return json + "]";
 }
 
 void printCeilingHours(std::FILE* stream, const CeilingHoursModel& model) {
@@ -71,7 +78,8 @@ void printCeilingHours(std::FILE* stream, const CeilingHoursModel& model) {
                                        wind.c_str(), band.c_str()));
     }
     if (model.firstStrongSlot) {
-        const int hour = model.ceilings.hours[static_cast<std::size_t>(*model.firstStrongSlot)].hour;
+        const int hour =
+            model.ceilings.hours[static_cast<std::size_t>(*model.firstStrongSlot)].hour;
         writeText(stream, text::format1252("Primera hora con térmicas de más de 1000 m sobre el "
                                            "suelo (%.0f m): las %02d h.\n",
                                            model.ground, hour));

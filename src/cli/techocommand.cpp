@@ -11,19 +11,18 @@
 #include "cli/soundingoptions.h"
 #include "cli/subcommands.h"
 
+#include "adapters/systemclock.h"
+#include "adapters/xdgplaces.h"
 #include "app/ceilinghourscommands.h"
 #include "app/commandcontext.h"
 #include "app/graphcommands.h"
 #include "app/soundingcommands.h"
-#include "adapters/systemclock.h"
-#include "adapters/xdgplaces.h"
 #include "catalogues/soundingcatalogue.h"
 #include "ceilinghours/ceilinghourspicture.h"
 #include "render/renderfile.h"
 #include "text/codepage.h"
 
 #include <QGuiApplication>
-#include <QJsonDocument>
 
 #include <cctype>
 #include <chrono>
@@ -163,7 +162,8 @@ bool readRequest(const Arguments& args, TechoRequest& r, std::string& error) {
         return false;
     }
     if (!readDate(sounding[1], r)) {
-        error = "«" + sounding[1] + "» no es una fecha válida: use AAAA-MM-DD, por ejemplo 2024-07-17";
+        error =
+            "«" + sounding[1] + "» no es una fecha válida: use AAAA-MM-DD, por ejemplo 2024-07-17";
         return false;
     }
     if (sounding[2] != "00" && sounding[2] != "12") {
@@ -235,8 +235,8 @@ int runTecho(std::span<const std::string> args) {
                                      {"-h", 0},           {"--help", 0}};
     addDataSourceOptionSpecs(specs);
     const Arguments parsed(args, specs);
-    if (const auto done =
-            finishIfUsage("techo", parsed, {kHelpStart, kDataSourceHelp, kTimeOffsetHelp, kHelpEnd})) {
+    if (const auto done = finishIfUsage("techo", parsed,
+                                        {kHelpStart, kDataSourceHelp, kTimeOffsetHelp, kHelpEnd})) {
         return *done;
     }
     TechoRequest request;
@@ -300,12 +300,8 @@ int runTecho(std::span<const std::string> args) {
             }
         }
         if (request.picture.json) {
-            const QByteArray bytes =
-                QJsonDocument(ceilingHoursJson(session.view.pictures.ceilingHours.ceilings))
-                    .toJson(QJsonDocument::Compact);
             if (drawn) {
-                std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
-                std::fputc('\n', stdout);
+                writeLine(stdout, ceilingHoursJson(session.view.pictures.ceilingHours.ceilings));
             }
         } else if (drawn) {
             printCeilingHours(stdout, session.view.pictures.ceilingHours);

@@ -51,13 +51,14 @@ struct CeilingHoursModel {
     bool drawable = false;
     CeilingHours ceilings;
     HeightScale scale;
-    double ground = 0.0;               // m: the higher of the airport and the sounding's lowest level
-    std::optional<int> firstStrongSlot; // first slot whose thermal top is more than 1000 m over the ground
-    std::string title;                 // the airport (Windows-1252)
-    std::string soundingLine;          // the sounding's station, date and hour
-    std::vector<std::string> notes;    // the footnote, one line each
-    std::string warning;               // the sounding is of another day than the graph, or empty
-    ViewFlags commands;                // the commands the picture makes available
+    double ground = 0.0; // m: the higher of the airport and the sounding's lowest level
+    std::optional<int>
+        firstStrongSlot;      // first slot whose thermal top is more than 1000 m over the ground
+    std::string title;        // the airport (Windows-1252)
+    std::string soundingLine; // the sounding's station, date and hour
+    std::vector<std::string> notes; // the footnote, one line each
+    std::string warning;            // the sounding is of another day than the graph, or empty
+    ViewFlags commands;             // the commands the picture makes available
 };
 
 } // namespace brisalta

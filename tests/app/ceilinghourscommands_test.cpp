@@ -51,7 +51,8 @@ TEST(CeilingHoursCommand, IsInTheSoundingMenuOnCtrlU) {
 
     const struct {
         bool graph, sounding, enabled;
-    } cases[] = {{false, false, false}, {true, false, false}, {false, true, false}, {true, true, true}};
+    } cases[] = {
+        {false, false, false}, {true, false, false}, {false, true, false}, {true, true, true}};
     for (const auto& c : cases) {
         SessionState s;
         s.view.graphAvailable = c.graph;

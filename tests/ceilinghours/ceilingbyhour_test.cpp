@@ -80,9 +80,9 @@ TEST(CeilingByHour, AnHourGivesWhatTheDialogGivesForItsValues) {
         EXPECT_EQ(h.topWindDirection, dialog.windDirection);
         // The band is the dialog's result a degree either way.
         EXPECT_EQ(h.upperBand, dialogResult(*session, c.temperature + 1, c.dewPoint).top);
-        EXPECT_EQ(h.lowerBand,
-                  dialogResult(*session, c.temperature - 1, std::min(c.dewPoint, c.temperature - 1))
-                      .top);
+        EXPECT_EQ(
+            h.lowerBand,
+            dialogResult(*session, c.temperature - 1, std::min(c.dewPoint, c.temperature - 1)).top);
         blue = blue || !dialog.cloudBase;
         cumulus = cumulus || dialog.cloudBase;
     }
@@ -161,7 +161,7 @@ TEST(CeilingByHour, MissingHoursAreGaps) {
     hours[0] = GraphHour{kMissing, kMissing};
     hours[1] = GraphHour{30, kMissing};
     hours[2] = GraphHour{kMissing, 20};
-    hours[3] = GraphHour{150, 20}; // thrown out by the graph's validation
+    hours[3] = GraphHour{150, 20};  // thrown out by the graph's validation
     hours[4] = GraphHour{-35, -40}; // plausible, below the dialog's limits
     hours[5] = GraphHour{30, 24};
     hours[6] = GraphHour{30, 31}; // dew point above the temperature

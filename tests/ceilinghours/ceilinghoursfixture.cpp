@@ -15,11 +15,11 @@ std::unique_ptr<SessionState> demoSoundingSession(const std::string& station) {
     const std::filesystem::path demo = demoPath();
     if (station == "08579" || station == "60018") {
         const std::string region = station == "08579" ? "europe" : "africa";
-        auto session = wyomingSession(demo / "weather.uwyo.edu" / "cgi-bin" /
-                                          ("sounding@region=" + region +
-                                           "_TYPE=TEXT_LIST_YEAR=__MONTH=__FROM=__TO=__STNM=" +
-                                           station),
-                                      "17", "7", "2024", "12");
+        auto session =
+            wyomingSession(demo / "weather.uwyo.edu" / "cgi-bin" /
+                               ("sounding@region=" + region +
+                                "_TYPE=TEXT_LIST_YEAR=__MONTH=__FROM=__TO=__STNM=" + station),
+                           "17", "7", "2024", "12");
         return session;
     }
     if (station != "08430") {
@@ -28,9 +28,9 @@ std::unique_ptr<SessionState> demoSoundingSession(const std::string& station) {
     auto session = std::make_unique<SessionState>();
     ScratchPlaces places;
     ScriptedUi ui;
-    std::filesystem::copy_file(
-        demo / "www.meteociel.fr" / "cartes_obs" / "sondage_display.php@id=08430_map=4_date=__map2=4",
-        places.tempFolder() / tempfiles::kSecondSounding);
+    std::filesystem::copy_file(demo / "www.meteociel.fr" / "cartes_obs" /
+                                   "sondage_display.php@id=08430_map=4_date=__map2=4",
+                               places.tempFolder() / tempfiles::kSecondSounding);
     session->sounding.fromSecondService = true;
     loadObservedSounding(*session, ui, places.tempFolder());
     session->view.drawScale = 1.0;

@@ -18,14 +18,14 @@ TEST(CeilingHoursGeometry, HeightScaleTakesTheSmallestRoundStep) {
         int bottom, top, step;
     };
     const Case cases[] = {
-        {70, 1170, 0, 1200, 200},       // Murcia's ground and its 1000 m line
+        {70, 1170, 0, 1200, 200}, // Murcia's ground and its 1000 m line
         {43, 2446, 0, 2500, 500},
-        {582, 1682, 400, 1800, 200},    // a high airport: the scale starts near it
-        {105, 105, 100, 200, 100},      // one height: one step tall
-        {-20, 900, -200, 1000, 200},    // below sea level
+        {582, 1682, 400, 1800, 200}, // a high airport: the scale starts near it
+        {105, 105, 100, 200, 100},   // one height: one step tall
+        {-20, 900, -200, 1000, 200}, // below sea level
         {0, 16500, 0, 17500, 2500},
-        {0, 60000, 0, 60000, 10000},    // taller than any step of the list
-        {2000, 1000, 1000, 2000, 200},  // ends given the wrong way round
+        {0, 60000, 0, 60000, 10000},   // taller than any step of the list
+        {2000, 1000, 1000, 2000, 200}, // ends given the wrong way round
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.lowest << ".." << c.highest);
@@ -54,8 +54,8 @@ TEST(CeilingHoursGeometry, HeightsAndSlots) {
 // The same sectors as the simulation's long names ("SurSuroeste" from 192°).
 TEST(CeilingHoursGeometry, DirectionAbbreviations) {
     const std::pair<int, const char*> cases[] = {
-        {0, "N"},    {11, "N"},    {12, "NNE"}, {45, "NE"},   {80, "E"},   {191, "S"},
-        {192, "SSO"}, {215, "SO"}, {237, "OSO"}, {260, "O"},  {282, "ONO"}, {305, "NO"},
+        {0, "N"},     {11, "N"},   {12, "NNE"},  {45, "NE"}, {80, "E"},    {191, "S"},
+        {192, "SSO"}, {215, "SO"}, {237, "OSO"}, {260, "O"}, {282, "ONO"}, {305, "NO"},
         {327, "NNO"}, {349, "N"},  {400, "N"},   {-5, "N"},
     };
     for (const auto& [degrees, name] : cases) {

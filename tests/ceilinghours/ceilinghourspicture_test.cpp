@@ -23,16 +23,18 @@ using test::RecordingCanvas;
 constexpr Rgb kTopColour{0, 90, 200};
 
 // A summer day on the coast under the moist morning sounding (10 m, 24 °C):
-// no thermal in the cool night, blue thermals as the air warms, cumulus
+// no thermal while the air is cool, blue thermals as it warms, cumulus
 // once the afternoon breeze brings moist air; hour 03 was not reported.
 std::unique_ptr<SessionState> coastalDay(std::optional<int> elevation = 8) {
     auto session = test::soundingSession(test::moistMorningRows());
+    // clang-format off
     const std::vector<GraphHour> hours = {
         {24, 18}, {25, 17}, {27, 16}, {28, 16}, {29, 15}, {30, 15}, {31, 16}, {31, 17},
         {31, 19}, {30, 20}, {29, 21}, {28, 21}, {27, 21}, {26, 21}, {25, 20}, {24, 20},
         {23, 20}, {22, 19}, {kMissing, kMissing}, {21, 19}, {21, 18}, {21, 18}, {22, 18},
         {23, 18},
     };
+    // clang-format on
     test::addGraph(*session, hours, 8, elevation);
     return session;
 }
@@ -125,7 +127,8 @@ TEST(CeilingHoursPicture, TitleAndFootnote) {
         auto session = coastalDay(c.elevation);
         session->selection.soundingDay = c.soundingDay;
         const CeilingHoursModel m = prepareCeilingHours(*session);
-        EXPECT_EQ(m.title, text::cp1252("Techo por horas: Aeropuerto de Pruebas, datos del 17/07/2024"));
+        EXPECT_EQ(m.title,
+                  text::cp1252("Techo por horas: Aeropuerto de Pruebas, datos del 17/07/2024"));
         EXPECT_EQ(m.soundingLine.rfind("Sondeo de ", 0), 0u);
         EXPECT_TRUE(hasNote(m, "el de la mañana"));
         EXPECT_TRUE(hasNote(m, "se supone que la masa de aire no cambia"));

@@ -36,8 +36,8 @@ int pixelsNear(const QImage& image, QColor colour, QRect area, int tolerance = 3
         for (int x = r.left(); x <= r.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
             count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-                             std::abs(c.blue() - colour.blue()) <=
-                         tolerance
+                                 std::abs(c.blue() - colour.blue()) <=
+                             tolerance
                          ? 1
                          : 0;
         }
@@ -47,8 +47,18 @@ int pixelsNear(const QImage& image, QColor colour, QRect area, int tolerance = 3
 
 TEST(CeilingHoursRender, WritesAPictureAndALandscapePage) {
     auto session = test::soundingSession(test::moistMorningRows());
-    test::addGraph(*session, {{24, 18}, {27, 16}, {29, 15}, {31, 16}, {31, 19}, {30, 20},
-                              {28, 21}, {26, 21}, {24, 20}, {22, 19}, {21, 18}, {23, 18}});
+    test::addGraph(*session, {{24, 18},
+                              {27, 16},
+                              {29, 15},
+                              {31, 16},
+                              {31, 19},
+                              {30, 20},
+                              {28, 21},
+                              {26, 21},
+                              {24, 20},
+                              {22, 19},
+                              {21, 18},
+                              {23, 18}});
     const CeilingHoursModel model = prepareCeilingHours(*session);
     ASSERT_TRUE(model.drawable);
     const DrawFunction draw = [&](DrawingCanvas& canvas, PageMode mode) {
@@ -70,7 +80,7 @@ TEST(CeilingHoursRender, WritesAPictureAndALandscapePage) {
     const auto py = [](int d) { return static_cast<int>(d * 1.8 * 0.96) + 8; };
     const QRect panel(QPoint(px(kHoursLeft + 1), py(kHoursTop + 1)),
                       QPoint(px(kHoursRight - 1), py(kHoursBottom - 1)));
-    EXPECT_GT(pixelsNear(image, QColor(0, 90, 200), panel), 500);   // the thermal tops
+    EXPECT_GT(pixelsNear(image, QColor(0, 90, 200), panel), 500);       // the thermal tops
     EXPECT_GT(pixelsNear(image, QColor(205, 224, 255), panel, 6), 500); // the band
     // The hours without data (slots 12 to 23) leave the panel above the ground blank.
     const QRect empty(QPoint(px(slotLeft(13)), py(kHoursTop + 1)),
