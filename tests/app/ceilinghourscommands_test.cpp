@@ -1,13 +1,11 @@
-// "Techo por horas" as a command: when it may run, what it says when it
-// cannot, how it takes the view and gives it back (swap, a new graph or
-// sounding), and that the graph, the sounding and the dialog's simulation
-// stay as they were.
+// "Techo por horas" as a command (its menu entry and enable rule are checked
+// on the main window): what it says when it cannot run, how it takes the view
+// and gives it back (swap, a new graph or sounding), and that the graph, the
+// sounding and the dialog's simulation stay as they were.
 #include "app/ceilinghourscommands.h"
 
 #include "../ceilinghours/ceilinghoursfixture.h"
 #include "adapters/replaytransport.h"
-#include "app/commandids.h"
-#include "app/commandtable.h"
 #include "app/pictures.h"
 #include "app/viewcommands.h"
 #include "ceilinghours/ceilinghourspicture.h"
@@ -36,30 +34,6 @@ struct Fixture {
         preparePictures(*session);
     }
 };
-
-TEST(CeilingHoursCommand, IsInTheSoundingMenuOnCtrlU) {
-    const CommandRow* row = findCommand(cmd::kCeilingHours);
-    ASSERT_NE(row, nullptr);
-    EXPECT_EQ(row->menu, "&Sondeos");
-    EXPECT_EQ(row->caption, "Techo por horas\tCtrl+U");
-    int ctrlU = 0;
-    for (const CommandRow& r : commandTable()) {
-        ctrlU += r.shortcut == "Ctrl+U" ? 1 : 0;
-    }
-    EXPECT_EQ(ctrlU, 1);
-    ASSERT_NE(row->enabled, nullptr);
-
-    const struct {
-        bool graph, sounding, enabled;
-    } cases[] = {
-        {false, false, false}, {true, false, false}, {false, true, false}, {true, true, true}};
-    for (const auto& c : cases) {
-        SessionState s;
-        s.view.graphAvailable = c.graph;
-        s.view.soundingAvailable = c.sounding;
-        EXPECT_EQ(row->enabled(s), c.enabled) << c.graph << c.sounding;
-    }
-}
 
 TEST(CeilingHoursCommand, ShowsThePictureInPlaceOfTheSounding) {
     Fixture f;

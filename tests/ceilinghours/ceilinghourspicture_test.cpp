@@ -1,10 +1,9 @@
 // "Techo por horas" as a picture: golden dumps of a whole day on screen and on
-// paper, what the prepared model says (scale, first strong hour, title and
-// footnote), gaps left by missing hours, and painting that changes nothing.
+// paper (a missing hour among them), what the prepared model says (scale,
+// first strong hour, title and footnote), and painting that changes nothing.
 #include "ceilinghours/ceilinghourspicture.h"
 
 #include "../diagram/diagramfixture.h"
-#include "ceilinghours/ceilinghoursgeometry.h"
 #include "ceilinghoursfixture.h"
 #include "support/goldenpicture.h"
 #include "support/recordingcanvas.h"
@@ -19,8 +18,6 @@ namespace {
 
 using test::GraphHour;
 using test::RecordingCanvas;
-
-constexpr Rgb kTopColour{0, 90, 200};
 
 // A summer day on the coast under the moist morning sounding (10 m, 24 °C):
 // no thermal while the air is cool, blue thermals as it warms, cumulus
@@ -145,30 +142,6 @@ TEST(CeilingHoursPicture, TitleAndFootnote) {
     auto cool = test::soundingSession(test::moistMorningRows());
     test::addGraph(*cool, test::sameEveryHour(20, 15));
     EXPECT_TRUE(hasNote(prepareCeilingHours(*cool), "Ninguna hora da térmicas"));
-}
-
-// A missing hour breaks the step curve and shows "-" under the axis.
-TEST(CeilingHoursPicture, MissingHourLeavesAGap) {
-    auto session = coastalDay();
-    const CeilingHoursModel m = prepareCeilingHours(*session);
-    RecordingCanvas canvas(800, 600, 96);
-    paintCeilingHours(canvas, m, PageMapping::screen(1.0));
-    const int gapLeft = slotLeft(18);
-    const int gapRight = slotLeft(19);
-    for (const auto& s : canvas.segmentsOf(kTopColour)) {
-        const int left = std::min(s.from.x, s.to.x);
-        const int right = std::max(s.from.x, s.to.x);
-        EXPECT_FALSE(left < gapRight && right > gapLeft)
-            << "segment over the missing hour from " << left << " to " << right;
-    }
-    int dashes = 0;
-    for (const auto& t : canvas.textsEqualTo("-")) {
-        dashes += t.x == slotCentre(18) ? 1 : 0;
-    }
-    EXPECT_GE(dashes, 2); // temperature and dew point, at least
-    const auto temperature = canvas.findText("31");
-    ASSERT_TRUE(temperature.has_value());
-    EXPECT_EQ(temperature->colour, (Rgb{255, 0, 0}));
 }
 
 // Painting reads the prepared picture and nothing else; a picture that could
