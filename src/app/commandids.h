@@ -28,6 +28,7 @@ inline constexpr int kShowSoundingToolbar = 33048;
 inline constexpr int kManualSounding = 33074;
 inline constexpr int kZoom = 33118;
 inline constexpr int kCeiling = 33101;
+inline constexpr int kCeilingHours = 33160;
 inline constexpr int kForecastSounding = 33121;
 inline constexpr int kSwap = 33089;
 inline constexpr int kLinksEditor = 1018;

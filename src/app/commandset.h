@@ -2,6 +2,7 @@
 // table's rows call into this set; the window and the tests own one.
 #pragma once
 
+#include "app/ceilinghourscommands.h"
 #include "app/commandcontext.h"
 #include "app/documentcommands.h"
 #include "app/emacommands.h"
@@ -21,7 +22,7 @@ public:
     explicit CommandSet(CommandContext& context)
         : graph(context), view(context), document(context), sounding(context), ema(context),
           preferences(context), help(context), table(context), exports(context),
-          printing(context) {}
+          printing(context), ceilingHours(context) {}
 
     GraphCommands graph;       // show graph, manual station, statistics, clouds, QNH
     ViewCommands view;         // swap graph and sounding, zoom
@@ -33,6 +34,7 @@ public:
     TableCommands table;       // "Datos horarios" / "Datos detallados"
     ExportCommands exports;    // "Exportar datos"
     PrintCommands printing;    // "Imprimir...", "Vista preliminar"
+    CeilingHoursCommands ceilingHours; // "Techo por horas"
 };
 
 } // namespace brisalta

@@ -1,6 +1,7 @@
 // The rows of the command table, in menu order.
 #include "app/commandtable.h"
 
+#include "app/ceilinghourscommands.h"
 #include "app/commandids.h"
 #include "app/commandset.h"
 #include "session/sessionstate.h"
@@ -119,6 +120,10 @@ std::vector<CommandRow> buildTable() {
         {cmd::kTable, K::Command, "&Sondeos", "Datos detallados\tCtrl+H", "Ctrl+H",
          "Muestra los datos detallados\nDatos detallados", "",
          [](CommandSet& c) { c.table.showTable(); }, tableOn},
+        {cmd::kCeilingHours, K::Command, "&Sondeos", "Techo por horas\tCtrl+U", "Ctrl+U",
+         "Simula el techo de las térmicas en cada hora de la gráfica con el sondeo\nTecho por "
+         "horas",
+         "", [](CommandSet& c) { c.ceilingHours.show(); }, ceilingHoursAvailable},
         placeholder(K::Separator, "&Sondeos"),
         {cmd::kForecastSounding, K::Command, "&Sondeos", "Previsión Sondeo\tCtrl+R", "Ctrl+R",
          "Abre un sondeo previsto guardado desde el Air Resources Laboratory (NOAA)\nPrevisión "

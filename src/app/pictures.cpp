@@ -2,12 +2,19 @@
 #include "app/pictures.h"
 
 #include "catalogues/airportcatalogue.h"
+#include "ceilinghours/ceilinghourspicture.h"
 #include "diagram/soundingdiagram.h"
 #include "graph/graphrenderer.h"
+
+#include <utility>
 
 namespace brisalta {
 
 void preparePictures(SessionState& session) {
+    // Showing the graph or the sounding again takes "Techo por horas" off.
+    if (session.view.graphShown || session.view.emaGraphShown || session.view.soundingShown) {
+        session.view.ceilingHoursShown = false;
+    }
     if (session.view.graphShown || session.view.emaGraphShown) {
         // A live airport graph is titled with the catalogue's name of the airport.
         const auto airportName = airports::displayNameOf(session.selection.icao.str());
@@ -28,6 +35,12 @@ void preparePictures(SessionState& session) {
         const SoundingModel model = prepareSounding(session, ceiling);
         applySoundingModel(session, model, ceiling);
         session.view.pictures.sounding = model;
+    }
+    // Worked out again from the graph and the sounding as they are now.
+    if (session.view.ceilingHoursShown) {
+        CeilingHoursModel model = prepareCeilingHours(session);
+        session.view.commands = model.commands;
+        session.view.pictures.ceilingHours = std::move(model);
     }
 }
 

@@ -11,7 +11,8 @@ namespace brisalta {
 
 // Prepares the picture the display flags show, as the view will draw it: the
 // graph when graphShown or emaGraphShown is set, then the sounding when
-// soundingShown is set.
+// soundingShown is set, or "Techo por horas" when ceilingHoursShown is (which
+// any of the other three clears).
 void preparePictures(SessionState& session);
 
 // preparePictures, then the view is repainted.

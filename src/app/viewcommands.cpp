@@ -23,7 +23,7 @@ void ViewCommands::swap() {
         s.view.graphShown = false;
         s.view.emaGraphShown = false;
         s.view.soundingShown = true;
-    } else if (s.view.soundingShown) {
+    } else if (s.view.soundingShown || s.view.ceilingHoursShown) {
         // An automatic-station graph comes back as an ordinary graph.
         s.view.commands.tableEnabled = true;
         s.view.commands.cloudsEnabled = true;

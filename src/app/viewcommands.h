@@ -10,7 +10,8 @@ class ViewCommands {
 public:
     explicit ViewCommands(CommandContext& context) : mContext(context) {}
 
-    // Swaps the graph and the sounding when both exist.
+    // Swaps the graph and the sounding when both exist; from "Techo por horas"
+    // it goes back to the graph.
     void swap();
 
     // Flips the zoom of the sounding diagram and redraws it.

@@ -37,5 +37,6 @@ int runPrevision(std::span<const std::string> args);
 int runEma(std::span<const std::string> args);
 int runPreferencias(std::span<const std::string> args);
 int runEnlaces(std::span<const std::string> args);
+int runTecho(std::span<const std::string> args);
 
 } // namespace brisalta::cli

@@ -4,6 +4,7 @@
 // the data or the way of showing them changes.
 #pragma once
 
+#include "session/ceilinghours.h"
 #include "session/records.h"
 
 #include <algorithm>
@@ -82,6 +83,7 @@ struct SoundingModel {
 struct PreparedPictures {
     GraphModel graph;
     SoundingModel sounding;
+    CeilingHoursModel ceilingHours; // "Techo por horas"
 };
 
 } // namespace brisalta

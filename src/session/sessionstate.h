@@ -26,6 +26,9 @@ struct ViewState {
     bool graphShown = false;        // the airport graph (METAR or Banyeres source) is on screen
     bool emaGraphShown = false;     // an automatic station's graph is on screen
     bool soundingShown = false;     // the sounding diagram is on screen
+    // "Techo por horas" is on screen: set only while the three flags above are
+    // clear; showing the graph or the sounding again takes it off.
+    bool ceilingHoursShown = false;
     bool graphFromFile = false;     // the graph came from a document: its hours are local already
     bool banyeresGraph = false;     // the graph is the Banyeres station's (no sky report)
     bool soundingZoom = false;      // the diagram shows the lowest 6000 m only

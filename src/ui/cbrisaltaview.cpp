@@ -1,6 +1,7 @@
 // Paints the graph or the sounding through QtCanvas.
 #include "ui/cbrisaltaview.h"
 
+#include "ceilinghours/ceilinghourspicture.h"
 #include "graph/graphrenderer.h"
 #include "render/renderfile.h"
 #include "session/sessionstate.h"
@@ -62,6 +63,8 @@ void CBrisaltaView::paintEvent(QPaintEvent*) {
             paintGraph(canvas, mSession.view.pictures.graph, mapping);
         } else if (mSession.view.soundingShown) {
             paintSounding(canvas, mSession.view.pictures.sounding, mapping);
+        } else if (mSession.view.ceilingHoursShown) {
+            paintCeilingHours(canvas, mSession.view.pictures.ceilingHours, mapping);
         }
     }
     emit painted();

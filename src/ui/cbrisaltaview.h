@@ -1,7 +1,8 @@
 // The view in the middle of the main window. It draws, from the display flags
-// alone, the 24-hour graph or the sounding diagram; with no flag set it stays
-// blank. The drawing is laid out for the whole screen, as the program always
-// did, so the view is as large as that layout and scrolls in a small window.
+// alone, the 24-hour graph, the sounding diagram or "Techo por horas"; with no
+// flag set it stays blank. The drawing is laid out for the whole screen, as the
+// program always did, so the view is as large as that layout and scrolls in a
+// small window.
 #pragma once
 
 #include "render/qtcanvas.h"

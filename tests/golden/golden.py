@@ -85,6 +85,11 @@ CASES += [
     ("abrir-murcia", ["abrir", "{golden:sondeo-murcia-36-18/s.brl}", "--json"], [], None),
     ("abrir-prevision", ["abrir", "{golden:prevision-zoom/p.brl}"], [], None),
     ("abrir-ema", ["abrir", "{golden:ema-8019/e.brl}", "--json"], [], None),
+    ("techo-leal-tenerife", ["techo", "--demo", "--grafica-de", "LEAL", "--sondeo-de", "60018",
+                             "2024-07-17", "12", "-o", "{out}/t.png"], ["t.png"], None),
+    ("techo-lemd-murcia", ["techo", "--demo", "--grafica-de", "LEMD", "--sondeo-de", "08430",
+                           "2024-07-17", "12", "--json", "-o", "{out}/t.svg", "-o", "{out}/t.pdf"],
+     ["t.svg", "t.pdf"], None),
 ]
 
 # Today's services (--fuente actual, the default): the data API, the mesonet

@@ -50,6 +50,25 @@ void putGraphOnScreen(SessionState& s, int altitudeKnown) {
     s.graph.altitudeMetres = altitudeKnown ? 582 : 0;
 }
 
+// A sounding over the same airport: a cool morning at 600 m with the
+// standard lapse rate above, so the afternoon's warmer hours give thermals.
+void addSounding(SessionState& s) {
+    s.sounding.levels = {
+        {950, 600, 8, 0, 57, 270, 10},      {900, 1050, 5, -2, 60, 270, 12},
+        {850, 1500, 2, -6, 55, 280, 15},    {700, 3000, -8, -20, 40, 280, 20},
+        {500, 5600, -24, -40, 20, 290, 30}, {300, 9200, -46, -60, 20, 290, 40},
+    };
+    s.sounding.count = static_cast<int>(s.sounding.levels.size());
+    s.sounding.rowsAllocated = true;
+    s.view.soundingAvailable = true;
+    s.selection.soundingFromCatalogue = true;
+    s.selection.soundingStationName = "Madrid";
+    s.selection.soundingDay = "7";
+    s.selection.soundingMonth = "12";
+    s.selection.soundingYear = "2020";
+    s.selection.soundingHour = "00";
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -96,6 +115,37 @@ private slots:
         QCOMPARE(f.ui.messages.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(f.ui.messages[0]),
                  QStringLiteral("Para intercambiar las imágenes se necesita disponer de una gráfica y un sondeo"));
+    }
+
+    // "Techo por horas" (Ctrl+U) waits for a graph and a sounding, takes the
+    // view, leaves zoom and the dialog's simulation off, and swap brings the
+    // graph back.
+    void ceilingHoursTakesTheViewAndSwapGivesItBack() {
+        test::UiFixture f;
+        putGraphOnScreen(f.session, 1);
+        preparePictures(f.session);
+        f.window.redrawView();
+        QAction* action = f.window.action(cmd::kCeilingHours);
+        QVERIFY(action != nullptr);
+        QCOMPARE(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+U")));
+        QVERIFY(!action->isEnabled());
+
+        addSounding(f.session);
+        f.window.redrawView();
+        QVERIFY(action->isEnabled());
+        f.trigger(cmd::kCeilingHours);
+        QVERIFY(f.ui.messages.empty());
+        QVERIFY(f.session.view.ceilingHoursShown);
+        QVERIFY(!f.session.view.graphShown && !f.session.view.soundingShown);
+        QVERIFY(!viewIsBlank(f.window.view()));
+        QVERIFY(f.window.action(cmd::kSwap)->isEnabled());
+        QVERIFY(!f.window.action(cmd::kZoom)->isEnabled());
+        QVERIFY(!f.window.action(cmd::kCeiling)->isEnabled());
+
+        f.trigger(cmd::kSwap);
+        QVERIFY(f.session.view.graphShown);
+        QVERIFY(!f.session.view.ceilingHoursShown);
+        QVERIFY(f.window.action(cmd::kQnh)->isEnabled());
     }
 
     void drawingAGraphEnablesTheGraphCommands() {
