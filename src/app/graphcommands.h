@@ -5,7 +5,11 @@
 
 #include "app/commandcontext.h"
 
+#include <string>
+
 namespace brisalta {
+
+class ShownPicture;
 
 class GraphCommands {
 public:
@@ -30,12 +34,20 @@ public:
 
 private:
     void showBanyeresGraph();
+    // Puts the picture kept in `before` back on screen and tells the user that
+    // `what` could not be drawn and why (Windows-1252; reason may be empty).
+    void keepPreviousPicture(const ShownPicture& before, const std::string& what,
+                             const std::string& reason);
     // Tells the user when the drawn series has no temperature at all; once per
     // drawing request, never from inside a paint.
     void reportMissingData();
 
     CommandContext& mContext;
 };
+
+// The sky report of the graph in the session, or the sentence that says no
+// METAR report came for it (Windows-1252).
+std::string skyReportText(const SessionState& session);
 
 // Converts every present pressure slot between station pressure and QNH at
 // the series' altitude, rounding each result, and flips pressureIsStation.

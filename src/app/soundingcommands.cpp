@@ -4,6 +4,8 @@
 
 #include "catalogues/soundingcatalogue.h"
 #include "app/downloads.h"
+#include "app/inputchecks.h"
+#include "app/shownpicture.h"
 #include "diagram/ceilingsimulation.h"
 #include "app/soundingloading.h"
 #include "diagram/soundingdiagram.h"
@@ -14,7 +16,6 @@ namespace brisalta {
 namespace {
 
 const char* const kNoSounding = "Es necesario haber cargado un sondeo previamente.";
-const char* const kBadStationNumber = "Un identificador de estación válido se compone de 5 números";
 
 // A reader that kept rows outside the level limits leaves the sounding hidden;
 // the user is told here, because the repaint of a hidden sounding draws
@@ -66,6 +67,16 @@ void confirmSoundingDate(SessionState& session, const Clock& clock, std::int64_t
     session.sounding.fromSecondService = isSecondServiceStation(sel.soundingStationId);
 }
 
+std::string soundingRequestName(const StationSelection& selection) {
+    const std::string station =
+        selection.soundingFromCatalogue && !selection.soundingStationName.empty()
+            ? selection.soundingStationName + " (" + selection.soundingStationId + ")"
+            : text::cp1252("la estación ") + selection.soundingStationId;
+    return "el sondeo de " + station + " del " + selection.soundingDay + "/" +
+           selection.soundingMonth + "/" + selection.soundingYear + " a las " +
+           selection.soundingHour + " UTC";
+}
+
 bool ceilingInputsInRange(const CeilingInputs& inputs) {
     return inputs.temperature >= -30 && inputs.temperature <= 60 && inputs.dewPoint >= -30 &&
            inputs.dewPoint <= 50;
@@ -91,6 +102,12 @@ bool SoundingCommands::runDateDialog(const std::string& stationText) {
 }
 
 void SoundingCommands::showSoundingDialog() {
+    // No request is made for a station that is not there (a fresh start) or
+    // not a station number.
+    if (const auto problem = soundingStationProblem(mContext.session.selection.soundingStationId)) {
+        mContext.ui.showMessage(*problem, MessageIcon::Exclamation);
+        return;
+    }
     if (runDateDialog(mContext.session.selection.soundingStationName)) {
         showSounding();
     }
@@ -111,15 +128,16 @@ void SoundingCommands::manualSounding() {
     if (!number) {
         return;
     }
-    // The number replaces the previous station before it is checked; name and
-    // region stay those of the last station picked.
+    // A malformed number is refused before it replaces the station chosen, so
+    // that no later command asks for it. Name and region stay those of the
+    // last station picked.
+    if (const auto problem = soundingStationProblem(*number)) {
+        mContext.ui.showMessage(*problem);
+        return;
+    }
     StationSelection& sel = mContext.session.selection;
     sel.soundingStationId = *number;
     sel.soundingFromCatalogue = false;
-    if (sel.soundingStationId.size() != 5) {
-        mContext.ui.showMessage(text::cp1252(kBadStationNumber));
-        return;
-    }
     if (runDateDialog(sel.soundingStationId)) {
         showSounding();
     }
@@ -127,29 +145,43 @@ void SoundingCommands::manualSounding() {
 
 void SoundingCommands::showSounding() {
     SessionState& s = mContext.session;
-    s.view.graphShown = false;
-    s.view.emaGraphShown = false;
-    redrawPictures(mContext);
+    // What is on screen stays there, with its own title, unless this
+    // sounding's rows are read and can be drawn.
+    const ShownPicture before(s);
+    const std::string what = soundingRequestName(s.selection);
 
     Downloads(mContext).sounding();
-    // A rejected page (downloadOk = 0) has been reported by the download layer;
-    // so has a failed transfer, and then the sounding on screen is kept rather
-    // than released for a response that never came.
+    // A rejected page (downloadOk = 0) has been reported by the download
+    // layer, and so has a failed transfer.
     if (!s.retrieval.downloadOk || s.retrieval.downloadFailed) {
-        redrawPictures(mContext);
+        keepPreviousPicture(before, what, {});
         return;
     }
+    if (!loadObservedSounding(s, mContext.ui, mContext.places.tempFolder())) {
+        keepPreviousPicture(before, what, text::cp1252("no ha llegado la página del sondeo"));
+        return;
+    }
+    if (!s.view.soundingShown) {
+        // The page gave no rows that can be drawn; the reader or the check of
+        // the levels says why.
+        reportHiddenRows(s, mContext.ui);
+        keepPreviousPicture(before, what, {});
+        return;
+    }
+    s.view.graphShown = false;
+    s.view.emaGraphShown = false;
     if (s.view.graphAvailable) {
         s.view.commands.swapEnabled = true;
     }
-    loadObservedSounding(s, mContext.ui, mContext.places.tempFolder());
-    if (!s.sounding.rowsAllocated) {
-        // No response file to read: the old rows are gone, so nothing can be shown.
-        s.view.soundingShown = false;
-        s.view.soundingAvailable = false;
-    }
-    reportHiddenRows(s, mContext.ui);
     redrawPictures(mContext);
+}
+
+void SoundingCommands::keepPreviousPicture(const ShownPicture& before, const std::string& what,
+                                           const std::string& reason) {
+    SessionState& s = mContext.session;
+    before.restore(s);
+    redrawPictures(mContext);
+    mContext.ui.showMessage(pictureNotShownMessage(what, reason, s), MessageIcon::Exclamation);
 }
 
 void SoundingCommands::ceiling() {
@@ -168,23 +200,31 @@ void SoundingCommands::ceiling() {
 
 void SoundingCommands::forecastSounding() {
     SessionState& s = mContext.session;
+    const ShownPicture before(s);
     s.sounding.isForecast = false;
     const std::optional<std::filesystem::path> file = mContext.ui.chooseForecastFile();
     if (!file) {
+        // The sounding on screen is still the forecast it was.
+        before.restore(s);
         return;
     }
     s.view.soundingShown = false;
     s.view.soundingAvailable = false;
-    loadForecastSounding(s, mContext.ui, *file);
+    const bool read = loadForecastSounding(s, mContext.ui, *file);
+    if (!s.view.soundingShown) {
+        // The reader has said what is wrong with a file it could read.
+        reportHiddenRows(s, mContext.ui);
+        keepPreviousPicture(before,
+                            text::cp1252("el sondeo previsto de «") +
+                                text::toCp1252(file->filename().string()) + text::cp1252("»"),
+                            read ? std::string() : text::cp1252("no se ha podido leer el fichero"));
+        return;
+    }
     s.view.graphShown = false;
     s.view.emaGraphShown = false;
     // The diagram is painted first; the notice then stands in front of it.
     redrawPictures(mContext);
-    if (s.view.soundingShown) {
-        mContext.ui.showMessage(forecastNotice(), MessageIcon::Information);
-    } else {
-        reportHiddenRows(s, mContext.ui);
-    }
+    mContext.ui.showMessage(forecastNotice(), MessageIcon::Information);
 }
 
 } // namespace brisalta
