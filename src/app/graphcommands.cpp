@@ -117,7 +117,8 @@ void GraphCommands::showBanyeresGraph() {
                             {});
         return;
     }
-    s.view.graphStation.clear();
+    // Titled, like an airport, with the catalogue's name of the school station.
+    s.view.graphStation = "BANY";
     s.view.graphIsAutomatic = false;
     s.view.emaGraphShown = false;
     s.view.soundingShown = false;

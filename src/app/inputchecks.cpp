@@ -38,6 +38,14 @@ std::optional<std::string> soundingStationProblem(const std::string& number) {
     return std::nullopt;
 }
 
+std::optional<std::string> typedSoundingStationProblem(const std::string& number) {
+    if (number.empty()) {
+        return text::cp1252("Escriba el número de la estación de sondeo: 5 cifras, por ejemplo "
+                            "08221 para Madrid.");
+    }
+    return soundingStationProblem(number);
+}
+
 std::optional<std::string> automaticStationIdProblem(const std::string& identifier) {
     if (identifier.empty()) {
         return text::cp1252("Escriba el identificador de la estación automática, por ejemplo "

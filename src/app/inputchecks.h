@@ -14,8 +14,13 @@ namespace brisalta {
 // An ICAO location indicator: exactly 4 letters or digits (capitals).
 std::optional<std::string> icaoCodeProblem(const std::string& code);
 
-// A sounding station: exactly 5 digits ("08221").
+// The sounding station chosen for the next sounding: exactly 5 digits
+// ("08221"); an empty one says where to choose one.
 std::optional<std::string> soundingStationProblem(const std::string& number);
+
+// A sounding station number typed by hand: the same rule; an empty one asks
+// for the number.
+std::optional<std::string> typedSoundingStationProblem(const std::string& number);
 
 // An AEMET automatic-station identifier: 1 to 10 capital letters or digits
 // ("8019", "6155A"). It travels inside the query's address.

@@ -131,7 +131,7 @@ void SoundingCommands::manualSounding() {
     // A malformed number is refused before it replaces the station chosen, so
     // that no later command asks for it. Name and region stay those of the
     // last station picked.
-    if (const auto problem = soundingStationProblem(*number)) {
+    if (const auto problem = typedSoundingStationProblem(*number)) {
         mContext.ui.showMessage(*problem);
         return;
     }

@@ -30,9 +30,10 @@ struct ViewState {
     bool banyeresGraph = false;     // the graph is the Banyeres station's (no sky report)
     bool soundingZoom = false;      // the diagram shows the lowest 6000 m only
     // Whose data the surface graph holds, fixed when the data are read: the
-    // ICAO code of a live airport graph (its title comes from the catalogue;
-    // empty for every other source) and whether they are an automatic
-    // station's. A later change of the selection never renames the picture.
+    // code of a live airport graph or "BANY" for the Banyeres station (the
+    // title comes from the catalogue; empty for a document or an automatic
+    // station) and whether they are an automatic station's. A later change of
+    // the selection never renames the picture.
     std::string graphStation;
     bool graphIsAutomatic = false;
     double drawScale = kScreenScale; // scale of the drawings on screen

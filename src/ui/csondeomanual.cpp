@@ -39,7 +39,7 @@ CSondeoManual::CSondeoManual(QWidget* parent)
 QString CSondeoManual::number() const { return mEdit->text().left(5); }
 
 void CSondeoManual::accept() {
-    if (refuse(mRefusal, soundingStationProblem(fromQt(number())))) {
+    if (refuse(mRefusal, typedSoundingStationProblem(fromQt(number())))) {
         mEdit->setFocus();
         return;
     }

@@ -138,7 +138,10 @@ class SondeoCli(unittest.TestCase):
         out = self.box.run(["sondeo", "--demo", "12345", "2024-07-17", "12", "-o",
                             self.box.path("x.png")])
         self.assertEqual(out.returncode, 1)
-        self.assertIn("No hay respuesta grabada", out.stdout)
+        self.assertIn("No hay ninguna respuesta grabada para esta consulta.", out.stdout)
+        self.assertIn("No se ha podido dibujar el sondeo de la estación 12345 del 17/7/2024 a "
+                      "las 12 UTC.", out.stdout)
+        self.assertNotIn("http", out.stdout + out.stderr)
         self.assertIn("no se ha podido dibujar el sondeo de la estación 12345", out.stderr)
         self.assertFalse(os.path.exists(self.box.path("x.png")))
 
