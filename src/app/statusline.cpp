@@ -96,12 +96,10 @@ std::string statusLine(const SessionState& session) {
 
 std::vector<std::string> startViewLines() {
     return {
-        "Para empezar, " + commandMention(cmd::kShowGraph) +
-            " dibuja la gráfica de 24 horas del aeropuerto elegido en «Gráficas > Seleccionar» "
-            "(o escrito en " + commandMention(cmd::kManualStation) + ").",
-        commandMention(cmd::kAutomaticStation) +
-            " dibuja la de una estación automática de AEMET, y " +
-            commandMention(cmd::kShowSounding) + " el sondeo de la estación de sondeo elegida.",
+        "Para empezar: " + commandMention(cmd::kShowGraph) +
+            " dibuja la gráfica de 24 horas del aeropuerto elegido;",
+        commandMention(cmd::kAutomaticStation) + ", la de una estación de AEMET; " +
+            commandMention(cmd::kShowSounding) + ", un sondeo.",
     };
 }
 

@@ -22,8 +22,9 @@ std::string utcOffsetName(int offsetHours);
 // "Ninguna gráfica ni sondeo en pantalla." with nothing on screen.
 std::string statusLine(const SessionState& session);
 
-// The start view, UTF-8 like the command table: the three ways to begin with
-// their menu places and keys, taken from the command table.
+// The start view, UTF-8 like the command table: the three ways to begin (an
+// airport's graph, an automatic station's, a sounding) with their menu places
+// and keys, taken from the command table, in two lines.
 std::vector<std::string> startViewLines();
 
 } // namespace brisalta

@@ -151,10 +151,10 @@ void CBrisaltaView::paintEvent(QPaintEvent*) {
 
 void CBrisaltaView::paintStartView(QPainter& painter) {
     QFont font = painter.font();
-    font.setPointSizeF(font.pointSizeF() * 1.2);
+    font.setPointSizeF(font.pointSizeF() * 1.1);
     painter.setFont(font);
     painter.setPen(QColor(70, 70, 70));
-    const QRect area = rect().adjusted(width() / 8, height() / 3, -width() / 8, 0);
+    const QRect area = rect().adjusted(width() / 16, height() / 3, -width() / 16, 0);
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                      startLines().join(QLatin1Char('\n')));
 }

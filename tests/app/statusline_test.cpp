@@ -138,7 +138,7 @@ TEST(StatusLine, StartViewNamesTheThreeMainCommands) {
     ASSERT_EQ(lines.size(), 2u);
     const std::string all = lines[0] + " " + lines[1];
     for (const char* mention :
-         {"«Gráficas > Mostrar» (Ctrl+M)", "«Gráficas > Manual» (Ctrl+N)",
+         {"«Gráficas > Mostrar» (Ctrl+M)",
           "«Gráficas > Estaciones Automáticas (EMAs)» (Ctrl+E)", "«Sondeos > Mostrar» (Ctrl+S)"}) {
         EXPECT_NE(all.find(mention), std::string::npos) << mention;
     }

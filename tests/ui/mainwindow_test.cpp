@@ -69,7 +69,7 @@ private slots:
         }
         QVERIFY(f.window.action(cmd::kSaveAs) != nullptr);
         const QString start = ui::CBrisaltaView::startLines().join(QLatin1Char(' '));
-        for (const char* mention : {"«Gráficas > Mostrar» (Ctrl+M)", "(Ctrl+N)",
+        for (const char* mention : {"«Gráficas > Mostrar» (Ctrl+M)",
                                     "«Gráficas > Estaciones Automáticas (EMAs)» (Ctrl+E)",
                                     "«Sondeos > Mostrar» (Ctrl+S)"}) {
             QVERIFY2(start.contains(QString::fromUtf8(mention)), mention);
