@@ -8,8 +8,12 @@
 namespace brisalta {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isCapitalOrDigit(char c) { return (c >= 'A' && c <= 'Z') || isDigit(c); }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isCapitalOrDigit(char c) {
+    return (c >= 'A' && c <= 'Z') || isDigit(c);
+}
 
 // 1973-01-01, days since 1970-01-01.
 constexpr std::int64_t kFirstSoundingDay = 1096;

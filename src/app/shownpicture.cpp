@@ -7,7 +7,9 @@
 namespace brisalta {
 namespace {
 
-bool graphOnScreen(const SessionState& s) { return s.view.graphShown || s.view.emaGraphShown; }
+bool graphOnScreen(const SessionState& s) {
+    return s.view.graphShown || s.view.emaGraphShown;
+}
 
 // The sounding's title with a small first letter, so that it reads inside a
 // sentence: "Sondeo de Murcia ..." becomes "sondeo de Murcia ...".

@@ -13,7 +13,9 @@
 namespace brisalta {
 namespace {
 
-double between(double a, double b, double f) { return a + (b - a) * f; }
+double between(double a, double b, double f) {
+    return a + (b - a) * f;
+}
 
 // The direction from a to b the short way round, f of the way.
 double directionBetween(double a, double b, double f) {

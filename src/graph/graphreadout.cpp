@@ -51,7 +51,8 @@ std::optional<GraphReadout> graphReadoutAt(const GraphModel& model, double x, do
     const GraphSeries& s = model.series;
     GraphReadout r;
     r.slot = slot;
-    r.hour = static_cast<int>(((static_cast<long long>(model.axisStartHour) + slot) % 24 + 24) % 24);
+    r.hour =
+        static_cast<int>(((static_cast<long long>(model.axisStartHour) + slot) % 24 + 24) % 24);
     const auto i = static_cast<std::size_t>(slot);
     r.temperature = s.temperature[i];
     r.dewPoint = s.dewPoint[i];
@@ -74,7 +75,8 @@ std::string graphReadoutText(const GraphReadout& r) {
             wind += " del " + compass::spanishName(r.windDirection);
         }
     }
-    return text::format("%d h\n", r.hour) + "Temperatura: " + value(r.temperature, text::cp1252("ºC").c_str()) +
+    return text::format("%d h\n", r.hour) +
+           "Temperatura: " + value(r.temperature, text::cp1252("ºC").c_str()) +
            text::cp1252("\nPunto de rocío: ") + value(r.dewPoint, text::cp1252("ºC").c_str()) +
            "\nHumedad relativa: " + value(r.humidity, "%") + text::cp1252("\nPresión: ") +
            value(r.pressure, "mb") + "\nViento: " + wind;

@@ -12,8 +12,8 @@
 namespace brisalta {
 
 struct GraphReadout {
-    int slot = 0;         // 0 (oldest) … 23 (newest)
-    int hour = 0;         // the hour the axes show for the slot, 0 … 23
+    int slot = 0;               // 0 (oldest) … 23 (newest)
+    int hour = 0;               // the hour the axes show for the slot, 0 … 23
     int temperature = kMissing; // °C
     int dewPoint = kMissing;    // °C
     int humidity = kMissing;    // %

@@ -79,15 +79,21 @@ TEST(ShowGraph, PageNotReadKeepsThePreviousGraphUnderItsOwnName) {
         "No se ha podido dibujar la gráfica de 24 horas de Aeropuerto de Manises - Valencia (LEVC)";
     const std::string stays = "\nSigue en pantalla la gráfica de Aeropuerto de Barajas - Madrid.";
     const Case cases[] = {
-        {"no page", nullptr,
-         {notDrawn + ": no ha llegado la página de sus observaciones recientes (puede que el "
-                     "servicio no tenga datos de esa estación o que no haya conexión)." + stays}},
-        {"unknown station", "<HTML><BODY>Station not found</BODY></HTML>",
+        {"no page",
+         nullptr,
+         {notDrawn +
+          ": no ha llegado la página de sus observaciones recientes (puede que el "
+          "servicio no tenga datos de esa estación o que no haya conexión)." +
+          stays}},
+        {"unknown station",
+         "<HTML><BODY>Station not found</BODY></HTML>",
          {"No se ha podido encontrar dicha estación, puede que esté temporalmente fuera de "
           "servicio o que no exista.",
           notDrawn + "." + stays}},
-        {"too few data", "<HTML>\n<BODY>\nNo data\n</BODY>\n</HTML>\n",
-         {"La estación no dispone de suficientes datos en estos momentos..", notDrawn + "." + stays}},
+        {"too few data",
+         "<HTML>\n<BODY>\nNo data\n</BODY>\n</HTML>\n",
+         {"La estación no dispone de suficientes datos en estos momentos..",
+          notDrawn + "." + stays}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -144,54 +150,6 @@ TEST(ShowGraph, NewStationWithoutAReportNeverShowsThePreviousReport) {
     f.ui.messages.clear();
     f.commands.clouds();
     EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{none});
-}
-
-// Purpose: the clouds command speaks of the picture on screen only.
-TEST(ShowGraph, CloudsActOnThePictureOnScreen) {
-    struct Case {
-        const char* what;
-        bool graphShown, emaGraphShown, automatic, banyeres;
-        std::string message;
-    };
-    const std::string noSky = "Esta estación no dispone de datos sobre el estado del cielo";
-    const Case cases[] = {
-        {"airport", true, false, false, false, "Cielo despejado"},
-        {"automatic station", false, true, true, false, noSky},
-        {"automatic station back from a swap", false, true, true, false, noSky},
-        {"Banyeres", true, false, false, true, noSky},
-        {"nothing on screen", false, false, false, true, "Es necesario crear una gráfica primero"},
-    };
-    for (const Case& c : cases) {
-        Fixture f;
-        f.session.graph.skyReport = "Cielo despejado";
-        f.session.view.graphShown = c.graphShown;
-        f.session.view.emaGraphShown = c.emaGraphShown;
-        f.session.view.graphIsAutomatic = c.automatic;
-        f.session.view.banyeresGraph = c.banyeres;
-        f.commands.clouds();
-        EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{c.message}) << c.what;
-    }
-}
-
-// Purpose: a malformed code typed by hand is refused and never replaces the
-// airport chosen; nothing is asked for it.
-TEST(ManualStation, MalformedCodeIsRefusedAndNotKept) {
-    class AskingUi : public test::ScriptedUi {
-    public:
-        std::optional<std::string> askIcaoCode() override { return code; }
-        std::string code;
-    };
-    for (const char* bad : {"", "LEM", "LE/D"}) {
-        Fixture f;
-        AskingUi ui;
-        ui.code = bad;
-        CommandContext context{f.session, ui, f.transport, f.places, f.clock, f.services};
-        f.session.selection.icao = "LEMD";
-        GraphCommands(context).manualStation();
-        EXPECT_EQ(f.session.selection.icao.str(), "LEMD") << bad;
-        EXPECT_TRUE(f.transport.requests().empty()) << bad;
-        EXPECT_EQ(ui.messages.size(), 1u) << bad;
-    }
 }
 
 } // namespace

@@ -43,20 +43,23 @@ TEST(StatusLine, SaysWhatIsOnScreenAndWhichClockItsHoursFollow) {
          madrid + " (documento)" + when + "horas tal como se guardaron."},
         {"Banyeres", [](SessionState& s) { s.view.banyeresGraph = true; },
          madrid + when + "hora local de la estación."},
-        {"automatic", [](SessionState& s) {
+        {"automatic",
+         [](SessionState& s) {
              s.view.graphShown = false;
              s.view.emaGraphShown = true;
              s.graph.title = "ALICANTE-ELCHE/AEROPUERTO";
          },
          "Gráfica de 24 horas de la estación automática ALICANTE-ELCHE/AEROPUERTO" + when +
              "hora local (UTC+1)."},
-        {"sounding", [](SessionState& s) {
+        {"sounding",
+         [](SessionState& s) {
              s.view.graphShown = false;
              s.view.soundingShown = true;
              s.sounding.diagramTitle = "Sondeo de Murcia";
          },
          "Sondeo de Murcia."},
-        {"zoomed sounding", [](SessionState& s) {
+        {"zoomed sounding",
+         [](SessionState& s) {
              s.view.graphShown = false;
              s.view.soundingShown = true;
              s.view.soundingZoom = true;
@@ -94,54 +97,6 @@ TEST(ShownPicture, FailureMessagesSayWhatStaysOnScreen) {
     EXPECT_EQ(text::toUtf8(pictureNotShownMessage(what, {}, s)),
               "No se ha podido dibujar la gráfica de 24 horas de Aeropuerto de Manises - Valencia "
               "(LEVC).");
-}
-
-// Purpose: airports are named as the catalogue names them, else by code.
-TEST(ShownPicture, AirportNamesComeFromTheCatalogue) {
-    EXPECT_EQ(text::toUtf8(airportName("LEVC")), "Aeropuerto de Manises - Valencia (LEVC)");
-    EXPECT_EQ(airportName("ZZZZ"), "ZZZZ");
-    const std::string saez = text::toUtf8(airportName("SAEZ"));
-    EXPECT_TRUE(saez.ends_with("(SAEZ)")) << saez;
-    EXPECT_GT(saez.size(), 7u);
-}
-
-// Purpose: restoring puts back the picture, its title, report, extremes and
-// ceiling, and keeps what the user asked for and the request's service.
-TEST(ShownPicture, RestoresThePictureButNotTheRequest) {
-    SessionState s = graphOnScreen();
-    s.graph.skyReport = "Cielo despejado";
-    s.extremes.maxTemperature = 31;
-    s.ceiling.surfaceTemperature = 36;
-    s.view.graphStation = "LEMD";
-    const ShownPicture kept(s);
-    s.selection.icao = "LEVC";
-    s.graph = GraphSeries{};
-    s.extremes = DailyExtremes{};
-    s.ceiling = CeilingSimulation{};
-    s.view = ViewState{};
-    s.sounding.fromSecondService = true;
-    kept.restore(s);
-    EXPECT_EQ(s.graph.title, "Aeropuerto de Barajas - Madrid");
-    EXPECT_EQ(s.graph.skyReport, "Cielo despejado");
-    EXPECT_EQ(s.extremes.maxTemperature, 31);
-    EXPECT_EQ(s.ceiling.surfaceTemperature, 36);
-    EXPECT_TRUE(s.view.graphShown);
-    EXPECT_EQ(s.view.graphStation, "LEMD");
-    EXPECT_EQ(s.selection.icao.str(), "LEVC");
-    EXPECT_TRUE(s.sounding.fromSecondService);
-}
-
-// Purpose: the start view names the three ways to begin with their keys, as
-// the command table has them.
-TEST(StatusLine, StartViewNamesTheThreeMainCommands) {
-    const std::vector<std::string> lines = startViewLines();
-    ASSERT_EQ(lines.size(), 2u);
-    const std::string all = lines[0] + " " + lines[1];
-    for (const char* mention :
-         {"«Gráficas > Mostrar» (Ctrl+M)",
-          "«Gráficas > Estaciones Automáticas (EMAs)» (Ctrl+E)", "«Sondeos > Mostrar» (Ctrl+S)"}) {
-        EXPECT_NE(all.find(mention), std::string::npos) << mention;
-    }
 }
 
 } // namespace

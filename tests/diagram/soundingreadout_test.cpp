@@ -28,7 +28,9 @@ std::vector<SoundingRow> twoLevels() {
 }
 
 // Y of a height on a scale whose lowest row is at h0 and top at `top`.
-double yOf(double h, double h0, double top) { return 85.0 + 380.0 * (top - h) / (top - h0); }
+double yOf(double h, double h0, double top) {
+    return 85.0 + 380.0 * (top - h) / (top - h0);
+}
 
 // Purpose: a point of either panel reads the level of its height on the scale
 // drawn (full or zoomed); outside the panels, below the lowest level or above
@@ -40,7 +42,7 @@ TEST(SoundingReadout, HitTestingByHeight) {
         bool found;
     };
     const Case cases[] = {
-        {false, 200, 1500, true},  {false, 600, 1500, true}, {true, 200, 1500, true},
+        {false, 200, 1500, true},  {false, 600, 1500, true},  {true, 200, 1500, true},
         {true, 700, 1250, true},   {false, 420, 1500, false}, {false, 50, 1500, false},
         {false, 200, 2500, false}, {true, 790, 1500, false},
     };
@@ -71,7 +73,8 @@ TEST(SoundingReadout, InterpolatesBetweenTheLevels) {
         EXPECT_NEAR(r->windDirection, 355.0, 1e-6);
         EXPECT_NEAR(r->windSpeed, 12.5 * (knots ? 1.852 : 1.0), 1e-6);
     }
-    const auto halfway = soundingReadoutAt(modelOf(twoLevels(), false, false), 200, yOf(1500, 1000, 16500));
+    const auto halfway =
+        soundingReadoutAt(modelOf(twoLevels(), false, false), 200, yOf(1500, 1000, 16500));
     ASSERT_TRUE(halfway);
     EXPECT_NEAR(halfway->windDirection, 0.0, 1e-6);
 }

@@ -15,8 +15,6 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -88,20 +86,6 @@ private slots:
         QVERIFY(view->readoutAt(viewPointOf(*view, 20, 20, scale)).isEmpty());
     }
 
-    void soundingReadOutGivesTheLevelUnderThePointer() {
-        test::UiFixture f(test::demoPath());
-        f.ui.soundingDateAnswers.push_back(SoundingDateAnswer{1721217600, 1});
-        f.window.findChild<QAction*>(QStringLiteral("sondeo33051"))->trigger(); // Murcia
-        QVERIFY(f.session.view.soundingShown);
-        ui::CBrisaltaView* view = f.window.view();
-        // The lowest row lies on Y = 465; a little above it, the first levels.
-        const QString low = view->readoutAt(viewPointOf(*view, 200, 460, f.session.view.drawScale));
-        QVERIFY2(low.contains(QStringLiteral(" m · ")) && low.contains(QStringLiteral("hPa")),
-                 qPrintable(low));
-        QVERIFY(low.contains(QStringLiteral("Punto de rocío:")));
-        QVERIFY(view->readoutAt(viewPointOf(*view, 420, 300, f.session.view.drawScale)).isEmpty());
-    }
-
     void statusBarTellsScreenSourceAndCommands() {
         test::UiFixture f;
         putGraphOnScreen(f.session);
@@ -109,9 +93,11 @@ private slots:
         preparePictures(f.session);
         f.window.redrawView();
         f.window.showSourceStatus("Datos de Aviation Weather Center");
-        QVERIFY(f.window.screenStatus()->text().startsWith(QStringLiteral("Gráfica de 24 horas de Madrid")));
+        QVERIFY(f.window.screenStatus()->text().startsWith(
+            QStringLiteral("Gráfica de 24 horas de Madrid")));
         QVERIFY(f.window.screenStatus()->text().contains(QStringLiteral("hora local (UTC+1)")));
-        QCOMPARE(f.window.sourceStatus()->text(), QStringLiteral("Datos de Aviation Weather Center"));
+        QCOMPARE(f.window.sourceStatus()->text(),
+                 QStringLiteral("Datos de Aviation Weather Center"));
 
         // A sounding whose source nobody told: no borrowed line.
         f.session.view.graphShown = false;
@@ -126,19 +112,6 @@ private slots:
         show->showStatusText(&f.window);
         QCOMPARE(f.window.statusBar()->currentMessage(),
                  QStringLiteral("Muestra el gráfico de la estación seleccionada"));
-    }
-
-    void swapIsAlsoInTheViewMenu() {
-        test::UiFixture f;
-        QMenu* view = nullptr;
-        for (QAction* a : f.window.menuBar()->actions()) {
-            if (a->text() == QStringLiteral("&Ver")) {
-                view = a->menu();
-            }
-        }
-        QVERIFY(view != nullptr);
-        QVERIFY(view->actions().contains(f.window.action(cmd::kSwap)));
-        QCOMPARE(f.window.action(cmd::kSwap)->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
     }
 
     void altitudeDialogAsksInsideItself() {

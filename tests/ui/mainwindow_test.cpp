@@ -93,6 +93,9 @@ private slots:
                  QStringLiteral("Intercambiar entre presión real y QNH"));
         QCOMPARE(f.window.action(cmd::kSwap)->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
         QVERIFY(f.window.toolBar()->actions().contains(f.window.action(cmd::kSwap)));
+        // The swap is in "Ver" too, where a user looks for it.
+        QVERIFY(f.window.menuBar()->actions().at(1)->menu()->actions().contains(
+            f.window.action(cmd::kSwap)));
         QCOMPARE(f.window.toolBar()->iconSize(), QSize(26, 26));
     }
 

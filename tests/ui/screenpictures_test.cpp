@@ -52,9 +52,13 @@ bool anyMessageShowsAnAddressOrPath(const test::RecordingQtUi& ui) {
     return false;
 }
 
-QString statusOf(test::UiFixture& f) { return f.window.screenStatus()->text(); }
+QString statusOf(test::UiFixture& f) {
+    return f.window.screenStatus()->text();
+}
 
-std::string utf8(const std::string& cp1252) { return text::toUtf8(cp1252); }
+std::string utf8(const std::string& cp1252) {
+    return text::toUtf8(cp1252);
+}
 
 // Murcia's sounding of the demo for 17 July 2024 at 12 UTC.
 void showMurcia(test::UiFixture& f) {
@@ -198,7 +202,8 @@ private slots:
         accept->click();
         QVERIFY(manual.isVisible());
         QVERIFY(manual.refusal()->isVisible());
-        QVERIFY(manual.refusal()->text().startsWith(QStringLiteral("Escriba el número de la estación")));
+        QVERIFY(manual.refusal()->text().startsWith(
+            QStringLiteral("Escriba el número de la estación")));
         QTest::keyClicks(manual.edit(), QStringLiteral("08430"));
         accept->click();
         QCOMPARE(manual.result(), int(QDialog::Accepted));

@@ -64,7 +64,8 @@ private slots:
         qputenv("HOME", home.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toUtf8());
         QCOMPARE(ui::defaultDocumentFolder(), QDir::homePath());
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QVERIFY(QDir().mkpath(documents));
         QCOMPARE(ui::defaultDocumentFolder(), documents);
         qputenv("HOME", oldHome);
