@@ -3,6 +3,7 @@
 
 #include "adapters/linechunker.h"
 #include "adapters/replaynaming.h"
+#include "text/debuglog.h"
 #include "text/textutil.h"
 
 #include <fstream>
@@ -23,13 +24,17 @@ bool isRecorded(const std::optional<fs::path>& answer) {
     return answer && fs::is_regular_file(*answer, ec);
 }
 
+// The user reads a sentence; the address and the file that would have
+// answered it go to the debug trace, for whoever records the answers.
 TransferResult missing(const std::string& address, const std::optional<fs::path>& answer) {
     TransferResult result;
     result.failure = TransferFailure::NotFound;
-    result.error = "No hay respuesta grabada para " + address;
+    result.error = "No hay ninguna respuesta grabada para esta consulta.";
+    std::string detail = "No hay respuesta grabada para " + address;
     if (answer) {
-        result.error += " (falta el fichero " + answer->string() + ")";
+        detail += " (falta el fichero " + answer->string() + ")";
     }
+    text::debugLog(detail + "\n");
     return result;
 }
 
@@ -177,7 +182,8 @@ TransferResult ReplayTransport::copyAnswer(const std::string& address,
         fs::remove(localPath, ec);
         TransferResult failed;
         failed.failure = TransferFailure::Other;
-        failed.error = "No se ha podido escribir el fichero " + localPath;
+        failed.error = "No se ha podido guardar la respuesta en la carpeta temporal.";
+        text::debugLog("No se ha podido escribir el fichero " + localPath + "\n");
         return failed;
     }
     TransferResult result;

@@ -145,10 +145,12 @@ std::vector<CommandRow> buildTable() {
         {cmd::kFavouritesEditor, K::Command, "", "", "",
          "Editar gráficas preferidas\nGráficas preferidas", "favourites",
          [](CommandSet& c) { c.preferences.editFavourites(); }},
+        // Toolbar and accelerator (the swap also in "Ver")
         {cmd::kShowSoundingToolbar, K::Command, "", "", "",
          "Muestra el sondeo de la estación seleccionada\nDibujar sondeo seleccionado", "sounding",
          [](CommandSet& c) { c.sounding.showSoundingDialog(); }},
-        {cmd::kSwap, K::Command, "", "", "Ctrl+V",
+        // Also in "Ver", where a user looks for it.
+        {cmd::kSwap, K::Command, "&Ver", "&Intercambiar gráfica y sondeo\tCtrl+V", "Ctrl+V",
          "Intercambia visualización entre gráfica y sondeo, si existen.\nIntercambiar imagen de "
          "gráfica y sondeo",
          "swap", [](CommandSet& c) { c.view.swap(); }, swapOn},

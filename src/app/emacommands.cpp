@@ -1,6 +1,8 @@
 // The automatic-station command.
 #include "app/emacommands.h"
+#include "app/inputchecks.h"
 #include "app/pictures.h"
+#include "app/shownpicture.h"
 
 #include "catalogues/emalist.h"
 #include "ema/opendataquery.h"
@@ -75,11 +77,19 @@ void EmaCommands::automaticStation() {
     }
     // The title of a listed station adds its province; a typed one has none.
     std::string province;
+    std::string station;
     if (answer->manual) {
+        // The identifier goes into the query's address: anything but letters
+        // and digits is refused before a request is made.
+        if (const auto problem = automaticStationIdProblem(answer->identifier)) {
+            mContext.ui.showMessage(*problem, MessageIcon::Exclamation);
+            return;
+        }
         // The typed identifier is sent whole: unlike a list id it carries no
         // check character.
         s.selection.emaManual = true;
         setQueryUrlFromIdentifier(s, mContext.services, answer->identifier);
+        station = answer->identifier;
     } else {
         s.selection.emaManual = false;
         s.selection.emaIndex = answer->index;
@@ -89,12 +99,14 @@ void EmaCommands::automaticStation() {
                                     MessageIcon::Exclamation);
             return;
         }
-        province = s.emaList.records[static_cast<std::size_t>(s.selection.emaIndex)].province;
+        const CListaEma& record = s.emaList.records[static_cast<std::size_t>(s.selection.emaIndex)];
+        province = record.province;
+        station = record.name;
     }
-    queryAndDraw(province);
+    queryAndDraw(province, station);
 }
 
-void EmaCommands::queryAndDraw(const std::string& province) {
+void EmaCommands::queryAndDraw(const std::string& province, const std::string& station) {
     SessionState& s = mContext.session;
     Ui& ui = mContext.ui;
 
@@ -105,17 +117,26 @@ void EmaCommands::queryAndDraw(const std::string& province) {
     const std::filesystem::path indexFile = settings / kOpenDataIndexFile;
     const std::filesystem::path dataFile = settings / kOpenDataDataFile;
 
+    // The reader clears the slots before it reads: what is on screen is kept
+    // so that it can come back when no records arrive.
+    const ShownPicture before(s);
     bool dataRequested = false;
+    bool recordsRead = false;
     {
         const BusyCursor busy(ui);
         DownloadUrlToFile(mContext.transport, s.retrieval.openDataQueryUrl, indexFile);
         ReadOpenDataAnswer(s, indexFile, true);
         if (s.retrieval.openDataSuccess && !s.retrieval.openDataKeyExpired && !s.retrieval.openDataKeyInvalid) {
             DownloadUrlToFile(mContext.transport, s.retrieval.openDataDataUrl, dataFile);
-            ReadOpenDataRecords(s, dataFile, true, province);
+            // Set again by the answer's station name: records without one are
+            // not this station's graph.
+            s.view.emaGraphShown = false;
+            recordsRead = ReadOpenDataRecords(s, dataFile, true, province) &&
+                          s.graph.emaSlotCount > 0 && s.view.emaGraphShown;
             dataRequested = true;
         }
     }
+    const std::string what = text::cp1252("la gráfica de la estación automática ") + station;
 
     if (!s.retrieval.openDataSuccess) {
         ui.showMessage(text::cp1252(kQueryFailed), MessageIcon::Exclamation);
@@ -129,6 +150,16 @@ void EmaCommands::queryAndDraw(const std::string& province) {
         s.retrieval.openDataKeyInvalid = false;
     }
     if (!dataRequested) {
+        // The messages above said why; the user is told which station and what stays.
+        ui.showMessage(pictureNotShownMessage(what, {}, s), MessageIcon::Exclamation);
+        return;
+    }
+    if (!recordsRead) {
+        before.restore(s);
+        redrawPictures(mContext);
+        ui.showMessage(
+            pictureNotShownMessage(what, text::cp1252("no han llegado sus datos horarios"), s),
+            MessageIcon::Exclamation);
         return;
     }
 
@@ -139,6 +170,8 @@ void EmaCommands::queryAndDraw(const std::string& province) {
     s.view.graphFromFile = false;
     s.view.banyeresGraph = false;
     s.view.graphSource = {};
+    s.view.graphStation.clear();
+    s.view.graphIsAutomatic = true;
     redrawPictures(mContext);
     if (!anyTemperature(s.graph)) {
         ui.showMessage(noGraphDataMessage());

@@ -30,8 +30,10 @@ public:
 private:
     // Steps after the station is chosen: the two requests, the messages and
     // the graph. The query address is already in the session; province goes
-    // into the title of a listed station (empty for a typed identifier).
-    void queryAndDraw(const std::string& province);
+    // into the title of a listed station (empty for a typed identifier);
+    // station names it in a failure message (Windows-1252). When no new
+    // records are read the picture on screen stays as it was.
+    void queryAndDraw(const std::string& province, const std::string& station);
 
     CommandContext& mContext;
 };

@@ -4,6 +4,8 @@
 
 #include "graph/graphrenderer.h"
 #include "app/downloads.h"
+#include "app/inputchecks.h"
+#include "app/shownpicture.h"
 #include "app/surfacechain.h"
 #include "app/surfaceloading.h"
 #include "net/tempfiles.h"
@@ -24,11 +26,36 @@ bool anyTemperature(const GraphSeries& graph) {
                        [](int t) { return t != kMissing; });
 }
 
+// "la gráfica de 24 horas de <name> (<code>)".
+std::string airportGraphName(const std::string& icao) {
+    return text::cp1252("la gráfica de 24 horas de ") + airportName(icao);
+}
+
+// Why the current-conditions page gave no graph; empty when the reader or the
+// download has already said it.
+std::string pageFailureReason(PageOutcome page) {
+    switch (page) {
+    case PageOutcome::Missing:
+        return text::cp1252("no ha llegado la página de sus observaciones recientes (puede que "
+                            "el servicio no tenga datos de esa estación o que no haya conexión)");
+    case PageOutcome::NotDownloaded:
+        return text::cp1252("ha fallado la descarga de sus observaciones recientes");
+    default:
+        return {};
+    }
+}
+
 } // namespace
+
+std::string skyReportText(const SessionState& session) {
+    if (!session.graph.skyReport.empty()) {
+        return session.graph.skyReport;
+    }
+    return text::cp1252("No se ha podido obtener el último parte METAR de la estación.");
+}
 
 void GraphCommands::showGraph() {
     SessionState& s = mContext.session;
-    s.view.graphFromFile = false;
     if (s.selection.icao == "BANY") {
         showBanyeresGraph();
         return;
@@ -37,43 +64,54 @@ void GraphCommands::showGraph() {
         mContext.ui.showMessage(text::cp1252(kNoStation));
         return;
     }
+    // The picture on screen stays as it is unless this station's data are read.
+    const ShownPicture before(s);
+    s.view.graphFromFile = false;
+    const std::string station = s.selection.icao.str();
     if (mContext.services.metarChain == SourceChain::Actual) {
-        if (loadTodaysReports(mContext) == ChainOutcome::Failed) {
+        // When no source gave a graph, one message says what each one said
+        // and what stays on screen.
+        std::string failure;
+        if (loadTodaysReports(mContext, &failure) != ChainOutcome::Drawn) {
+            keepPreviousPicture(before, airportGraphName(station), {}, failure);
             return;
         }
-    } else if (!loadClassicPages()) {
+    } else if (const PageOutcome page = loadClassicPages(); page != PageOutcome::Read) {
+        keepPreviousPicture(before, airportGraphName(station), pageFailureReason(page));
         return;
     }
+    // The graph now holds this airport's data, titled from the catalogue. It
+    // replaces an automatic station's on screen; left set, the clouds command
+    // would deny the airport its sky report.
+    s.view.emaGraphShown = false;
+    s.view.graphStation = station;
+    s.view.graphIsAutomatic = false;
     s.view.soundingShown = false;
-    if (s.view.graphShown || s.view.emaGraphShown) {
-        if (s.view.soundingAvailable) {
-            s.view.commands.swapEnabled = true;
-        }
-        redrawPictures(mContext);
-        reportMissingData();
-        mContext.ui.showMessage(s.graph.skyReport, MessageIcon::Information);
-    } else {
-        redrawPictures(mContext);
+    if (s.view.soundingAvailable) {
+        s.view.commands.swapEnabled = true;
     }
+    redrawPictures(mContext);
+    reportMissingData();
+    mContext.ui.showMessage(skyReportText(s), MessageIcon::Information);
 }
 
-bool GraphCommands::loadClassicPages() {
+PageOutcome GraphCommands::loadClassicPages() {
     SessionState& s = mContext.session;
     const std::filesystem::path temp = mContext.places.tempFolder();
     Downloads download(mContext);
     download.currentConditions();
-    if (s.retrieval.downloadFailed) {
-        return false;
+    const PageOutcome page =
+        s.retrieval.downloadFailed
+            ? PageOutcome::NotDownloaded
+            : loadCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
+    if (page != PageOutcome::Read) {
+        return page;
     }
     s.view.graphSource = {};
-    loadCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
-    if (s.view.graphShown) {
-        // An airport graph replaces an automatic station's on screen; left set,
-        // the clouds command would deny the airport its sky report.
-        s.view.emaGraphShown = false;
-        mContext.ui.showStatus(text::cp1252("Datos de NOAA (" + mContext.services.noaaHost +
-                                            "), cadena clásica."));
-    }
+    mContext.ui.showStatus(
+        text::cp1252("Datos de NOAA (" + mContext.services.noaaHost + "), cadena clásica."));
+    // A report that does not come must not be replaced by the previous station's.
+    s.graph.skyReport.clear();
     download.queryPage();
     loadQueryPage(s, temp / tempfiles::kQueryPage);
     if (!s.retrieval.queryPageDone) {
@@ -82,32 +120,44 @@ bool GraphCommands::loadClassicPages() {
             loadStationFile(s, temp / tempfiles::kStationFile);
         }
     }
-    return true;
+    return PageOutcome::Read;
 }
 
 void GraphCommands::showBanyeresGraph() {
     SessionState& s = mContext.session;
+    const ShownPicture before(s);
     s.view.graphFromFile = false;
-    if (s.selection.icao.empty()) {
-        mContext.ui.showMessage(text::cp1252(kNoStation));
-        return;
-    }
     Downloads(mContext).banyeresFile();
-    if (s.retrieval.downloadFailed) {
+    const bool read =
+        !s.retrieval.downloadFailed &&
+        loadBanyeresFile(s, mContext.ui, mContext.places.tempFolder() / tempfiles::kBanyeres);
+    if (!read) {
+        keepPreviousPicture(before,
+                            text::cp1252("la gráfica de la estación escolar de Banyeres de Mariola"),
+                            {});
         return;
     }
     s.view.graphSource = {};
-    loadBanyeresFile(s, mContext.ui, mContext.places.tempFolder() / tempfiles::kBanyeres);
+    // Titled, like an airport, with the catalogue's name of the school station.
+    s.view.graphStation = "BANY";
+    s.view.graphIsAutomatic = false;
+    s.view.emaGraphShown = false;
     s.view.soundingShown = false;
-    if (s.view.graphShown || s.view.emaGraphShown) {
-        if (s.view.soundingAvailable) {
-            s.view.commands.swapEnabled = true;
-        }
-        redrawPictures(mContext);
-        reportMissingData();
-    } else {
-        redrawPictures(mContext);
+    if (s.view.soundingAvailable) {
+        s.view.commands.swapEnabled = true;
     }
+    redrawPictures(mContext);
+    reportMissingData();
+}
+
+void GraphCommands::keepPreviousPicture(const ShownPicture& before, const std::string& what,
+                                        const std::string& reason, const std::string& told) {
+    SessionState& s = mContext.session;
+    before.restore(s);
+    redrawPictures(mContext);
+    mContext.ui.showMessage(told.empty() ? pictureNotShownMessage(what, reason, s)
+                                         : withWhatStaysOnScreen(told, s),
+                            MessageIcon::Exclamation);
 }
 
 void GraphCommands::reportMissingData() {
@@ -121,14 +171,14 @@ void GraphCommands::manualStation() {
     if (!code) {
         return;
     }
-    // The code replaces the previous one even when it is too short; the check
-    // comes afterwards, as the user typed it.
-    mContext.session.selection.icao = *code;
-    if (mContext.session.selection.icao.size() == 4) {
-        showGraph();
-    } else {
-        mContext.ui.showMessage(text::cp1252("Un identificador ICAO válido se compone de 4 letras"));
+    // A malformed code is refused before it replaces the airport chosen, so
+    // that no later command asks for it.
+    if (const auto problem = icaoCodeProblem(*code)) {
+        mContext.ui.showMessage(*problem);
+        return;
     }
+    mContext.session.selection.icao = *code;
+    showGraph();
 }
 
 void GraphCommands::statistics() {
@@ -152,17 +202,16 @@ void GraphCommands::statistics() {
 }
 
 void GraphCommands::clouds() {
+    // The report of the graph on screen, never of an airport shown earlier.
     const SessionState& s = mContext.session;
     const std::string noSky = text::cp1252("Esta estación no dispone de datos sobre el estado del cielo");
-    if (s.view.banyeresGraph) {
-        mContext.ui.showMessage(noSky, MessageIcon::Information);
-    } else if (!s.view.graphShown) {
+    if (!s.view.graphShown && !s.view.emaGraphShown) {
         mContext.ui.showMessage(text::cp1252("Es necesario crear una gráfica primero"),
                                 MessageIcon::Information);
-    } else if (s.view.emaGraphShown) {
+    } else if (s.view.banyeresGraph || s.view.emaGraphShown || s.view.graphIsAutomatic) {
         mContext.ui.showMessage(noSky, MessageIcon::Information);
     } else {
-        mContext.ui.showMessage(s.graph.skyReport, MessageIcon::Information);
+        mContext.ui.showMessage(skyReportText(s), MessageIcon::Information);
     }
 }
 

@@ -16,8 +16,12 @@ void preparePictures(SessionState& session) {
         session.view.ceilingHoursShown = false;
     }
     if (session.view.graphShown || session.view.emaGraphShown) {
-        // A live airport graph is titled with the catalogue's name of the airport.
-        const auto airportName = airports::displayNameOf(session.selection.icao.str());
+        // A live airport graph is titled with the catalogue's name of the
+        // airport its data came from, never with the one selected since.
+        const std::optional<std::string> airportName =
+            session.view.graphStation.empty()
+                ? std::nullopt
+                : airports::displayNameOf(session.view.graphStation);
         GraphModel model = prepareGraph(session, airportName);
         applyGraphModel(session, model);
         // The first preparation validates the series; the picture, its header

@@ -128,12 +128,13 @@ bool loadClassicSounding(CommandContext& context) {
     if (s.view.graphAvailable) {
         s.view.commands.swapEnabled = true;
     }
-    loadObservedSounding(s, context.ui, context.places.tempFolder());
-    if (!s.sounding.rowsAllocated) {
+    if (!loadObservedSounding(s, context.ui, context.places.tempFolder())) {
         // No response file to read: the old rows are gone, so nothing can be shown.
         s.view.soundingShown = false;
         s.view.soundingAvailable = false;
-    } else {
+        return false;
+    }
+    if (s.sounding.rowsAllocated) {
         const DataSource source = classicSource(context);
         context.ui.showStatus(text::cp1252("Sondeo de ") + source.name + " (" +
                               hostOf(source.address) + text::cp1252("), cadena clásica."));
@@ -141,7 +142,7 @@ bool loadClassicSounding(CommandContext& context) {
     return true;
 }
 
-bool loadTodaysSounding(CommandContext& context) {
+bool loadTodaysSounding(CommandContext& context, std::string* failure) {
     SessionState& s = context.session;
     const StationSelection& sel = s.selection;
     const std::string address = sources::wyomingSoundingAddress(
@@ -200,9 +201,14 @@ bool loadTodaysSounding(CommandContext& context) {
         text::toUtf8(sel.soundingStationId).c_str(), text::toUtf8(sel.soundingDay).c_str(),
         text::toUtf8(sel.soundingMonth).c_str(), text::toUtf8(sel.soundingYear).c_str(),
         text::toUtf8(sel.soundingHour).c_str());
-    context.ui.showMessage(allSourcesFailedMessage(
+    const std::string message = allSourcesFailedMessage(
         headline, {{kWyomingName, address, reason},
-                   {fallback.name, fallback.address, classicReason(keeping)}}));
+                   {fallback.name, fallback.address, classicReason(keeping)}});
+    if (failure) {
+        *failure = message;
+    } else {
+        context.ui.showMessage(message);
+    }
     return read;
 }
 

@@ -9,9 +9,9 @@
 namespace brisalta {
 
 // The classic chain: the download of the selection's service and its reader.
-// False when the download failed or was refused (the user has been told, and
-// the sounding on record is kept); true when the response was read, whatever
-// it held. Leaves soundingSource empty.
+// False when the download failed or was refused (the user has been told) or
+// when no response file came to read; true when the response was read,
+// whatever it held. Leaves soundingSource empty.
 bool loadClassicSounding(CommandContext& context);
 
 // Today's chain. The new interface's answer, when it holds levels, replaces
@@ -19,7 +19,8 @@ bool loadClassicSounding(CommandContext& context);
 // cleared) and names its source in soundingSource and the status line.
 // Otherwise the classic chain runs; when it reads no sounding either, one
 // message names both sources with their reasons instead of the classic
-// messages. The result is that of loadClassicSounding when it ran, else true.
-bool loadTodaysSounding(CommandContext& context);
+// messages (shown, or left in `failure` when given for the caller to show).
+// The result is that of loadClassicSounding when it ran, else true.
+bool loadTodaysSounding(CommandContext& context, std::string* failure = nullptr);
 
 } // namespace brisalta

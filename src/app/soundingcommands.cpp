@@ -4,6 +4,9 @@
 
 #include "catalogues/soundingcatalogue.h"
 #include "app/soundingchain.h"
+#include "app/downloads.h"
+#include "app/inputchecks.h"
+#include "app/shownpicture.h"
 #include "diagram/ceilingsimulation.h"
 #include "app/soundingloading.h"
 #include "diagram/soundingdiagram.h"
@@ -14,7 +17,6 @@ namespace brisalta {
 namespace {
 
 const char* const kNoSounding = "Es necesario haber cargado un sondeo previamente.";
-const char* const kBadStationNumber = "Un identificador de estación válido se compone de 5 números";
 
 // A reader that kept rows outside the level limits leaves the sounding hidden;
 // the user is told here, because the repaint of a hidden sounding draws
@@ -66,6 +68,16 @@ void confirmSoundingDate(SessionState& session, const Clock& clock, std::int64_t
     session.sounding.fromSecondService = isSecondServiceStation(sel.soundingStationId);
 }
 
+std::string soundingRequestName(const StationSelection& selection) {
+    const std::string station =
+        selection.soundingFromCatalogue && !selection.soundingStationName.empty()
+            ? selection.soundingStationName + " (" + selection.soundingStationId + ")"
+            : text::cp1252("la estación ") + selection.soundingStationId;
+    return "el sondeo de " + station + " del " + selection.soundingDay + "/" +
+           selection.soundingMonth + "/" + selection.soundingYear + " a las " +
+           selection.soundingHour + " UTC";
+}
+
 bool ceilingInputsInRange(const CeilingInputs& inputs) {
     return inputs.temperature >= -30 && inputs.temperature <= 60 && inputs.dewPoint >= -30 &&
            inputs.dewPoint <= 50;
@@ -91,6 +103,12 @@ bool SoundingCommands::runDateDialog(const std::string& stationText) {
 }
 
 void SoundingCommands::showSoundingDialog() {
+    // No request is made for a station that is not there (a fresh start) or
+    // not a station number.
+    if (const auto problem = soundingStationProblem(mContext.session.selection.soundingStationId)) {
+        mContext.ui.showMessage(*problem, MessageIcon::Exclamation);
+        return;
+    }
     if (runDateDialog(mContext.session.selection.soundingStationName)) {
         showSounding();
     }
@@ -111,15 +129,16 @@ void SoundingCommands::manualSounding() {
     if (!number) {
         return;
     }
-    // The number replaces the previous station before it is checked; name and
-    // region stay those of the last station picked.
+    // A malformed number is refused before it replaces the station chosen, so
+    // that no later command asks for it. Name and region stay those of the
+    // last station picked.
+    if (const auto problem = typedSoundingStationProblem(*number)) {
+        mContext.ui.showMessage(*problem);
+        return;
+    }
     StationSelection& sel = mContext.session.selection;
     sel.soundingStationId = *number;
     sel.soundingFromCatalogue = false;
-    if (sel.soundingStationId.size() != 5) {
-        mContext.ui.showMessage(text::cp1252(kBadStationNumber));
-        return;
-    }
     if (runDateDialog(sel.soundingStationId)) {
         showSounding();
     }
@@ -127,19 +146,47 @@ void SoundingCommands::manualSounding() {
 
 void SoundingCommands::showSounding() {
     SessionState& s = mContext.session;
-    s.view.graphShown = false;
-    s.view.emaGraphShown = false;
-    redrawPictures(mContext);
+    // What is on screen stays there, with its own title, unless this
+    // sounding's rows are read and can be drawn.
+    const ShownPicture before(s);
+    const std::string what = soundingRequestName(s.selection);
 
-    const bool read = mContext.services.soundingChain == SourceChain::Actual
-                          ? loadTodaysSounding(mContext)
-                          : loadClassicSounding(mContext);
-    if (!read) {
-        redrawPictures(mContext);
+    const bool todays = mContext.services.soundingChain == SourceChain::Actual;
+    std::string failure; // today's chain: what each service said
+    const bool read =
+        todays ? loadTodaysSounding(mContext, &failure) : loadClassicSounding(mContext);
+    if (!read || !failure.empty()) {
+        // The download layer has said why a classic fetch failed, except when
+        // the service's page simply never came.
+        const bool told = todays || !s.retrieval.downloadOk || s.retrieval.downloadFailed;
+        keepPreviousPicture(before, what,
+                            told ? std::string() : text::cp1252("no ha llegado la página del sondeo"),
+                            failure);
         return;
     }
-    reportHiddenRows(s, mContext.ui);
+    if (!s.view.soundingShown) {
+        // The page gave no rows that can be drawn; the reader or the check of
+        // the levels says why.
+        reportHiddenRows(s, mContext.ui);
+        keepPreviousPicture(before, what, {});
+        return;
+    }
+    s.view.graphShown = false;
+    s.view.emaGraphShown = false;
+    if (s.view.graphAvailable) {
+        s.view.commands.swapEnabled = true;
+    }
     redrawPictures(mContext);
+}
+
+void SoundingCommands::keepPreviousPicture(const ShownPicture& before, const std::string& what,
+                                           const std::string& reason, const std::string& told) {
+    SessionState& s = mContext.session;
+    before.restore(s);
+    redrawPictures(mContext);
+    mContext.ui.showMessage(told.empty() ? pictureNotShownMessage(what, reason, s)
+                                         : withWhatStaysOnScreen(told, s),
+                            MessageIcon::Exclamation);
 }
 
 void SoundingCommands::ceiling() {
@@ -158,24 +205,32 @@ void SoundingCommands::ceiling() {
 
 void SoundingCommands::forecastSounding() {
     SessionState& s = mContext.session;
+    const ShownPicture before(s);
     s.sounding.isForecast = false;
     const std::optional<std::filesystem::path> file = mContext.ui.chooseForecastFile();
     if (!file) {
+        // The sounding on screen is still the forecast it was.
+        before.restore(s);
         return;
     }
     s.view.soundingShown = false;
     s.view.soundingAvailable = false;
     s.view.soundingSource = {};
-    loadForecastSounding(s, mContext.ui, *file);
+    const bool read = loadForecastSounding(s, mContext.ui, *file);
+    if (!s.view.soundingShown) {
+        // The reader has said what is wrong with a file it could read.
+        reportHiddenRows(s, mContext.ui);
+        keepPreviousPicture(before,
+                            text::cp1252("el sondeo previsto de «") +
+                                text::toCp1252(file->filename().string()) + text::cp1252("»"),
+                            read ? std::string() : text::cp1252("no se ha podido leer el fichero"));
+        return;
+    }
     s.view.graphShown = false;
     s.view.emaGraphShown = false;
     // The diagram is painted first; the notice then stands in front of it.
     redrawPictures(mContext);
-    if (s.view.soundingShown) {
-        mContext.ui.showMessage(forecastNotice(), MessageIcon::Information);
-    } else {
-        reportHiddenRows(s, mContext.ui);
-    }
+    mContext.ui.showMessage(forecastNotice(), MessageIcon::Information);
 }
 
 } // namespace brisalta

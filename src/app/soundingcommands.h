@@ -10,6 +10,8 @@
 
 namespace brisalta {
 
+class ShownPicture;
+
 class SoundingCommands {
 public:
     explicit SoundingCommands(CommandContext& context) : mContext(context) {}
@@ -34,10 +36,17 @@ public:
     void forecastSounding();
 
     // Downloads and reads the sounding of the current selection (station,
-    // date texts, hour, service), then repaints.
+    // date texts, hour, service), then repaints. When no drawable rows come,
+    // the picture on screen stays as it was and the user is told which
+    // sounding could not be drawn.
     void showSounding();
 
 private:
+    // Puts the picture kept in `before` back on screen and says that `what`
+    // could not be drawn, and why when no earlier message did.
+    void keepPreviousPicture(const ShownPicture& before, const std::string& what,
+                             const std::string& reason, const std::string& told = {});
+
     // The "Sondeos" dialog for a station text: true when the user confirmed a
     // date and an hour, which are then in the selection.
     bool runDateDialog(const std::string& stationText);
@@ -62,6 +71,10 @@ void confirmSoundingDate(SessionState& session, const Clock& clock, std::int64_t
 // The Ui's answers to "Simulación techo" are whole degrees within -30..60 (air)
 // and -30..50 (dew point).
 bool ceilingInputsInRange(const CeilingInputs& inputs);
+
+// "el sondeo de Murcia (España) (08430) del 17/7/2024 a las 12 UTC", or "el
+// sondeo de la estación 08430 ..." for a number typed by hand (Windows-1252).
+std::string soundingRequestName(const StationSelection& selection);
 
 // The notice shown before a forecast sounding, Windows-1252.
 std::string forecastNotice();

@@ -85,7 +85,7 @@ void applySecondService(SessionState& session, Ui& ui, const ObservedSounding& r
 
 } // namespace
 
-void loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::path& tempFolder) {
+bool loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::path& tempFolder) {
     session.releaseSoundingRows();
     const bool second = session.sounding.fromSecondService;
     const std::filesystem::path path =
@@ -93,7 +93,7 @@ void loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::
     std::optional<text::StreamReader> page =
         text::StreamReader::open(path, text::StreamReader::Mode::Text);
     if (!page) {
-        return;
+        return false;
     }
     removeQuietly(path);
     if (second) {
@@ -102,6 +102,7 @@ void loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::
         applyTextList(session, ui, readTextListSounding(*page));
     }
     session.sounding.isForecast = false;
+    return true;
 }
 
 void applyWyomingSounding(SessionState& session, const sources::WyomingSounding& read,
@@ -122,7 +123,7 @@ void applyWyomingSounding(SessionState& session, const sources::WyomingSounding&
     storeRows(session, read.rows, within);
 }
 
-void loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::path& path) {
+bool loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::path& path) {
     SoundingProfile& profile = session.sounding;
     profile.count = 0;
     session.releaseSoundingRows();
@@ -131,20 +132,20 @@ void loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::
     if (!file) {
         profile.count = 0;
         profile.rowsAllocated = false;
-        return;
+        return false;
     }
     const ForecastListing listing = parseForecastListing(*file);
     if (!listing.headerFound) {
         clearSounding(session);
         profile.isForecast = false;
         tell(ui, kNoValidData);
-        return;
+        return true;
     }
     profile.partialFirstRow = listing.skip != 0;
     if (listing.rows.empty()) {
         clearSounding(session);
         tell(ui, kNotEnoughData);
-        return;
+        return true;
     }
 
     // The top row is not checked.
@@ -153,7 +154,7 @@ void loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::
     storeRows(session, listing.rows, within);
     profile.isForecast = true;
     if (!within) {
-        return;
+        return true;
     }
     const ForecastTitles titles = forecastTitles(listing);
     profile.title = titles.title;
@@ -162,6 +163,7 @@ void loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::
     session.selection.soundingMonth = listing.month;
     session.selection.soundingYear = listing.year;
     session.selection.soundingHour = listing.hour;
+    return true;
 }
 
 } // namespace brisalta

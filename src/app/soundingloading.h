@@ -18,8 +18,9 @@ namespace brisalta {
 // soundingShown and soundingAvailable; a sounding with a checked row outside
 // the level limits keeps its rows but is neither shown nor available. Wind
 // speeds are knots from the text-list service, km/h from the second one.
-// isForecast is 0 afterwards. A missing response file is ignored silently.
-void loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::path& tempFolder);
+// isForecast is 0 afterwards. A missing response file is ignored silently; the
+// result says whether there was one to read.
+bool loadObservedSounding(SessionState& session, Ui& ui, const std::filesystem::path& tempFolder);
 
 // A sounding of the new sounding interface, stored as a text-list sounding
 // is (its winds are knots): releases the previous rows, stores the levels,
@@ -34,7 +35,8 @@ void applyWyomingSounding(SessionState& session, const sources::WyomingSounding&
 // forecastTitle and the soundingDay/Month/Year/Hour texts, and sets
 // soundingShown and soundingAvailable when every checked level is within the
 // forecast limits. An unreadable file leaves the profile empty and says
-// nothing; a file without a table is reported to the user.
-void loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::path& path);
+// nothing (the result is then false); a file without a table is reported to
+// the user.
+bool loadForecastSounding(SessionState& session, Ui& ui, const std::filesystem::path& path);
 
 } // namespace brisalta

@@ -122,7 +122,7 @@ std::string airportCatalogueTitle(std::string_view icao) {
     return {};
 }
 
-ChainOutcome loadTodaysReports(CommandContext& context) {
+ChainOutcome loadTodaysReports(CommandContext& context, std::string* failure) {
     SessionState& s = context.session;
     const ServiceTable& services = context.services;
     s.retrieval.downloadFailed = false;
@@ -168,8 +168,13 @@ ChainOutcome loadTodaysReports(CommandContext& context) {
         return ChainOutcome::TooFewData;
     }
     s.retrieval.downloadFailed = true;
-    context.ui.showMessage(allSourcesFailedMessage(
-        "No se han podido obtener los partes de " + text::toUtf8(icao), failures));
+    const std::string message = allSourcesFailedMessage(
+        "No se han podido obtener los partes de " + text::toUtf8(icao), failures);
+    if (failure) {
+        *failure = message;
+    } else {
+        context.ui.showMessage(message);
+    }
     return ChainOutcome::Failed;
 }
 

@@ -21,8 +21,9 @@ enum class ChainOutcome {
 // that answered (the series is applied only then), emaGraphShown and
 // banyeresGraph are cleared. TooFewData: graphShown and graphAvailable become
 // 0 and the graph keeps its previous series. Failed: one message names each
-// source with its reason; downloadFailed is set and nothing else changes.
-ChainOutcome loadTodaysReports(CommandContext& context);
+// source with its reason (shown, or left in `failure` when given for the
+// caller to show); downloadFailed is set and nothing else changes.
+ChainOutcome loadTodaysReports(CommandContext& context, std::string* failure = nullptr);
 
 // The mesonet's identifier of an airport: its ICAO code, except the
 // contiguous United States' "Kxxx", which the mesonet files under "xxx".

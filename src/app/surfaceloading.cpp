@@ -27,7 +27,8 @@ bool downloadWasGood(const SessionState& session) {
 
 } // namespace
 
-void loadCurrentConditionsPage(SessionState& session, Ui& ui, const std::filesystem::path& file) {
+PageOutcome loadCurrentConditionsPage(SessionState& session, Ui& ui,
+                                      const std::filesystem::path& file) {
     GraphSeries& graph = session.graph;
     graph.pressureIsStation = false;
     graph.altitudeKnown = false;
@@ -40,14 +41,14 @@ void loadCurrentConditionsPage(SessionState& session, Ui& ui, const std::filesys
     graph.hasDewPointSeries = false;
     if (!downloadWasGood(session)) {
         session.view.graphShown = false;
-        return;
+        return PageOutcome::NotDownloaded;
     }
     graph.title.clear();
 
     const BusyCursor busy(ui);
     std::optional<StreamReader> page = StreamReader::open(file, StreamReader::Mode::Binary);
     if (!page) {
-        return;
+        return PageOutcome::Missing;
     }
     session.view.graphShown = false;
     CurrentConditionsPage read = readCurrentConditionsPage(
@@ -58,17 +59,18 @@ void loadCurrentConditionsPage(SessionState& session, Ui& ui, const std::filesys
     case CurrentConditionsPage::Problem::UnknownStation:
         ui.showMessage(text::cp1252("No se ha podido encontrar dicha estación, puede que esté "
                                     "temporalmente fuera de servicio o que no exista."));
-        break;
+        return PageOutcome::UnknownStation;
     case CurrentConditionsPage::Problem::TooFewData:
         session.view.graphAvailable = false;
         ui.showMessage(
             text::cp1252("La estación no dispone de suficientes datos en estos momentos.."));
-        break;
+        return PageOutcome::TooFewData;
     case CurrentConditionsPage::Problem::None:
-        session.view.graphAvailable = true;
-        session.view.graphShown = true;
         break;
     }
+    session.view.graphAvailable = true;
+    session.view.graphShown = true;
+    return PageOutcome::Read;
 }
 
 void loadQueryPage(SessionState& session, const std::filesystem::path& file) {
@@ -98,7 +100,7 @@ void loadStationFile(SessionState& session, const std::filesystem::path& file) {
     removeFile(file);
 }
 
-void loadBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path& file) {
+bool loadBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path& file) {
     GraphSeries& graph = session.graph;
     graph.pressureIsStation = false;
     graph.altitudeKnown = false;
@@ -108,7 +110,7 @@ void loadBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path
     graph.skyReport.clear();
     if (!downloadWasGood(session)) {
         session.view.graphShown = false;
-        return;
+        return false;
     }
     session.selection.icao = "BANY";
     const BusyCursor busy(ui);
@@ -116,7 +118,7 @@ void loadBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path
     std::optional<StreamReader> opened = StreamReader::open(file, StreamReader::Mode::Binary);
     if (!opened) {
         ui.showMessage(text::cp1252("No se ha encontrado fichero temporal en disco duro."));
-        return;
+        return false;
     }
     session.view.graphShown = false;
     session.view.emaGraphShown = false;
@@ -126,13 +128,14 @@ void loadBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path
     if (table.problem == BanyeresTable::Problem::TooFewLines) {
         ui.showMessage(
             text::cp1252("No se han encontrado datos en la estación.Inténtelo más tarde."));
-        return;
+        return false;
     }
     session.view.banyeresGraph = true;
     session.view.graphAvailable = true;
     session.view.graphShown = true;
     ui.showMessage(text::cp1252(
         "Datos cedidos por la estación meteorológica escolar de Banyeres de Mariola (Alicante)."));
+    return true;
 }
 
 } // namespace brisalta

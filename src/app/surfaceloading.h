@@ -19,8 +19,17 @@ namespace brisalta {
 // becomes 0 and nothing is read. A page that cannot be opened changes nothing
 // more. Otherwise graphShown / graphAvailable tell whether there is enough to
 // draw, the user is told of an unknown station or of too few data, and the
-// file is deleted.
-void loadCurrentConditionsPage(SessionState& session, Ui& ui, const std::filesystem::path& file);
+// file is deleted. Returns how the page went, so that the command never draws
+// the previous station's data under the new station's name.
+enum class PageOutcome {
+    Read,           // the page gave a graph: graphShown is set
+    NotDownloaded,  // the download did not succeed; nothing was read
+    Missing,        // no page to open (the plain download fails silently)
+    UnknownStation, // told to the user
+    TooFewData,     // told to the user
+};
+PageOutcome loadCurrentConditionsPage(SessionState& session, Ui& ui,
+                                      const std::filesystem::path& file);
 
 // The METAR query page at `file`: the report pieces are emptied first, then
 // queryPageDone says whether the page gave a complete report. The file is
@@ -37,6 +46,7 @@ void loadStationFile(SessionState& session, const std::filesystem::path& file);
 // becomes 0 and nothing is read. Otherwise icao becomes "BANY"; a missing file
 // or a file of 9 lines or fewer is told to the user; a good file sets
 // banyeresGraph, graphAvailable and graphShown and shows the school's credit.
-void loadBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path& file);
+// True only for that good file.
+bool loadBanyeresFile(SessionState& session, Ui& ui, const std::filesystem::path& file);
 
 } // namespace brisalta

@@ -24,14 +24,16 @@ void ViewCommands::swap() {
         s.view.emaGraphShown = false;
         s.view.soundingShown = true;
     } else if (s.view.soundingShown || s.view.ceilingHoursShown) {
-        // An automatic-station graph comes back as an ordinary graph.
+        // The graph comes back as what it is: an automatic station's stays
+        // one, so that it keeps its own title and no airport's sky report.
         s.view.commands.tableEnabled = true;
         s.view.commands.cloudsEnabled = true;
         s.view.commands.qnhEnabled = true;
         s.view.commands.ceilingEnabled = false;
         s.view.commands.statsEnabled = true;
         s.view.commands.zoomEnabled = false;
-        s.view.graphShown = true;
+        s.view.graphShown = !s.view.graphIsAutomatic;
+        s.view.emaGraphShown = s.view.graphIsAutomatic;
         s.view.soundingShown = false;
     } else {
         return; // both pictures exist but neither is on screen

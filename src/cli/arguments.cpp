@@ -5,9 +5,18 @@
 
 namespace brisalta::cli {
 
-Arguments::Arguments(std::span<const std::string> args, std::span<const OptionSpec> specs) {
+Arguments::Arguments(std::span<const std::string> args, std::span<const OptionSpec> specs,
+                     OptionPlace place) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
+        if (place == OptionPlace::BeforePositional && !mPositional.empty()) {
+            // A METAR's "-TSRA" or "+SHRA" is a word of the report, not an
+            // option; a "--" there only says so again.
+            if (word != "--") {
+                mPositional.push_back(word);
+            }
+            continue;
+        }
         if (word.size() < 2 || word[0] != '-' || word == "--" ||
             (word.size() > 1 && (word[1] >= '0' && word[1] <= '9'))) {
             if (word == "--") {

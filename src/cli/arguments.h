@@ -15,11 +15,19 @@ struct OptionSpec {
     bool repeatable = false; // each use adds its values instead of replacing the last ones
 };
 
+// Where options may appear.
+enum class OptionPlace {
+    Anywhere,          // options and positional words mix freely
+    BeforePositional,  // every word after the first positional one is positional too
+};
+
 class Arguments {
 public:
     // Parses args (the words after the subcommand). error() is set when an
-    // unknown option appears or an option lacks its values.
-    Arguments(std::span<const std::string> args, std::span<const OptionSpec> specs);
+    // unknown option appears or an option lacks its values. "--" ends the
+    // options: every word after it is positional.
+    Arguments(std::span<const std::string> args, std::span<const OptionSpec> specs,
+              OptionPlace place = OptionPlace::Anywhere);
 
     bool has(const std::string& name) const { return mOptions.count(name) != 0; }
     // The first value of an option, or the fallback when it was not given.

@@ -1,4 +1,5 @@
 // brisalta-cli: the program's work without a window, for batch use and checks.
+#include "adapters/runtimefolder.h"
 #include "cli/output.h"
 #include "cli/subcommands.h"
 
@@ -60,6 +61,8 @@ void printHelp() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Under cron or ssh there is no runtime folder, and Qt would warn on every run.
+    brisalta::ensureRuntimeFolder();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "-h" || args[0] == "--help" || args[0] == "ayuda") {
         printHelp();

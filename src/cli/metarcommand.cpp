@@ -21,15 +21,17 @@ namespace brisalta::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Uso: brisalta-cli metar [--desde N] [--json] [PALABRA...]\n"
+    "Uso: brisalta-cli metar [--desde N] [--json] [--] [PALABRA...]\n"
     "\n"
     "Descodifica un parte METAR y escribe el informe del cielo y de los fenómenos\n"
     "en español, tal como lo muestra Brisalta tras dibujar la gráfica, seguido de\n"
     "una línea con el viento, la temperatura, el punto de rocío y el QNH.\n"
     "\n"
     "Las palabras del parte se dan como argumentos: primero el indicativo de la\n"
-    "estación y el grupo día-hora-minuto. Sin palabras, se lee un parte por cada\n"
-    "línea de la entrada estándar.\n"
+    "estación y el grupo día-hora-minuto. Las opciones van delante del parte:\n"
+    "desde el indicativo, toda palabra es del parte, también las que empiezan\n"
+    "por '-' (-TSRA) o '+' (+SHRA); «--» marca además dónde empieza. Sin\n"
+    "palabras, se lee un parte por cada línea de la entrada estándar.\n"
     "\n"
     "Opciones:\n"
     "  --desde N   índice (desde 0) de la primera palabra que se descodifica,\n"
@@ -38,8 +40,9 @@ constexpr const char* kHelp =
     "              resultado (visibilityText, skyText, windSpeedKmh, report...)\n"
     "  -h, --help  muestra esta ayuda\n"
     "\n"
-    "Ejemplo:\n"
-    "  brisalta-cli metar LEMD 291800Z 22010KT CAVOK 35/07 Q1012 NOSIG\n";
+    "Ejemplos:\n"
+    "  brisalta-cli metar LEMD 291800Z 22010KT CAVOK 35/07 Q1012 NOSIG\n"
+    "  brisalta-cli metar --json LEMD 291800Z 27010KT 6000 -TSRA FEW030CB 30/18 Q1010\n";
 
 QJsonObject toJson(const MetarResult& r) {
     QJsonObject o;
@@ -116,7 +119,9 @@ std::vector<std::string> splitWords(const std::string& line) {
 int runMetar(std::span<const std::string> args) {
     static const std::array<OptionSpec, 4> specs = {{
         {"--desde", 1}, {"--json", 0}, {"-h", 0}, {"--help", 0}}};
-    const Arguments parsed(args, specs);
+    // Options come before the report: from the station on, every word
+    // (intensities "-TSRA", "+SHRA" included) belongs to it.
+    const Arguments parsed(args, specs, OptionPlace::BeforePositional);
     if (const auto done = finishIfUsage("metar", parsed, {kHelp})) {
         return *done;
     }

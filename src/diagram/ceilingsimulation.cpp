@@ -290,6 +290,59 @@ CeilingPicture simulateCeiling(CeilingSimulation& c, const CeilingGeometry& fram
     return picture;
 }
 
+CeilingPicture placeCeiling(const CeilingSimulation& c, const CeilingPicture& full,
+                            const CeilingGeometry& frame, int curveCount) {
+    CeilingPicture picture;
+    if (!full.simulated || !frame.geometry.valid()) {
+        return picture;
+    }
+    picture.simulated = true;
+    picture.mark = full.mark;
+    picture.sentence = full.sentence;
+    picture.cloudPicture = full.cloudPicture;
+
+    const SoundingGeometry& g = frame.geometry;
+    const double mixingRatio = mixingRatioOf(saturationVapourPressure(c.surfaceDewPoint), frame.p0);
+    if (const auto line = moistureLine(mixingRatio, frame.rows, g)) {
+        picture.moistureLine = std::make_pair(designPoint(line->from), designPoint(line->to));
+    }
+    const int theta = surfacePotentialTemperature(c.surfaceTemperature, g.h0, frame.t0Kelvin);
+    const std::vector<ParcelPoint> path = parcelPath(theta, curveCount, frame);
+    for (int j = 0; j + 1 < curveCount; ++j) {
+        const Point a = path[static_cast<std::size_t>(j)].at;
+        const Point b = path[static_cast<std::size_t>(j + 1)].at;
+        if (parcelSegmentInside(a, b)) {
+            picture.parcelSegments.emplace_back(designPoint(a), designPoint(b));
+        }
+    }
+
+    // The ceiling found on the full diagram, at this diagram's height scale.
+    const auto placeAt = [&](double height, int x) {
+        const int y = g.stepY(height);
+        picture.markAt = DesignPoint{x, y};
+        picture.markShown = y >= kPanelTop;
+    };
+    const auto yAt = [&](double height) { return g.stepY(height); };
+    switch (full.mark) {
+    case CeilingPicture::Mark::ThermalTop: {
+        const double t =
+            dryAdiabatTemperature(theta, standardPressure(c.thermalTopHeight, frame.t0Kelvin)) -
+            kKelvinOffset;
+        placeAt(c.thermalTopHeight, g.adiabatX(t, yAt(c.thermalTopHeight)));
+        break;
+    }
+    case CeilingPicture::Mark::CloudBase: {
+        const double dewPoint = dewPointOf(
+            vapourPressureOf(mixingRatio, standardPressure(c.cloudBaseHeight, frame.t0Kelvin)));
+        placeAt(c.cloudBaseHeight, g.lineX(dewPoint, yAt(c.cloudBaseHeight)));
+        break;
+    }
+    case CeilingPicture::Mark::None:
+        break;
+    }
+    return picture;
+}
+
 void paintCeilingLines(DesignPainter& painter, const CeilingPicture& ceiling) {
     if (!ceiling.simulated) {
         return;
@@ -315,14 +368,18 @@ void paintCeilingResult(DesignPainter& painter, const CeilingPicture& ceiling,
     canvas.setTextColor(soundingstyle::kBlack);
     switch (ceiling.mark) {
     case CeilingPicture::Mark::ThermalTop:
-        drawCeilingMarks(painter, ceiling.markAt.x, ceiling.markAt.y, 5);
+        if (ceiling.markShown) {
+            drawCeilingMarks(painter, ceiling.markAt.x, ceiling.markAt.y, 5);
+        }
         writeSentence(painter, ceiling.sentence);
         break;
     case CeilingPicture::Mark::CloudBase:
-        if (ceiling.cloudPicture) {
-            drawCloudPicture(painter, ceiling.markAt.y, printing);
+        if (ceiling.markShown) {
+            if (ceiling.cloudPicture) {
+                drawCloudPicture(painter, ceiling.markAt.y, printing);
+            }
+            drawCeilingMarks(painter, ceiling.markAt.x, ceiling.markAt.y, 6);
         }
-        drawCeilingMarks(painter, ceiling.markAt.x, ceiling.markAt.y, 6);
         writeSentence(painter, ceiling.sentence);
         break;
     case CeilingPicture::Mark::None:

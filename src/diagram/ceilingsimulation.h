@@ -2,9 +2,11 @@
 // temperature and dew point typed by the user, the parcel's dry adiabat rises
 // until it meets the temperature curve (the top of a blue thermal) or the
 // line of the surface mixing ratio (the cumulus base), and the ceiling is
-// marked with the wind interpolated at its height. The search runs on the
-// design points of the drawn temperature curve; nothing here draws except the
-// two paint functions at the end.
+// marked with the wind interpolated at its height. The search always runs on
+// the design points of the temperature curve of the full (unzoomed) diagram,
+// so the ceiling is the same whatever the zoom, the window or the output; the
+// zoomed diagram draws that result at its own positions. Nothing here draws
+// except the two paint functions at the end.
 #pragma once
 
 #include "diagram/designpainter.h"
@@ -63,6 +65,14 @@ struct CeilingGeometry {
 // found), and its drawn flags keep one kind of result once one was shown.
 CeilingPicture simulateCeiling(CeilingSimulation& state, const CeilingGeometry& frame,
                                const CurvePoints& curve);
+
+// The same result drawn on another geometry of the same rows (the zoomed
+// diagram): the moisture line and the parcel's path over `curveCount` grid
+// steps of that geometry, and the mark at the ceiling's height, which is left
+// out (the sentence stays) when it lies above the top of that diagram. `full`
+// is what simulateCeiling gave for the full diagram.
+CeilingPicture placeCeiling(const CeilingSimulation& state, const CeilingPicture& full,
+                            const CeilingGeometry& frame, int curveCount);
 
 // The command's part once the user has typed the values: stores them, resets
 // the results and asks for the simulation on the next preparations, until a

@@ -234,6 +234,15 @@ void drawWind(DesignPainter& p, std::span<const SoundingRow> rows, const Soundin
     }
 }
 
+// The design points of the temperature curve the parcel is compared with.
+CurvePoints temperatureCurvePoints(std::span<const SoundingRow> rows, const SoundingGeometry& g) {
+    CurvePoints curve;
+    forEachCurveSegment(rows, g, kTemperature, [&](Point a, Point b, bool fromLowestRow) {
+        collectCurvePoints(curve, a, b, fromLowestRow);
+    });
+    return curve;
+}
+
 void copyIntoMirror(SoundingProfile& sounding, std::span<const SoundingRow> rows) {
     const std::size_t n = std::min(rows.size(), sounding.mirror.size());
     std::copy_n(rows.begin(), n, sounding.mirror.begin());
@@ -276,18 +285,28 @@ SoundingModel prepareSounding(const SessionState& session, CeilingSimulation& ce
     m.knots = speedsInKnots(sounding);
     m.source = static_cast<int>(soundingSource(sounding));
     m.partialFirstRow = sounding.partialFirstRow;
-    m.diagramTitle = soundingTitle(session);
+    // The title was fixed by the first drawing of these rows; the selection may
+    // name another station or date since (a pick, a failed fetch).
+    m.diagramTitle =
+        sounding.diagramTitle.empty() ? soundingTitle(session) : sounding.diagramTitle;
 
-    const Frame frame = frameOf(rows, m.zoomed, m.knots);
-    if (frame.geometry.valid() && sounding.simulationRequested) {
-        // The parcel is compared with the design points of the drawn temperature curve.
-        CurvePoints curve;
-        forEachCurveSegment(rows, frame.geometry, kTemperature,
-                            [&](Point a, Point b, bool fromLowestRow) {
-                                collectCurvePoints(curve, a, b, fromLowestRow);
-                            });
-        const CeilingGeometry geometry{frame.geometry, rows, frame.t0Kelvin, frame.p0, m.knots};
-        m.ceiling = simulateCeiling(ceiling, geometry, curve);
+    if (sounding.simulationRequested) {
+        // The ceiling is worked out on the full diagram's design geometry,
+        // whatever the zoom, and the zoomed diagram draws that same result.
+        const Frame full = frameOf(rows, false, m.knots);
+        if (full.geometry.valid()) {
+            const CurvePoints curve = temperatureCurvePoints(rows, full.geometry);
+            const CeilingGeometry geometry{full.geometry, rows, full.t0Kelvin, full.p0, m.knots};
+            m.ceiling = simulateCeiling(ceiling, geometry, curve);
+        }
+        const Frame shown = frameOf(rows, m.zoomed, m.knots);
+        if (m.zoomed && shown.geometry.valid()) {
+            const CurvePoints curve = temperatureCurvePoints(rows, shown.geometry);
+            const CeilingGeometry geometry{shown.geometry, rows, shown.t0Kelvin, shown.p0, m.knots};
+            m.ceiling = placeCeiling(ceiling, m.ceiling, geometry, curve.count);
+        } else if (m.zoomed) {
+            m.ceiling = CeilingPicture{};
+        }
     }
     return m;
 }

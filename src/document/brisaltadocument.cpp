@@ -193,6 +193,9 @@ void commitGraph(SessionState& session, GraphSeries&& graph) {
     session.view.graphAvailable = true;
     session.view.soundingShown = false;
     session.view.banyeresGraph = false;
+    // A document keeps the title it was saved with.
+    session.view.graphStation.clear();
+    session.view.graphIsAutomatic = false;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "settings/atomicfile.h"
 #include "text/codepage.h"
+#include "text/debuglog.h"
 #include "text/format.h"
 
 #include <cerrno>
@@ -14,9 +15,11 @@
 namespace brisalta {
 namespace {
 
-// The path as the user sees it. File names on Linux are UTF-8.
+// The file as a message names it: its name only (UTF-8 on Linux). The
+// folder goes to the debug trace; a message box never shows a whole path.
 std::string displayName(const std::filesystem::path& path) {
-    return text::toCp1252(path.string());
+    text::debugLog("fichero: " + path.string() + "\n");
+    return text::toCp1252(path.filename().string());
 }
 
 std::optional<DocumentError> readWholeFile(const std::filesystem::path& path, std::string& bytes) {

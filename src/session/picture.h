@@ -62,6 +62,7 @@ struct CeilingPicture {
     enum class Mark { None, ThermalTop, CloudBase };
     Mark mark = Mark::None;
     DesignPoint markAt;         // the ceiling on the diagram
+    bool markShown = true;      // false when the ceiling lies above the top of the diagram drawn
     bool cloudPicture = false;  // the cumulus picture beside a base found in this preparation
     std::string sentence;       // the red sentence at the top (Windows-1252)
 };

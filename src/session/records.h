@@ -119,6 +119,8 @@ struct SoundingProfile {
     bool isForecast = false;
     FixedText<256> forecastTitle;
     std::string title;
+    // The title line of the diagram, fixed by the first drawing after the rows
+    // were read (from the selection they were asked with); empty until then.
     std::string diagramTitle;
     bool fromSecondService = false;
     int secondServiceDate = 0;

@@ -16,6 +16,8 @@ void SessionState::releaseSoundingRows() {
         sounding.count = 0;
         sounding.simulationRequested = false;
     }
+    // The title belongs to the rows: the next ones get their own.
+    sounding.diagramTitle.clear();
 }
 
 void SessionState::allocateSoundingRows(int count) {
@@ -27,6 +29,7 @@ void SessionState::allocateSoundingRows(int count) {
     }
     sounding.levels.assign(static_cast<std::size_t>(count), SoundingRow{});
     sounding.count = count;
+    sounding.diagramTitle.clear();
 }
 
 } // namespace brisalta

@@ -32,6 +32,13 @@ struct ViewState {
     bool graphFromFile = false;     // the graph came from a document: its hours are local already
     bool banyeresGraph = false;     // the graph is the Banyeres station's (no sky report)
     bool soundingZoom = false;      // the diagram shows the lowest 6000 m only
+    // Whose data the surface graph holds, fixed when the data are read: the
+    // code of a live airport graph or "BANY" for the Banyeres station (the
+    // title comes from the catalogue; empty for a document or an automatic
+    // station) and whether they are an automatic station's. A later change of
+    // the selection never renames the picture.
+    std::string graphStation;
+    bool graphIsAutomatic = false;
     double drawScale = kScreenScale; // scale of the drawings on screen
 
     // Set exactly while a table dialog is open: the printed page then shows
@@ -82,12 +89,13 @@ struct SessionState {
     RetrievalStatus retrieval;
 
     // Releases the rows of the current sounding, when there are any (rowsAllocated
-    // or soundingAvailable set), sets count to 0 and clears simulationRequested.
-    // Every reader of a new sounding runs this first.
+    // or soundingAvailable set), sets count to 0 and clears simulationRequested;
+    // the diagram title goes with them. Every reader of a new sounding runs this first.
     void releaseSoundingRows();
 
-    // Allocates `count` zeroed rows for a new sounding and sets SoundingProfile.count.
-    // The count is clamped to 0..kMirrorRows. The caller sets rowsAllocated.
+    // Allocates `count` zeroed rows for a new sounding and sets SoundingProfile.count
+    // (clearing the diagram title). The count is clamped to 0..kMirrorRows. The
+    // caller sets rowsAllocated.
     void allocateSoundingRows(int count);
 };
 

@@ -1,10 +1,12 @@
 // Altitude dialog with its range check.
 #include "ui/altitud.h"
 
+#include "ui/messagebox.h"
 #include "ui/qtext.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,12 +18,21 @@ Altitud::Altitud(QWidget* parent) : QDialog(parent), mEdit(new QLineEdit(QString
     setWindowTitle(tr8("Altitud en mts. si se conoce..."));
     mEdit->setObjectName(QStringLiteral("altitud"));
     mEdit->selectAll();
+    // The question is asked inside the dialog, next to its field, not only in
+    // the title bar a window manager may cut short.
+    auto* question = new QLabel(tr8("Altitud de la estación en metros, si se conoce "
+                                    "(de %1 a %2):").arg(kMinimum).arg(kMaximum),
+                                this);
+    question->setObjectName(QStringLiteral("pregunta"));
+    question->setWordWrap(true);
+    question->setBuddy(mEdit);
     auto* frame = new QGroupBox(this);
     auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(question);
     frameLayout->addWidget(mEdit);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr8("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr8("Aceptar"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(tr8("Cancelar"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &Altitud::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -51,7 +62,7 @@ QString Altitud::validationMessage() const {
 void Altitud::accept() {
     const QString message = validationMessage();
     if (!message.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), message);
+        showMessageBox(this, message, QMessageBox::Warning);
         mEdit->setFocus();
         mEdit->selectAll();
         return;

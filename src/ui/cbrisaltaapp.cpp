@@ -130,6 +130,7 @@ CBrisaltaApp::CBrisaltaApp(const StartOptions& options)
     p.ui.attach(
         window, [window] { window->redrawView(); },
         [window](const std::filesystem::path& path) { window->addRecentDocument(path); });
+    p.ui.setStatusHandler([window](const std::string& text) { window->showSourceStatus(text); });
 }
 
 CBrisaltaApp::~CBrisaltaApp() = default;

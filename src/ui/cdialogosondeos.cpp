@@ -1,7 +1,9 @@
 // Sounding date dialog.
 #include "ui/cdialogosondeos.h"
 
+#include "app/inputchecks.h"
 #include "ui/qtext.h"
+#include "ui/refusal.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -26,7 +28,7 @@ QGroupBox* framed(const QString& title, QWidget* inside, QWidget* parent) {
 
 CDialogoSondeos::CDialogoSondeos(const QString& stationText, const QDate& today, QWidget* parent)
     : QDialog(parent), mDate(new QDateEdit(today, this)), mHour(new QComboBox(this)),
-      mStation(new QLineEdit(stationText, this)) {
+      mStation(new QLineEdit(stationText, this)), mRefusal(makeRefusalLine(this)), mToday(today) {
     setWindowTitle(tr8("Sondeos"));
 
     mDate->setObjectName(QStringLiteral("fecha"));
@@ -52,14 +54,25 @@ CDialogoSondeos::CDialogoSondeos(const QString& stationText, const QDate& today,
     show->setDefault(true);
     show->setObjectName(QStringLiteral("verSondeo"));
     buttons->addButton(tr8("Cancelar"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDialogoSondeos::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(dateAndHour);
     layout->addWidget(framed(tr8("Estación Meteorológica"), mStation, this));
+    layout->addWidget(mRefusal);
     layout->addWidget(buttons);
-    setFixedSize(sizeHint());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    mRefusal->setMaximumWidth(360);
+}
+
+void CDialogoSondeos::accept() {
+    const QDate epoch(1970, 1, 1);
+    if (refuse(mRefusal, soundingDateProblem(epoch.daysTo(date()), epoch.daysTo(mToday)))) {
+        mDate->setFocus();
+        return;
+    }
+    QDialog::accept();
 }
 
 QDate CDialogoSondeos::date() const { return mDate->date(); }

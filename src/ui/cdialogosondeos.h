@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 
 namespace brisalta::ui {
@@ -24,11 +25,18 @@ public:
     QDateEdit* datePicker() const { return mDate; }
     QComboBox* hourCombo() const { return mHour; }
     QLineEdit* stationField() const { return mStation; }
+    // The sentence that refuses a date after today (hidden otherwise).
+    QLabel* refusal() const { return mRefusal; }
+
+    // "Ver Sondeo": closes the dialog only with a date that can have a sounding.
+    void accept() override;
 
 private:
     QDateEdit* mDate;
     QComboBox* mHour;
     QLineEdit* mStation;
+    QLabel* mRefusal;
+    QDate mToday;
 };
 
 } // namespace brisalta::ui

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 
 namespace brisalta::ui {
@@ -18,9 +19,15 @@ public:
     QString code() const;
 
     QLineEdit* edit() const { return mEdit; }
+    // The sentence that refuses an empty or malformed code (hidden otherwise).
+    QLabel* refusal() const { return mRefusal; }
+
+    // Closes the dialog only with a well-formed code (4 letters or digits).
+    void accept() override;
 
 private:
     QLineEdit* mEdit;
+    QLabel* mRefusal;
 };
 
 } // namespace brisalta::ui

@@ -4,6 +4,7 @@
 #include "app/commandids.h"
 #include "app/commandset.h"
 #include "app/commandtable.h"
+#include "app/statusline.h"
 #include "catalogues/airportcatalogue.h"
 #include "catalogues/soundingcatalogue.h"
 #include "session/sessionstate.h"
@@ -16,11 +17,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QScrollArea>
 #include <QSettings>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace brisalta::ui {
@@ -57,15 +59,21 @@ CMainFrame::CMainFrame(SessionState& session, CommandSet& commands,
     setWindowIcon(programIcon(QStringLiteral("brisalta")));
     setAcceptDrops(true);
 
+    // The view fits its drawing to whatever room it has: no scroll bars.
     mView = new CBrisaltaView(session, this);
-    mScroll = new QScrollArea(this);
-    mScroll->setWidget(mView);
-    mScroll->setWidgetResizable(false);
-    mScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    mScroll->setBackgroundRole(QPalette::Base);
-    mScroll->setFrameShape(QFrame::NoFrame);
-    setCentralWidget(mScroll);
+    setCentralWidget(mView);
     connect(mView, &CBrisaltaView::painted, this, &CMainFrame::updateActions);
+
+    // The status bar: what is on screen and the time of its data on the
+    // left, where the data came from on the right; a command's status text
+    // takes the left part while the pointer is on the command.
+    mScreenStatus = new QLabel(this);
+    mScreenStatus->setObjectName(QStringLiteral("estadoPantalla"));
+    mSourceStatus = new QLabel(this);
+    mSourceStatus->setObjectName(QStringLiteral("estadoFuente"));
+    statusBar()->setObjectName(QStringLiteral("barraEstado"));
+    statusBar()->addWidget(mScreenStatus, 1);
+    statusBar()->addPermanentWidget(mSourceStatus);
 
     mToolBar = new QToolBar(tr8("Barra de herramientas"), this);
     mToolBar->setObjectName(QStringLiteral("barraHerramientas"));
@@ -143,6 +151,7 @@ CMainFrame::CMainFrame(SessionState& session, CommandSet& commands,
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateActions);
     }
     updateActions();
+    refreshStatus();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -318,6 +327,39 @@ void CMainFrame::redrawView() {
     mView->refreshSize();
     mView->repaint();
     updateActions();
+    refreshStatus();
+}
+
+void CMainFrame::showSourceStatus(const std::string& text) {
+    if (mSession.view.graphShown || mSession.view.emaGraphShown) {
+        mGraphSource = text;
+    } else if (mSession.view.soundingShown) {
+        mSoundingSource = text;
+    } else {
+        mPendingSource = text;
+    }
+    refreshStatus();
+}
+
+void CMainFrame::refreshStatus() {
+    const bool graph = mSession.view.graphShown || mSession.view.emaGraphShown;
+    const bool sounding = !graph && mSession.view.soundingShown;
+    // A source told before its picture reached the screen belongs to it.
+    if (!mPendingSource.empty() && (graph || sounding)) {
+        (graph ? mGraphSource : mSoundingSource) = mPendingSource;
+        mPendingSource.clear();
+    }
+    mScreenStatus->setText(toQt(statusLine(mSession)));
+    // A line is shown only while the picture it was told for still has a
+    // known source: a picture that came from elsewhere since (a document, a
+    // service that says nothing) must not borrow it.
+    const DataSource& known = graph ? mSession.view.graphSource : mSession.view.soundingSource;
+    const std::string& told = graph ? mGraphSource : mSoundingSource;
+    std::string source;
+    if ((graph || sounding) && !known.name.empty()) {
+        source = told.empty() ? known.name : told;
+    }
+    mSourceStatus->setText(toQt(source));
 }
 
 void CMainFrame::openDocument(const std::filesystem::path& path) {

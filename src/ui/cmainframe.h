@@ -8,11 +8,12 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
-class QScrollArea;
 class QToolBar;
 
 namespace brisalta {
@@ -54,6 +55,17 @@ public:
     // Refreshes every enable and check state from the session.
     void updateActions();
 
+    // Where the data on screen came from, as a command says it (Windows-1252).
+    // The status bar shows it beside the line about the picture, for as long
+    // as that kind of picture (graph or sounding) is the one on screen and the
+    // session knows its source (ViewState::graphSource, soundingSource).
+    void showSourceStatus(const std::string& text);
+
+    // The two parts of the status bar: what is on screen with the time of its
+    // data, and where those data came from.
+    QLabel* screenStatus() const { return mScreenStatus; }
+    QLabel* sourceStatus() const { return mSourceStatus; }
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -70,12 +82,17 @@ private:
     void runCommand(int id);
     void loadRecent();
     void saveRecent() const;
+    void refreshStatus();
 
     SessionState& mSession;
     CommandSet& mCommands;
     std::filesystem::path mSettingsFolder;
     CBrisaltaView* mView = nullptr;
-    QScrollArea* mScroll = nullptr;
+    QLabel* mScreenStatus = nullptr;
+    QLabel* mSourceStatus = nullptr;
+    std::string mGraphSource;    // the last source line told while a graph was on screen
+    std::string mSoundingSource; // the same for the sounding
+    std::string mPendingSource;  // told while nothing was on screen
     QToolBar* mToolBar = nullptr;
     QMenu* mRecentMenu = nullptr;
     std::map<QString, QMenu*> mMenus;

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 
 namespace brisalta::ui {
@@ -17,9 +18,15 @@ public:
     QString number() const;
 
     QLineEdit* edit() const { return mEdit; }
+    // The sentence that refuses an empty or malformed number (hidden otherwise).
+    QLabel* refusal() const { return mRefusal; }
+
+    // Closes the dialog only with a station number of 5 digits.
+    void accept() override;
 
 private:
     QLineEdit* mEdit;
+    QLabel* mRefusal;
 };
 
 } // namespace brisalta::ui

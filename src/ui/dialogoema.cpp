@@ -158,8 +158,8 @@ QPixmap DialogoEma::dataSourcePicture() {
 
 DialogoEma::DialogoEma(const QString& keyText, const QStringList& entries, QWidget* parent)
     : QDialog(parent), mKey(new QPlainTextEdit(keyText, this)), mStations(new QComboBox(this)),
-      mManual(new QPushButton(tr8("Manual"), this)), mOk(new QPushButton(tr8("OK"), this)),
-      mCancel(new QPushButton(tr8("Cancel"), this)) {
+      mManual(new QPushButton(tr8("Manual"), this)), mOk(new QPushButton(tr8("Aceptar"), this)),
+      mCancel(new QPushButton(tr8("Cancelar"), this)) {
     setWindowTitle(tr8("Estaciones Automáticas (EMAs)"));
 
     auto* picture = new QLabel(this);

@@ -1,7 +1,9 @@
 // Manual automatic-station identifier dialog.
 #include "ui/emamanual.h"
 
+#include "app/inputchecks.h"
 #include "ui/qtext.h"
+#include "ui/refusal.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -12,7 +14,8 @@
 
 namespace brisalta::ui {
 
-EMAManual::EMAManual(QWidget* parent) : QDialog(parent), mEdit(new QLineEdit(this)) {
+EMAManual::EMAManual(QWidget* parent)
+    : QDialog(parent), mEdit(new QLineEdit(this)), mRefusal(makeRefusalLine(this)) {
     setWindowTitle(tr8("Identificador de EMA"));
     mEdit->setObjectName(QStringLiteral("identificativo"));
     mEdit->setMinimumWidth(120);
@@ -29,22 +32,32 @@ EMAManual::EMAManual(QWidget* parent) : QDialog(parent), mEdit(new QLineEdit(thi
     auto* frame = new QGroupBox(tr8("Introducir identificativo"), this);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(mEdit);
+    frameLayout->addWidget(mRefusal);
+    mRefusal->setMaximumWidth(240);
 
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    QPushButton* ok = buttons->addButton(tr8("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr8("Aceptar"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     ok->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(tr8("Cancel"), QDialogButtonBox::RejectRole)
+    buttons->addButton(tr8("Cancelar"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &EMAManual::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(frame);
     layout->addWidget(buttons, 0, Qt::AlignVCenter);
-    setFixedSize(sizeHint());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QString EMAManual::identifier() const { return mEdit->text().toUpper(); }
+
+void EMAManual::accept() {
+    if (refuse(mRefusal, automaticStationIdProblem(fromQt(identifier())))) {
+        mEdit->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
 
 } // namespace brisalta::ui

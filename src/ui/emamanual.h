@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 
 namespace brisalta::ui {
@@ -14,14 +15,20 @@ class EMAManual : public QDialog {
 public:
     explicit EMAManual(QWidget* parent = nullptr);
 
-    // The identifier as typed, in capitals. Nothing is checked: an empty one
-    // is accepted too, and the service answers for it.
+    // The identifier as typed, in capitals.
     QString identifier() const;
 
     QLineEdit* edit() const { return mEdit; }
+    // The sentence that refuses an empty or malformed identifier (hidden otherwise).
+    QLabel* refusal() const { return mRefusal; }
+
+    // Closes the dialog only with an identifier of letters and digits: it
+    // travels inside the query's address.
+    void accept() override;
 
 private:
     QLineEdit* mEdit;
+    QLabel* mRefusal;
 };
 
 } // namespace brisalta::ui

@@ -1,5 +1,7 @@
 // brisalta: the desktop program.
+#include "adapters/runtimefolder.h"
 #include "ui/cbrisaltaapp.h"
+#include "ui/spanish.h"
 
 #include <QApplication>
 
@@ -44,7 +46,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Under ssh or a bare X server there is no runtime folder, and Qt would warn.
+    brisalta::ensureRuntimeFolder();
     QApplication application(argc, argv);
+    brisalta::ui::installSpanishTranslations(application);
     QApplication::setApplicationName(QStringLiteral("Brisalta"));
     QApplication::setApplicationVersion(QStringLiteral("3.22"));
     QApplication::setDesktopFileName(QStringLiteral("brisalta"));

@@ -17,6 +17,7 @@
 #include "ui/dialogoxls.h"
 #include "ui/pageprinter.h"
 #include "ui/qtext.h"
+#include "ui/spanish.h"
 #include "ui/techo.h"
 
 #include <QApplication>
@@ -25,6 +26,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -100,6 +103,12 @@ void QtUi::redraw() {
     }
 }
 
+void QtUi::showStatus(const std::string& text) {
+    if (mShowStatus) {
+        mShowStatus(text);
+    }
+}
+
 std::optional<std::string> QtUi::askIcaoCode() {
     CIdentDialogo dialog(mWindow);
     if (dialog.exec() != QDialog::Accepted) {
@@ -140,11 +149,9 @@ std::optional<std::filesystem::path> QtUi::chooseDocumentToOpen() {
 }
 
 std::optional<std::filesystem::path> QtUi::chooseDocumentToSave(const std::string& proposedName) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::homePath();
-    }
-    const QString proposal = QDir(folder).filePath(toQt(proposedName));
+    // "~/Documents" does not exist on a Spanish desktop: the desktop's own
+    // documents folder, or the home folder.
+    const QString proposal = QDir(defaultDocumentFolder()).filePath(toQt(proposedName));
     QFileDialog dialog(mWindow, tr8("Guardar como"), proposal,
                        tr8("Archivos Brisalta (*.brl)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -187,11 +194,28 @@ std::optional<CeilingInputs> QtUi::askCeilingInputs() {
 }
 
 std::optional<std::filesystem::path> QtUi::chooseForecastFile() {
-    const QString file = QFileDialog::getOpenFileName(mWindow, tr8("Abrir"));
-    if (file.isEmpty()) {
+    QFileDialog dialog(mWindow, tr8("Previsión Sondeo"), defaultDocumentFolder(),
+                       tr8("Listados de texto (*.txt *.TXT);;Todos los archivos (*)"));
+    dialog.setObjectName(QStringLiteral("previsionSondeo"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Qt's own chooser, so that it carries the sentence below and speaks Spanish.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        auto* wanted = new QLabel(forecastFileSentence(), &dialog);
+        wanted->setObjectName(QStringLiteral("queFichero"));
+        wanted->setWordWrap(true);
+        grid->addWidget(wanted, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return std::filesystem::path(file.toStdString());
+    return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
+}
+
+QString forecastFileSentence() {
+    return tr8("Elija el sondeo previsto guardado como texto desde la herramienta READY del Air "
+               "Resources Laboratory (NOAA): el listado de un perfil de GDAS o GFS para un punto, "
+               "guardado como fichero .txt.");
 }
 
 void QtUi::showDataTable(const DataTable& table, const TableDialogActions& actions) {

@@ -23,10 +23,17 @@ public:
 
     CSplashWnd& splash() { return *mSplash; }
 
+    // Where showStatus sends its line (the window's status bar), UTF-8 free:
+    // the text is the core's Windows-1252.
+    void setStatusHandler(std::function<void(const std::string&)> showStatus) {
+        mShowStatus = std::move(showStatus);
+    }
+
     void showMessage(const std::string& text, MessageIcon icon, const std::string& caption) override;
     void setBusy(bool busy) override;
     void showDownloadPicture(int variant) override;
     void redraw() override;
+    void showStatus(const std::string& text) override;
 
     std::optional<std::string> askIcaoCode() override;
     std::optional<int> askAltitude() override;
@@ -65,9 +72,13 @@ private:
     QPointer<QWidget> mWindow;
     std::function<void()> mRedrawView;
     std::function<void(const std::filesystem::path&)> mDocumentUsed;
+    std::function<void(const std::string&)> mShowStatus;
     CSplashWnd* mSplash;
     int mBusyDepth = 0;
     QString mExportFolder; // where the last export went; the next one starts there
 };
+
+// The sentence the forecast file chooser shows: which file it wants.
+QString forecastFileSentence();
 
 } // namespace brisalta::ui

@@ -1,6 +1,7 @@
 // Ceiling simulation dialog with its range checks.
 #include "ui/techo.h"
 
+#include "ui/messagebox.h"
 #include "ui/qtext.h"
 
 #include <QDialogButtonBox>
@@ -80,7 +81,7 @@ void Techo::accept() {
         QLineEdit* wrong = messageFor(mTemperature, kTemperatureMin, kTemperatureMax).isEmpty()
                                ? mDewPoint
                                : mTemperature;
-        QMessageBox::warning(this, windowTitle(), message);
+        showMessageBox(this, message, QMessageBox::Warning);
         wrong->setFocus();
         wrong->selectAll();
         return;

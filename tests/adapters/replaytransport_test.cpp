@@ -5,6 +5,8 @@
 
 #include "support/testplaces.h"
 
+#include "text/debuglog.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -104,23 +106,33 @@ TEST_F(ReplayTransportTest, RecordedRedirectGivesItsLocation) {
     EXPECT_EQ(get().location, "");
 }
 
-TEST_F(ReplayTransportTest, MissingAnswerFailsNamingTheAddressAndLeavesNoFile) {
+// The user is told in a sentence; the address and the missing file, which
+// only matter to whoever records the answers, go to the debug trace.
+TEST_F(ReplayTransportTest, MissingAnswerFailsWithASentenceAndLogsTheAddress) {
+    std::vector<std::string> logged;
+    text::setDebugLogSink([&](std::string_view line) { logged.emplace_back(line); });
     const fs::path local = places.tempFolder() / "tempMet.txt";
     writeFile(local, "viejo");
     const TransferResult ftp =
         replay.ftpRetrieve("tgftp.nws.noaa.gov", "/data/", "LEMD.TXT", local.string());
     EXPECT_FALSE(ftp.ok);
     EXPECT_EQ(ftp.failure, TransferFailure::NotFound);
-    EXPECT_NE(
-        ftp.error.find("No hay respuesta grabada para ftp://tgftp.nws.noaa.gov/data/LEMD.TXT"),
-        std::string::npos)
-        << ftp.error;
+    EXPECT_EQ(ftp.error, "No hay ninguna respuesta grabada para esta consulta.");
     EXPECT_FALSE(fs::exists(local));
 
     const TransferResult get =
         replay.httpGet("http://example.com/x", {}, [](std::string_view) { return true; });
     EXPECT_FALSE(get.ok);
-    EXPECT_NE(get.error.find("http://example.com/x"), std::string::npos);
+    EXPECT_EQ(get.error.find("http"), std::string::npos) << get.error;
+    EXPECT_EQ(get.error.find('/'), std::string::npos) << get.error;
+    text::setDebugLogSink(nullptr);
+
+    ASSERT_EQ(logged.size(), 2u);
+    EXPECT_NE(logged[0].find("No hay respuesta grabada para ftp://tgftp.nws.noaa.gov/data/LEMD.TXT"),
+              std::string::npos)
+        << logged[0];
+    EXPECT_NE(logged[0].find("LEMD.TXT)"), std::string::npos) << logged[0];
+    EXPECT_NE(logged[1].find("http://example.com/x"), std::string::npos) << logged[1];
 }
 
 TEST_F(ReplayTransportTest, DownloadCopiesTheRecordedFile) {

@@ -227,6 +227,8 @@ TEST_F(TodaysServicesTest, EverySourceFailingIsToldOnceAndChangesNothing) {
         for (const std::string& line : c.lines) {
             expected += "\n" + line;
         }
+        // One message: what each source said, and the graph that stays on screen.
+        expected += "\nSigue en pantalla la gráfica de Aeropuerto de Barajas - Madrid.";
         EXPECT_EQ(messages()[0], expected);
         EXPECT_TRUE(session.view.graphShown);
         EXPECT_EQ(session.graph.temperature, before.temperature);
@@ -236,14 +238,20 @@ TEST_F(TodaysServicesTest, EverySourceFailingIsToldOnceAndChangesNothing) {
 }
 
 // A single report (LEJR, the 2023 recording) is too few hours, and the
-// mesonet has nothing: the classic message, no graph, the series kept.
+// mesonet has nothing: the classic message, and Madrid's graph stays on
+// screen under its own name.
 TEST_F(TodaysServicesTest, TooFewHoursGiveTheClassicMessage) {
     showGraph("LEMD");
     const int before = session.graph.temperature[23];
+    const std::string title = session.view.headerTitle;
+    ui.messages.clear();
     showGraph("LEJR");
-    EXPECT_EQ(messages().back(), "La estación no dispone de suficientes datos en estos momentos..");
-    EXPECT_FALSE(session.view.graphShown);
-    EXPECT_FALSE(session.view.graphAvailable);
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[0], "La estación no dispone de suficientes datos en estos momentos..");
+    EXPECT_NE(messages()[1].find("Sigue en pantalla la gráfica de Aeropuerto de Barajas - Madrid"),
+              std::string::npos);
+    EXPECT_TRUE(session.view.graphShown);
+    EXPECT_EQ(session.view.headerTitle, title);
     EXPECT_EQ(session.graph.temperature[23], before);
 }
 

@@ -138,7 +138,8 @@ TEST(EmaCommands, OkOnAnEmptyListLeadsNowhere) {
 }
 
 // What the user is told for each index answer, and that a refused key never
-// leads to the data request nor shows up in a message.
+// leads to the data request nor shows up in a message. Every failure ends
+// naming the station whose graph could not be drawn.
 TEST(EmaCommands, IndexAnswerDecidesMessagesAndDataRequest) {
     struct Case {
         const char* name;
@@ -149,15 +150,19 @@ TEST(EmaCommands, IndexAnswerDecidesMessagesAndDataRequest) {
     const std::string consult = "No se ha podido efectuar la consulta";
     const std::string expired = "Su clave API ha caducado.Obtener nueva en página de AEMET OpenData.";
     const std::string invalid = "Su clave API no es válida. Obtener nueva en página de AEMET OpenData.";
+    const std::string notDrawn =
+        "No se ha podido dibujar la gráfica de la estación automática ALICANTE-ELCHE AEROPUERTO";
     const Case cases[] = {
-        {"no answer", nullptr, {consult}, 1},
-        {"expired", "{\n  \"descripcion\" : \"API key caducada\",\n  \"estado\" : 401\n}\n", {consult, expired}, 1},
-        {"invalid", "{\n  \"descripcion\" : \"API key invalido\",\n  \"estado\" : 401\n}\n", {consult, invalid}, 1},
-        {"success but expired", "{ \"descripcion\" : \"exito\", \"caduca\" }", {expired}, 1},
-        {"success but invalid", "{ \"descripcion\" : \"exito\", \"invalido\" }", {invalid}, 1},
+        {"no answer", nullptr, {consult, notDrawn + "."}, 1},
+        {"expired", "{\n  \"descripcion\" : \"API key caducada\",\n  \"estado\" : 401\n}\n",
+         {consult, expired, notDrawn + "."}, 1},
+        {"invalid", "{\n  \"descripcion\" : \"API key invalido\",\n  \"estado\" : 401\n}\n",
+         {consult, invalid, notDrawn + "."}, 1},
+        {"success but expired", "{ \"descripcion\" : \"exito\", \"caduca\" }", {expired, notDrawn + "."}, 1},
+        {"success but invalid", "{ \"descripcion\" : \"exito\", \"invalido\" }", {invalid, notDrawn + "."}, 1},
         {"success without data",
          "{ \"descripcion\" : \"exito\", \"datos\" : \"https://opendata.aemet.es/opendata/sh/nada\" }",
-         {"La estación seleccionada no posee ningún dato actualmente"}, 2},
+         {notDrawn + ": no han llegado sus datos horarios."}, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -172,12 +177,53 @@ TEST(EmaCommands, IndexAnswerDecidesMessagesAndDataRequest) {
         EXPECT_EQ(f.ui.messageTexts(), c.messages);
         EXPECT_EQ(f.requested().size(), c.requests);
         for (const test::RecordedMessage& m : f.ui.messages) {
-            EXPECT_EQ(m.icon, c.requests == 2 ? MessageIcon::None : MessageIcon::Exclamation);
+            EXPECT_EQ(m.icon, MessageIcon::Exclamation);
             EXPECT_EQ(m.text.find("clave-de-prueba"), std::string::npos);
         }
         EXPECT_FALSE(f.session.retrieval.openDataKeyExpired);
         EXPECT_FALSE(f.session.retrieval.openDataKeyInvalid);
         EXPECT_FALSE(f.session.view.emaGraphShown);
+    }
+}
+
+// A data request that brings no records leaves the airport graph on screen as
+// it was: its series, its title and its sky report.
+TEST(EmaCommands, NoRecordsKeepTheGraphOnScreen) {
+    test::ScratchPlaces replay;
+    test::writeFile(replay.root() / "opendata.aemet.es/opendata/api/observacion/convencional/"
+                                    "datos/estacion/8019/_index@api_key=clave-de-prueba",
+                    "{ \"descripcion\" : \"exito\", \"datos\" : \"https://opendata.aemet.es/x\" }");
+    Fixture f(replay.root());
+    f.session.view.graphShown = true;
+    f.session.view.graphAvailable = true;
+    f.session.view.graphStation = "LEMD";
+    f.session.graph.title = "Madrid";
+    f.session.graph.skyReport = "Cielo despejado";
+    f.session.graph.temperature.fill(20);
+    f.run(listEntry(0));
+    EXPECT_TRUE(f.session.view.graphShown);
+    EXPECT_FALSE(f.session.view.emaGraphShown);
+    EXPECT_FALSE(f.session.view.graphIsAutomatic);
+    // Titled from the catalogue by its own airport, as before.
+    EXPECT_EQ(f.session.graph.title, "Aeropuerto de Barajas - Madrid");
+    EXPECT_EQ(f.session.graph.skyReport, "Cielo despejado");
+    EXPECT_EQ(f.session.graph.temperature[0], 20);
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messageTexts()[0],
+              "No se ha podido dibujar la gráfica de la estación automática ALICANTE-ELCHE "
+              "AEROPUERTO: no han llegado sus datos horarios.\nSigue en pantalla la gráfica de "
+              "Aeropuerto de Barajas - Madrid.");
+}
+
+// An identifier typed by hand travels inside the query's address: anything
+// but letters and digits is refused before a request is made.
+TEST(EmaCommands, MalformedTypedIdentifierIsRefusedBeforeAnyRequest) {
+    for (const char* bad : {"", "80 19", "8019/../x", "8019?api_key=otra", "ÑANDÚ"}) {
+        Fixture f;
+        f.run(typed(text::cp1252(bad)));
+        EXPECT_TRUE(f.requested().empty()) << bad;
+        ASSERT_EQ(f.ui.messages.size(), 1u) << bad;
+        EXPECT_EQ(f.ui.messages[0].icon, MessageIcon::Exclamation);
     }
 }
 

@@ -142,27 +142,43 @@ TEST(ShowSounding, ReadsTheRecordedPageAndClearsTheGraph) {
     EXPECT_GE(f.ui.redraws, 1);
 }
 
-TEST(ShowSounding, FailedTransferKeepsTheSoundingOnScreen) {
+// A sounding that does not come leaves the one on screen with its own date
+// in its title, never the date just asked for.
+TEST(ShowSounding, FailedTransferKeepsTheSoundingOnScreenUnderItsOwnTitle) {
     Fixture f;
     f.showLisboa(test::textListPage(test::textListRows(37), "08579 Lisboa"));
     ASSERT_EQ(f.session.sounding.count, 37);
+    const std::string title = f.session.view.pictures.sounding.diagramTitle;
+    ASSERT_NE(text::toUtf8(title).find("del día 7 de Marzo de 2020"), std::string::npos);
     f.ui.dates.push_back({k7March2020Noon + 86400, 1}); // the 8th: nothing recorded
     f.commands.showSoundingDialog();
-    ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_NE(f.ui.messageTexts()[0].find("No hay respuesta grabada"), std::string::npos);
+    EXPECT_EQ(f.ui.messageTexts(),
+              (std::vector<std::string>{
+                  "No hay ninguna respuesta grabada para esta consulta.",
+                  "No se ha podido dibujar el sondeo de Lisboa (08579) del 8/3/2020 a las 12 UTC.\n"
+                  "Sigue en pantalla el sondeo de Lisboa a las 12 horas UTC del día 7 de Marzo de "
+                  "2020."}));
     EXPECT_TRUE(f.session.retrieval.downloadFailed);
     EXPECT_EQ(f.session.sounding.count, 37);
     EXPECT_TRUE(f.session.view.soundingShown);
+    EXPECT_EQ(f.session.view.pictures.sounding.diagramTitle, title);
+    EXPECT_EQ(f.session.selection.soundingDay, "8"); // what was asked stays asked
 }
 
-TEST(ShowSounding, RejectedPageHidesTheSoundingWithoutReadingIt) {
+TEST(ShowSounding, RejectedPageKeepsWhatWasOnScreenWithoutReadingIt) {
     Fixture f;
+    f.session.view.graphShown = true;
+    f.session.view.graphAvailable = true;
+    f.session.graph.title = "Madrid";
     f.showLisboa("<BODY BGCOLOR=white>\nCan't get 08579 Observations at 12Z 07 Mar 2020.\n");
     EXPECT_EQ(f.ui.messageTexts(),
-              std::vector<std::string>{
-                  "No se puede encontrar dicha estación o no es válida la fecha o la hora."});
+              (std::vector<std::string>{
+                  "No se puede encontrar dicha estación o no es válida la fecha o la hora.",
+                  "No se ha podido dibujar el sondeo de Lisboa (08579) del 7/3/2020 a las 12 UTC.\n"
+                  "Sigue en pantalla la gráfica de Madrid."}));
     EXPECT_FALSE(f.session.view.soundingShown);
     EXPECT_FALSE(f.session.view.soundingAvailable);
+    EXPECT_TRUE(f.session.view.graphShown);
 }
 
 TEST(ShowSounding, TellsTheUserWhenALevelOutsideTheLimitsHidesTheSounding) {
@@ -171,9 +187,11 @@ TEST(ShowSounding, TellsTheUserWhenALevelOutsideTheLimitsHidesTheSounding) {
     rows[3] = test::textListRow(925.0, 800, 150.0, 10.0, 50, 90, 10); // 150 °C
     f.showLisboa(test::textListPage(rows, "08579 Lisboa"));
     EXPECT_EQ(f.ui.messageTexts(),
-              std::vector<std::string>{"El sondeo elegido no contiene datos válidos"});
+              (std::vector<std::string>{
+                  "El sondeo elegido no contiene datos válidos",
+                  "No se ha podido dibujar el sondeo de Lisboa (08579) del 7/3/2020 a las 12 UTC."}));
     EXPECT_FALSE(f.session.view.soundingShown);
-    EXPECT_TRUE(f.session.sounding.rowsAllocated);
+    EXPECT_FALSE(f.session.view.soundingAvailable);
 }
 
 TEST(ManualSounding, CancelledDialogChangesNothing) {
@@ -208,13 +226,13 @@ TEST(CeilingCommand, StoresTheInputsAndForgetsThePreviousResult) {
     EXPECT_EQ(f.ui.redraws, 1);
 }
 
-TEST(ForecastCommand, CancelledFileDialogOnlyClearsTheForecastFlag) {
+TEST(ForecastCommand, CancelledFileDialogChangesNothing) {
     Fixture f;
     f.session.view.soundingShown = true;
     f.session.view.soundingAvailable = true;
     f.session.sounding.isForecast = true;
     f.commands.forecastSounding();
-    EXPECT_FALSE(f.session.sounding.isForecast);
+    EXPECT_TRUE(f.session.sounding.isForecast); // the forecast on screen is still one
     EXPECT_TRUE(f.session.view.soundingShown);
     EXPECT_TRUE(f.session.view.soundingAvailable);
     EXPECT_EQ(f.ui.redraws, 0);
@@ -236,15 +254,17 @@ TEST(ForecastCommand, ListingIsShownAfterTheNotice) {
     EXPECT_FALSE(f.session.view.emaGraphShown);
 }
 
-TEST(ForecastCommand, UnreadableFileShowsNothingAndNoNotice) {
+TEST(ForecastCommand, UnreadableFileKeepsTheGraphAndSaysWhichFile) {
     Fixture f;
     f.session.view.graphShown = true;
     f.ui.files.push_back(f.places.root() / "no-existe.txt");
     f.commands.forecastSounding();
-    EXPECT_TRUE(f.ui.messages.empty());
+    EXPECT_EQ(f.ui.messageTexts(),
+              std::vector<std::string>{"No se ha podido dibujar el sondeo previsto de "
+                                       "«no-existe.txt»: no se ha podido leer el fichero.\n"
+                                       "Sigue en pantalla la gráfica anterior."});
     EXPECT_FALSE(f.session.view.soundingShown);
-    EXPECT_FALSE(f.session.view.graphShown);
-    EXPECT_EQ(f.ui.redraws, 1);
+    EXPECT_TRUE(f.session.view.graphShown);
 }
 
 } // namespace

@@ -120,12 +120,13 @@ class AbrirCli(unittest.TestCase):
         out = self.box.run(["abrir", cut, "-o", self.box.path("x.png")])
         self.assertEqual(out.returncode, 1)
         self.assertEqual(out.stdout,
-                         "aviso: No se ha podido abrir el documento «%s»: el fichero está "
-                         "incompleto o dañado.\n" % cut)
+                         "aviso: No se ha podido abrir el documento «cortado.brl»: el fichero "
+                         "está incompleto o dañado.\n")
         self.assertFalse(os.path.exists(self.box.path("x.png")))
         doc, _ = self.json_run([self.box.path("no-existe.brl")], code=1)
-        self.assertEqual(doc, {"messages": ["No se ha podido abrir el documento «%s»: el fichero "
-                                            "no existe o no se puede leer." % self.box.path("no-existe.brl")]})
+        # The message names the file, never its folder.
+        self.assertEqual(doc, {"messages": ["No se ha podido abrir el documento «no-existe.brl»: "
+                                            "el fichero no existe o no se puede leer."]})
 
     def test_graph_without_temperatures_says_so_once(self):
         empty = self.box.path("vacia.brl")

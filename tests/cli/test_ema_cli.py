@@ -14,6 +14,7 @@ DEMO = os.path.join(SOURCE_DATA, "demo")
 QUERY = os.path.join("opendata.aemet.es", "opendata", "api", "observacion", "convencional",
                      "datos", "estacion")
 CONSULT = "No se ha podido efectuar la consulta"
+NOT_DRAWN = "No se ha podido dibujar la gráfica de la estación automática %s."
 EXPIRED = "Su clave API ha caducado.Obtener nueva en página de AEMET OpenData."
 INVALID = "Su clave API no es válida. Obtener nueva en página de AEMET OpenData."
 NO_DATA = "La estación seleccionada no posee ningún dato actualmente"
@@ -78,7 +79,8 @@ class EmaCli(unittest.TestCase):
                 png = self.box.path(key + ".png")
                 out = self.box.run(["ema", "3195", "--demo", "--clave", key, "-o", png])
                 self.assertEqual(out.returncode, 1, out.stderr)
-                self.assertEqual(out.stdout, "aviso: %s\naviso: %s\n" % (CONSULT, message))
+                self.assertEqual(out.stdout, "aviso: %s\naviso: %s\naviso: %s\n"
+                                 % (CONSULT, message, NOT_DRAWN % "3195"))
                 self.assertIn("no se ha podido dibujar la gráfica de la estación 3195", out.stderr)
                 self.assertFalse(os.path.exists(png))
 
@@ -107,7 +109,7 @@ class EmaCli(unittest.TestCase):
         # An index answer that refuses the key: no data request, no graph.
         obj, _ = self.json_run(["8019", "--indice", os.path.join(EMA, "clave_caducada.json"),
                                 "--datos", self.box.root], code=1)
-        self.assertEqual(obj["messages"], [CONSULT, EXPIRED])
+        self.assertEqual(obj["messages"], [CONSULT, EXPIRED, NOT_DRAWN % "8019"])
 
     def test_identifier_is_sent_whole_in_capitals(self):
         replay = self.box.path("respuestas")
@@ -124,12 +126,14 @@ class EmaCli(unittest.TestCase):
         obj, _ = self.json_run(["b228x", "--datos", replay])
         self.assertEqual(obj["title"], "MADRID RETIRO")
 
-    def test_missing_data_answer_says_there_are_no_data_once(self):
-        # The index answer points at data that never arrive: every slot is missing.
+    def test_missing_data_answer_is_told_once_naming_the_station(self):
+        # The index answer points at data that never arrive: no graph is drawn.
         obj, out = self.json_run(["8019", "--indice", os.path.join(EMA, "indice_8019.json"),
                                   "--datos", self.box.root], code=1)
-        self.assertEqual(obj["messages"], [NO_DATA])
-        self.assertEqual(out.stderr.count(NO_DATA), 1, out.stderr)
+        missing = "No se ha podido dibujar la gráfica de la estación automática 8019: no han " \
+                  "llegado sus datos horarios."
+        self.assertEqual(obj["messages"], [missing])
+        self.assertEqual(out.stderr.count(missing), 1, out.stderr)
 
     def test_demo_answers_are_the_tested_ones(self):
         pairs = [

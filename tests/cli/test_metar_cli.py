@@ -4,6 +4,7 @@ import json
 import os
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -63,6 +64,39 @@ class MetarCli(unittest.TestCase):
         out = run(["metar", "--json"], stdin=stdin)
         objs = [json.loads(l) for l in out.stdout.splitlines()]
         self.assertEqual([o["windDirectionCode"] for o in objs], ["NNE", "Variable"])
+
+    # From the station on every word is the report's: intensities written with
+    # '-' or '+' are weather groups, not options; "--" before the report too.
+    def test_words_starting_with_a_sign_belong_to_the_report(self):
+        cases = [
+            (["-TSRA"], "Lluvia"),
+            (["+SHRA"], "Lluvia"),
+            (["-DZ"], "Llovizna"),
+            (["-TSRA", "+SHRA", "-DZ"], "Llovizna"),
+        ]
+        for words, expected in cases:
+            for lead in ([], ["--"]):
+                args = (["metar", "--json"] + lead + ["LEMD", "291800Z", "27010KT", "6000"] + words
+                        + ["FEW030CB", "30/18", "Q1010"])
+                out = run(args)
+                self.assertEqual(out.returncode, 0, out.stderr)
+                obj = json.loads(out.stdout)
+                self.assertIn(expected, obj["weatherText"], args)
+                self.assertEqual((obj["temperature"], obj["qnhHpa"]), (30, 1010), args)
+        text = run(["metar", "LEMD", "291800Z", "27010KT", "-TSRA", "30/18", "Q1010"])
+        self.assertEqual(text.returncode, 0, text.stderr)
+        self.assertIn("Lluvia", text.stdout)
+
+    # Under cron or ssh there is no runtime folder; the tool says nothing about it.
+    def test_no_warning_without_a_runtime_folder(self):
+        env = {k: v for k, v in os.environ.items() if k != "XDG_RUNTIME_DIR"}
+        env["QT_QPA_PLATFORM"] = "offscreen"
+        with tempfile.TemporaryDirectory() as folder:
+            out = subprocess.run([CLI, "sondeo", "--demo", "08430", "2024-07-17", "12", "-o",
+                                  os.path.join(folder, "s.png")], capture_output=True, text=True,
+                                 encoding="utf-8", env=env, timeout=120)
+        self.assertEqual(out.returncode, 0, out.stderr)
+        self.assertEqual(out.stderr, "")
 
     def test_bad_options_are_refused_in_spanish(self):
         for args in (["metar", "--desde"], ["metar", "--desde", "x"], ["metar", "--nada"],

@@ -98,6 +98,19 @@ class SondeoCli(unittest.TestCase):
 
     # The pictures open: the diagram on screen size, the red sentence at the
     # top only with --techo, the zoomed diagram different, a printed page.
+    # The ceiling does not depend on the screen: zoomed or not, for any
+    # picture size, Murcia 36/12 gives the thermal of the full diagram.
+    def test_ceiling_is_the_same_at_any_zoom_and_screen(self):
+        expected = ("Simulación de techo para 36ºC y 12ºC de punto de rocío. Térmica azul: "
+                    "2446 mts. 12ºC. Viento: 11 km/h. de SurSuroeste")
+        for zoom in ([], ["--zoom"]):
+            for screen in ("1920x1080@96", "1280x720@96", "800x600@120"):
+                out = self.box.run(["sondeo", "--demo", "--fuente", "clasico", "08430",
+                                    "2024-07-17", "12", "--techo", "36", "12", "--pantalla",
+                                    screen] + zoom)
+                self.assertEqual(out.returncode, 0, out.stderr)
+                self.assertEqual(out.stdout.splitlines()[-1], expected, (zoom, screen))
+
     def test_pictures(self):
         plain, ceiling, zoom = (self.box.path(n) for n in ("plain.png", "techo.png", "zoom.png"))
         pdf = self.box.path("sondeo.pdf")
@@ -143,9 +156,12 @@ class SondeoCli(unittest.TestCase):
     # No answer for the station: nothing drawn, the download's message, exit 1.
     def test_station_without_answer_fails(self):
         out = self.box.run(["sondeo", "--demo", "12345", "2024-07-17", "12", "-o",
-                            self.box.path("x.png")])
+                            self.box.path("x.png")] + CLASSIC)
         self.assertEqual(out.returncode, 1)
-        self.assertIn("No hay respuesta grabada", out.stdout)
+        self.assertIn("No hay ninguna respuesta grabada para esta consulta.", out.stdout)
+        self.assertIn("No se ha podido dibujar el sondeo de la estación 12345 del 17/7/2024 a "
+                      "las 12 UTC.", out.stdout)
+        self.assertNotIn("http", out.stdout + out.stderr)
         self.assertIn("no se ha podido dibujar el sondeo de la estación 12345", out.stderr)
         self.assertFalse(os.path.exists(self.box.path("x.png")))
 

@@ -7,6 +7,7 @@
 
 #include "diagramfixture.h"
 #include "diagram/soundingdiagram.h"
+#include "diagram/soundinggeometry.h"
 #include "diagram/soundingstyle.h"
 #include "support/recordingcanvas.h"
 #include "text/codepage.h"
@@ -389,6 +390,78 @@ TEST(CeilingSimulation, NoCurvePointsFindNothing) {
         EXPECT_EQ(segmentCount(canvas, kMoisturePen), 1u);
         EXPECT_EQ(segmentCount(canvas, kParcelPen), 0u);
         EXPECT_FALSE(canvas.findTextContaining(text::cp1252("Simulación")));
+    }
+}
+
+// Purpose: the ceiling does not depend on the screen. The simulation runs on
+// the full diagram's design geometry whatever the zoom, the window's screen or
+// the output, so every way of showing a sounding quotes one result.
+TEST(CeilingSimulation, SameResultWhateverTheZoomAndTheScreen) {
+    struct Inputs {
+        const char* name;
+        std::unique_ptr<SessionState> (*make)();
+        int temperature, dewPoint;
+    };
+    const Inputs inputs[] = {
+        {"dry", [] { return test::soundingSession(test::dryAfternoonRows()); }, 34, 5},
+        {"moist", [] { return test::soundingSession(test::moistMorningRows()); }, 25, 20},
+        {"Murcia blue", [] { return test::secondServiceSession(); }, 36, 12},
+        {"Murcia cumulus", [] { return test::secondServiceSession(); }, 36, 18},
+    };
+    struct Screen {
+        int width, height, dpi;
+        double drawScale;
+    };
+    const Screen screens[] = {{800, 600, 96, 1.0}, {1280, 720, 96, 0.96}, {1920, 1080, 120, 0.96}};
+    for (const Inputs& in : inputs) {
+        std::string first;
+        double firstHeight = -1.0;
+        for (const bool zoom : {false, true}) {
+            for (const Screen& screen : screens) {
+                auto session = in.make();
+                session->view.soundingZoom = zoom;
+                session->view.drawScale = screen.drawScale;
+                startCeilingSimulation(*session, in.temperature, in.dewPoint);
+                RecordingCanvas canvas(screen.width, screen.height, screen.dpi);
+                ASSERT_TRUE(test::drawSounding(canvas, *session));
+                const std::string sentence = ceilingResultSentence(*session);
+                const CeilingSimulation& c = session->ceiling;
+                ASSERT_NE(sentence, "") << in.name;
+                EXPECT_TRUE(canvas.findText(sentence)) << in.name << " zoom " << zoom;
+                if (firstHeight < 0.0) {
+                    first = sentence;
+                    firstHeight = c.ceilingHeight;
+                }
+                EXPECT_EQ(sentence, first) << in.name << " zoom " << zoom << " " << screen.width;
+                EXPECT_EQ(c.ceilingHeight, firstHeight) << in.name << " zoom " << zoom;
+            }
+        }
+    }
+}
+
+// Purpose: on the zoomed diagram a ceiling above its 6000 m top keeps its
+// sentence, but no mark is drawn outside the panel.
+TEST(CeilingSimulation, ZoomedCeilingAboveTheTopKeepsOnlyTheSentence) {
+    const std::vector<SoundingRow> rows = test::moistMorningRows();
+    CeilingSimulation state;
+    state.surfaceTemperature = 25;
+    state.surfaceDewPoint = 20;
+    CeilingPicture full;
+    full.simulated = true;
+    full.sentence = "frase";
+    const double t0K = rows[0][kTemperature] + 273.16;
+    const CeilingGeometry zoomed{soundingGeometry(rows[0][kHeight], true), rows, t0K,
+                                 rows[0][kPressure], true};
+    for (const double height : {2000.0, 7000.0}) {
+        for (const auto mark : {CeilingPicture::Mark::ThermalTop, CeilingPicture::Mark::CloudBase}) {
+            full.mark = mark;
+            state.thermalTopHeight = state.cloudBaseHeight = height;
+            const CeilingPicture placed = placeCeiling(state, full, zoomed, 200);
+            EXPECT_EQ(placed.sentence, "frase");
+            EXPECT_EQ(placed.mark, mark);
+            EXPECT_EQ(placed.markShown, height < 6000.0) << height;
+            EXPECT_EQ(placed.markAt.y, physics::stepY(height, rows[0][kHeight], 6000)) << height;
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "diagramfixture.h"
 #include "diagram/ceilingsimulation.h"
+#include "diagram/soundinggeometry.h"
 #include "diagram/soundingdiagram.h"
 #include "support/testplaces.h"
 
@@ -154,7 +155,12 @@ TEST(SoundingRender, DrawsTheSimulationWithTheCloudPicture) {
         startCeilingSimulation(*moist, 25, 20);
         const QImage cumulus =
             render(*moist, places.root() / (zoom ? "sondeo-cumulo-zoom.png" : "sondeo-cumulo.png"));
-        const int base = moist->ceiling.cloudBaseY;
+        // The base is found on the full diagram; the zoomed one draws it at
+        // the same height on its own scale.
+        const int base =
+            zoom ? soundingGeometry(moist->sounding.levels[0][kHeight], true)
+                       .stepY(moist->ceiling.cloudBaseHeight)
+                 : moist->ceiling.cloudBaseY;
         ASSERT_GT(base, 85);
         // The picture's top-left corner at (342, base − 23), 38 × 28 pixels.
         const QRect picture(designRect(342, base - 23, 342, base - 23).topLeft(), QSize(38, 28));

@@ -62,7 +62,8 @@ TEST(DocumentFile, OpensTheReferenceGraph) {
     EXPECT_TRUE(s.view.graphShown);
 }
 
-// Purpose: each way an open can fail names the file, says why in Spanish, and
+// Purpose: each way an open can fail names the file (by its name only, never
+// its folder), says why in Spanish, and
 // leaves the session untouched.
 TEST(DocumentFile, FailedOpenShowsWhyAndChangesNothing) {
     test::ScratchPlaces places;
@@ -79,18 +80,18 @@ TEST(DocumentFile, FailedOpenShowsWhyAndChangesNothing) {
     };
     const Case cases[] = {
         {folder / "falta.brl", "No se ha podido abrir el documento «" +
-                                   (folder / "falta.brl").string() +
+                                   std::string("falta.brl") +
                                    "»: el fichero no existe o no se puede leer."},
-        {folder / "tmp", "No se ha podido abrir el documento «" + (folder / "tmp").string() +
+        {folder / "tmp", "No se ha podido abrir el documento «" + std::string("tmp") +
                              "»: no es un fichero."},
         {folder / "cortado.brl", "No se ha podido abrir el documento «" +
-                                     (folder / "cortado.brl").string() +
+                                     std::string("cortado.brl") +
                                      "»: el fichero está incompleto o dañado."},
         {folder / "niveles.brl",
-         "No se ha podido abrir el documento «" + (folder / "niveles.brl").string() +
+         "No se ha podido abrir el documento «" + std::string("niveles.brl") +
              "»: el sondeo dice tener 251 niveles y el programa solo admite de 0 a 250."},
         {folder / "enorme.brl", "No se ha podido abrir el documento «" +
-                                    (folder / "enorme.brl").string() +
+                                    std::string("enorme.brl") +
                                     "»: el fichero es demasiado grande para ser un documento de "
                                     "Brisalta."},
     };
@@ -135,19 +136,19 @@ TEST(DocumentFile, FailedSaveKeepsThePreviousDocument) {
         message = saveDocument(s, target);
     }
     ASSERT_TRUE(message);
-    EXPECT_EQ(text::toUtf8(*message), "No se ha podido guardar el documento «" + target.string() +
+    EXPECT_EQ(text::toUtf8(*message), "No se ha podido guardar el documento «" + target.filename().string() +
                                           "»: no queda espacio en el disco.");
     EXPECT_EQ(test::readFile(target), "previous");
     EXPECT_EQ(folderListing(folder), std::vector<std::string>{"sondeo.brl"});
 
     const fs::path noFolder = places.root() / "no-existe" / "x.brl";
     EXPECT_EQ(text::toUtf8(saveDocument(s, noFolder).value_or("")),
-              "No se ha podido guardar el documento «" + noFolder.string() +
+              "No se ha podido guardar el documento «" + noFolder.filename().string() +
                   "»: la carpeta no existe.");
     EXPECT_FALSE(fs::exists(noFolder.parent_path()));
 
     EXPECT_EQ(text::toUtf8(saveDocument(s, folder).value_or("")),
-              "No se ha podido guardar el documento «" + folder.string() +
+              "No se ha podido guardar el documento «" + folder.filename().string() +
                   "»: ya existe una carpeta con ese nombre.");
 }
 

@@ -133,11 +133,11 @@ TEST(ExportResult, Messages) {
         {{ExportStatus::Written, {}},
          ExportFormat::Csv,
          true,
-         "Fichero delimitado CSV grabado con el nombre:\n/home/ana/Gráficas/día 10.csv"},
+         "Fichero delimitado CSV grabado con el nombre:\ndía 10.csv"},
         {{ExportStatus::Written, {}},
          ExportFormat::Excel,
          false,
-         "Fichero para Microsoft Excel grabado con el nombre:\n/home/ana/Gráficas/día 10.csv"},
+         "Fichero para Microsoft Excel grabado con el nombre:\ndía 10.csv"},
         {{ExportStatus::NothingToExport, {}},
          ExportFormat::Csv,
          true,
@@ -145,32 +145,32 @@ TEST(ExportResult, Messages) {
         {{ExportStatus::NotAWorkbook, {}},
          ExportFormat::Excel,
          true,
-         "El fichero «/home/ana/Gráficas/día 10.csv» no es un libro de Excel (.xlsx): no se le "
+         "El fichero «día 10.csv» no es un libro de Excel (.xlsx): no se le "
          "pueden añadir datos. No se ha modificado."},
         {{ExportStatus::OtherKindOfTable, {}},
          ExportFormat::Excel,
          true,
-         "El libro «/home/ana/Gráficas/día 10.csv» no tiene la hoja «Graficas» de los datos de "
+         "El libro «día 10.csv» no tiene la hoja «Graficas» de los datos de "
          "gráficas: no se le pueden añadir los de esta gráfica. No se ha modificado."},
         {{ExportStatus::OtherKindOfTable, {}},
          ExportFormat::Excel,
          false,
-         "El libro «/home/ana/Gráficas/día 10.csv» no tiene la hoja «Sondeos» de los datos de "
+         "El libro «día 10.csv» no tiene la hoja «Sondeos» de los datos de "
          "sondeos: no se le pueden añadir los de este sondeo. No se ha modificado."},
         {{ExportStatus::CannotWrite, std::make_error_code(std::errc::no_space_on_device)},
          ExportFormat::Csv,
          true,
-         "No se ha podido grabar el fichero «/home/ana/Gráficas/día 10.csv»: no queda espacio en "
+         "No se ha podido grabar el fichero «día 10.csv»: no queda espacio en "
          "el disco."},
         {{ExportStatus::CannotWrite, std::make_error_code(std::errc::permission_denied)},
          ExportFormat::Excel,
          true,
-         "No se ha podido grabar el fichero «/home/ana/Gráficas/día 10.csv»: no hay permiso para "
+         "No se ha podido grabar el fichero «día 10.csv»: no hay permiso para "
          "escribir en la carpeta."},
         {{ExportStatus::CannotWrite, std::make_error_code(std::errc::read_only_file_system)},
          ExportFormat::Csv,
          true,
-         "No se ha podido grabar el fichero «/home/ana/Gráficas/día 10.csv»: el disco es de solo "
+         "No se ha podido grabar el fichero «día 10.csv»: el disco es de solo "
          "lectura."},
     };
     for (const Case& c : cases) {

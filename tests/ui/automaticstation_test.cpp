@@ -99,9 +99,10 @@ private slots:
         QVERIFY(viewHasDrawing(f.window.view()));
         QVERIFY(f.window.action(cmd::kClouds)->isEnabled());
 
-        // An automatic station reports no sky.
+        // An automatic station reports no sky, and never an airport's shown before.
         f.trigger(cmd::kClouds);
-        QCOMPARE(f.ui.messages, std::vector<std::string>{"Es necesario crear una gráfica primero"});
+        QCOMPARE(f.ui.messages, std::vector<std::string>{
+                                    "Esta estación no dispone de datos sobre el estado del cielo"});
     }
 
     void refusedKeyGivesItsMessageAndNoDataRequest_data() {
@@ -121,9 +122,12 @@ private slots:
         f.ui.stationAnswers.push_back(AutomaticStationAnswer{false, f.indexOf("3195X"), {}});
         f.trigger(cmd::kAutomaticStation);
         QCOMPARE(f.requested(), std::vector<std::string>{kQueryBase + "3195/?api_key=" + key.toStdString()});
-        QCOMPARE(f.ui.messages, (std::vector<std::string>{"No se ha podido efectuar la consulta",
-                                                          message.toStdString()}));
-        QCOMPARE(f.ui.icons, (std::vector<MessageIcon>{MessageIcon::Exclamation, MessageIcon::Exclamation}));
+        QCOMPARE(f.ui.messages,
+                 (std::vector<std::string>{
+                     "No se ha podido efectuar la consulta", message.toStdString(),
+                     "No se ha podido dibujar la gráfica de la estación automática MADRID, RETIRO."}));
+        QCOMPARE(f.ui.icons, (std::vector<MessageIcon>{MessageIcon::Exclamation, MessageIcon::Exclamation,
+                                                       MessageIcon::Exclamation}));
         QVERIFY(!f.session.view.emaGraphShown);
     }
 
@@ -160,7 +164,10 @@ private slots:
         QVERIFY(f.session.selection.emaManual);
         QCOMPARE(f.requested(), std::vector<std::string>{kQueryBase + "6155A/?api_key=clave-de-prueba"});
         // The demo has no answer for that station.
-        QCOMPARE(f.ui.messages, std::vector<std::string>{"No se ha podido efectuar la consulta"});
+        QCOMPARE(f.ui.messages,
+                 (std::vector<std::string>{
+                     "No se ha podido efectuar la consulta",
+                     "No se ha podido dibujar la gráfica de la estación automática 6155A."}));
     }
 
     void provincesTurnCapitalInPlaceAndTheEntriesStayTheSame() {

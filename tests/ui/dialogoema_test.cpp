@@ -45,8 +45,8 @@ private slots:
         QCOMPARE(dialog.keyBox()->toPlainText(), QStringLiteral("eyJhbGciOi-clave"));
         QVERIFY(dialog.keyBox()->isReadOnly());
         QCOMPARE(dialog.manualButton()->text(), QStringLiteral("Manual"));
-        QCOMPARE(dialog.okButton()->text(), QStringLiteral("OK"));
-        QCOMPARE(dialog.cancelButton()->text(), QStringLiteral("Cancel"));
+        QCOMPARE(dialog.okButton()->text(), QStringLiteral("Aceptar"));
+        QCOMPARE(dialog.cancelButton()->text(), QStringLiteral("Cancelar"));
         QVERIFY(dialog.okButton()->isDefault());
 
         const auto* picture = dialog.findChild<QLabel*>(QStringLiteral("fuente"));
@@ -120,19 +120,32 @@ private slots:
         QCOMPARE(dialog.answer().identifier, std::string("6155A"));
     }
 
-    void manualDialogCapitalisesAndAcceptsAnEmptyIdentifier() {
+    // The identifier travels inside the query's address: an empty one or one
+    // with anything but letters and digits is refused in the dialog.
+    void manualDialogCapitalisesAndRefusesAnEmptyOrMalformedIdentifier() {
         EMAManual manual;
         QCOMPARE(manual.windowTitle(), QStringLiteral("Identificador de EMA"));
         QCOMPARE(groupTitles(manual), QStringList{QStringLiteral("Introducir identificativo")});
+        QCOMPARE(manual.findChild<QPushButton*>(QStringLiteral("ok"))->text(), QStringLiteral("Aceptar"));
+        QCOMPARE(manual.findChild<QPushButton*>(QStringLiteral("cancel"))->text(),
+                 QStringLiteral("Cancelar"));
         manual.show();
         QTest::keyClicks(manual.edit(), QStringLiteral("b228"));
         QTest::sendKeyEvent(QTest::Click, manual.edit(), Qt::Key_Ntilde, QStringLiteral("ñ"),
                             Qt::NoModifier);
         QCOMPARE(manual.edit()->text(), QStringLiteral("B228Ñ"));
-        manual.edit()->clear();
+        for (const QString& bad : {QStringLiteral("B228Ñ"), QString(), QStringLiteral("80 19"),
+                                   QStringLiteral("8019/x")}) {
+            manual.edit()->setText(bad);
+            manual.findChild<QPushButton*>(QStringLiteral("ok"))->click();
+            QVERIFY2(manual.isVisible(), qPrintable(bad));
+            QVERIFY(manual.refusal()->isVisible());
+            QVERIFY(!manual.refusal()->text().isEmpty());
+        }
+        manual.edit()->setText(QStringLiteral("6155A"));
         manual.findChild<QPushButton*>(QStringLiteral("ok"))->click();
         QCOMPARE(manual.result(), int(QDialog::Accepted));
-        QCOMPARE(manual.identifier(), QString());
+        QCOMPARE(manual.identifier(), QStringLiteral("6155A"));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "app/commandtable.h"
 #include "ui/cbrisaltaview.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
@@ -75,7 +76,9 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsWithFlagDrivenCommandsDisabledAndABlankView() {
+    // Before any picture the view says how to begin: the three main commands
+    // with their keys, as the menus have them.
+    void startsWithFlagDrivenCommandsDisabledAndTheStartView() {
         test::UiFixture f;
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Brisalta"));
         for (int id : kFlagDriven) {
@@ -84,7 +87,16 @@ private slots:
             }
         }
         QVERIFY(f.window.action(cmd::kSaveAs) != nullptr);
-        QVERIFY(viewIsBlank(f.window.view()));
+        const QString start = ui::CBrisaltaView::startLines().join(QLatin1Char(' '));
+        for (const char* mention : {"«Gráficas > Mostrar» (Ctrl+M)",
+                                    "«Gráficas > Estaciones Automáticas (EMAs)» (Ctrl+E)",
+                                    "«Sondeos > Mostrar» (Ctrl+S)"}) {
+            QVERIFY2(start.contains(QString::fromUtf8(mention)), mention);
+        }
+        QCOMPARE(ui::CBrisaltaView::startLines().size(), 2);
+        QVERIFY(!viewIsBlank(f.window.view()));
+        QCOMPARE(f.window.screenStatus()->text(),
+                 QStringLiteral("Ninguna gráfica ni sondeo en pantalla."));
     }
 
     void buildsMenusAndToolbarFromTheTables() {
@@ -100,6 +112,9 @@ private slots:
                  QStringLiteral("Intercambiar entre presión real y QNH"));
         QCOMPARE(f.window.action(cmd::kSwap)->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
         QVERIFY(f.window.toolBar()->actions().contains(f.window.action(cmd::kSwap)));
+        // The swap is in "Ver" too, where a user looks for it.
+        QVERIFY(f.window.menuBar()->actions().at(1)->menu()->actions().contains(
+            f.window.action(cmd::kSwap)));
         QCOMPARE(f.window.toolBar()->iconSize(), QSize(26, 26));
     }
 
@@ -225,11 +240,14 @@ private slots:
                  std::string("Esta estación no dispone de datos sobre el estado del cielo"));
     }
 
-    void manualCodeOfFewerThanFourLettersIsKeptAndRefused() {
+    // A malformed code is refused and never replaces the airport chosen, so
+    // that no later command asks for it.
+    void manualCodeOfFewerThanFourLettersIsRefusedAndNotKept() {
         test::UiFixture f;
+        f.session.selection.icao = "LEMD";
         f.ui.icaoAnswers.push_back(std::string("LEM"));
         f.trigger(cmd::kManualStation);
-        QCOMPARE(f.session.selection.icao.str(), std::string("LEM"));
+        QCOMPARE(f.session.selection.icao.str(), std::string("LEMD"));
         QCOMPARE(f.ui.messages.back(),
                  std::string("Un identificador ICAO válido se compone de 4 letras"));
         QVERIFY(f.transport.requests().empty());

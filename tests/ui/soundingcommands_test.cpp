@@ -90,17 +90,18 @@ private slots:
         QVERIFY(!f.session.view.soundingShown);
     }
 
-    void manualNumberOfFourCharactersIsKeptAndRefused() {
+    // A malformed number is refused and never replaces the station chosen.
+    void manualNumberOfFourCharactersIsRefusedAndNotKept() {
         ClassicFixture f(demoFolder());
         stationAction(f, kMurcia)->trigger();
         f.ui.stationNumberAnswers.push_back(std::string("0843"));
         f.trigger(cmd::kManualSounding);
         QCOMPARE(f.ui.messages,
                  std::vector<std::string>{"Un identificador de estación válido se compone de 5 números"});
-        QCOMPARE(f.session.selection.soundingStationId, std::string("0843"));
-        QVERIFY(!f.session.selection.soundingFromCatalogue);
+        QCOMPARE(f.session.selection.soundingStationId, std::string("08430"));
+        QVERIFY(f.session.selection.soundingFromCatalogue);
         QCOMPARE(f.ui.soundingStationTexts.size(), std::size_t{1}); // only the pick asked
-        QVERIFY(!stationAction(f, kMurcia)->isChecked());
+        QVERIFY(stationAction(f, kMurcia)->isChecked());
         QVERIFY(f.transport.requests().empty());
     }
 

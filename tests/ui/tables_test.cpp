@@ -207,7 +207,8 @@ private slots:
                      proposed.endsWith(QStringLiteral(" 13.30h 10-3-2024.csv")),
                  qPrintable(proposed));
         QCOMPARE(f.ui.messages, std::vector<std::string>{
-                                    "Fichero delimitado CSV grabado con el nombre:\n" + csv.string()});
+                                    "Fichero delimitado CSV grabado con el nombre:\n" +
+                                    csv.filename().string()});
         QVERIFY(test::readFile(csv).starts_with("Fecha,Hora,Temperatura"));
     }
 
