@@ -8,6 +8,8 @@
 #include "ema/opendataseries.h"
 #include "graph/graphrenderer.h"
 #include "net/downloadsession.h"
+#include "net/transferlimits.h"
+#include "net/urlparts.h"
 #include "session/sessionstate.h"
 #include "settings/settingsfolder.h"
 #include "ports/busycursor.h"
@@ -32,6 +34,26 @@ const char* const kEmptyList =
     "La lista de estaciones automáticas está vacía. Pulse «Manual» para escribir el "
     "identificador de la estación.";
 const char* const kNoStationChosen = "No se ha elegido ninguna estación automática de la lista.";
+const char* const kCancelled = "Se ha cancelado la descarga.";
+const char* const kDataFailed =
+    "No se han podido descargar las observaciones de la estación; la gráfica no ha cambiado.";
+
+// "No se ha podido efectuar la consulta", with what went wrong when the
+// transfer or the server's status says it. A missing recorded answer keeps the
+// plain sentence: its text would show the address, and the key is in it.
+std::string queryFailedMessage(const TransferResult& index, const RetrievalStatus& retrieval) {
+    std::string reason;
+    if (!index.ok && index.failure != TransferFailure::NotFound) {
+        reason = index.error;
+    } else if (index.ok && index.status >= 400 && !retrieval.openDataKeyExpired &&
+               !retrieval.openDataKeyInvalid) {
+        const auto parts = splitUrl(retrieval.openDataQueryUrl);
+        reason = "El servidor " + (parts ? parts->host : std::string("de AEMET")) +
+                 " ha contestado con el error HTTP " + std::to_string(index.status) + ".";
+    }
+    return text::cp1252(reason.empty() ? std::string(kQueryFailed)
+                                       : std::string(kQueryFailed) + ".\n" + reason);
+}
 
 bool anyTemperature(const GraphSeries& graph) {
     return std::any_of(graph.temperature.begin(), graph.temperature.end(),
@@ -106,19 +128,37 @@ void EmaCommands::queryAndDraw(const std::string& province) {
     const std::filesystem::path dataFile = settings / kOpenDataDataFile;
 
     bool dataRequested = false;
+    TransferResult index;
+    TransferResult data;
+    data.ok = true;
     {
         const BusyCursor busy(ui);
-        DownloadUrlToFile(mContext.transport, s.retrieval.openDataQueryUrl, indexFile);
-        ReadOpenDataAnswer(s, indexFile, true);
-        if (s.retrieval.openDataSuccess && !s.retrieval.openDataKeyExpired && !s.retrieval.openDataKeyInvalid) {
-            DownloadUrlToFile(mContext.transport, s.retrieval.openDataDataUrl, dataFile);
-            ReadOpenDataRecords(s, dataFile, true, province);
-            dataRequested = true;
+        index = DownloadUrlToFile(mContext.transport, s.retrieval.openDataQueryUrl, indexFile,
+                                  limits::kOpenDataBytes);
+        if (index.failure == TransferFailure::Cancelled) {
+            ui.showStatus(text::cp1252(kCancelled));
+            return;
         }
+        ReadOpenDataAnswer(s, indexFile, true);
+        if (s.retrieval.openDataSuccess && !s.retrieval.openDataKeyExpired &&
+            !s.retrieval.openDataKeyInvalid) {
+            data = DownloadUrlToFile(mContext.transport, s.retrieval.openDataDataUrl, dataFile,
+                                     limits::kOpenDataBytes);
+            // Without the records the graph on screen stays as it is: reading
+            // a missing answer would only empty it.
+            if (data.ok) {
+                ReadOpenDataRecords(s, dataFile, true, province);
+                dataRequested = true;
+            }
+        }
+    }
+    if (data.failure == TransferFailure::Cancelled) {
+        ui.showStatus(text::cp1252(kCancelled));
+        return;
     }
 
     if (!s.retrieval.openDataSuccess) {
-        ui.showMessage(text::cp1252(kQueryFailed), MessageIcon::Exclamation);
+        ui.showMessage(queryFailedMessage(index, s.retrieval), MessageIcon::Exclamation);
     }
     if (s.retrieval.openDataKeyExpired) {
         ui.showMessage(text::cp1252(kKeyExpired), MessageIcon::Exclamation);
@@ -127,6 +167,10 @@ void EmaCommands::queryAndDraw(const std::string& province) {
     if (s.retrieval.openDataKeyInvalid) {
         ui.showMessage(text::cp1252(kKeyInvalid), MessageIcon::Exclamation);
         s.retrieval.openDataKeyInvalid = false;
+    }
+    if (!data.ok) {
+        ui.showMessage(text::cp1252(std::string(kDataFailed) + "\n" + data.error),
+                       MessageIcon::Exclamation);
     }
     if (!dataRequested) {
         return;

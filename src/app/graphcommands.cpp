@@ -27,6 +27,8 @@ bool anyTemperature(const GraphSeries& graph) {
 
 void GraphCommands::showGraph() {
     SessionState& s = mContext.session;
+    // A failed first transfer or a cancel puts everything back as it was.
+    const SessionState before = s;
     s.view.graphFromFile = false;
     if (s.selection.icao == "BANY") {
         showBanyeresGraph();
@@ -40,6 +42,8 @@ void GraphCommands::showGraph() {
     Downloads download(mContext);
     download.currentConditions();
     if (s.retrieval.downloadFailed) {
+        // Nothing came: the picture on screen stays what it was.
+        putBack(s, before);
         return;
     }
     loadCurrentConditionsPage(s, mContext.ui, temp / tempfiles::kCurrentConditions);
@@ -49,12 +53,19 @@ void GraphCommands::showGraph() {
         s.view.emaGraphShown = false;
     }
     download.queryPage();
-    loadQueryPage(s, temp / tempfiles::kQueryPage);
-    if (!s.retrieval.queryPageDone) {
+    if (!download.cancelled()) {
+        loadQueryPage(s, temp / tempfiles::kQueryPage);
+    }
+    if (!s.retrieval.queryPageDone && !download.cancelled()) {
         download.stationFile();
         if (s.retrieval.stationFileFetched) {
             loadStationFile(s, temp / tempfiles::kStationFile);
         }
+    }
+    if (download.cancelled()) {
+        putBack(s, before);
+        mContext.ui.redraw();
+        return;
     }
     s.view.soundingShown = false;
     if (s.view.graphShown || s.view.emaGraphShown) {
@@ -71,13 +82,16 @@ void GraphCommands::showGraph() {
 
 void GraphCommands::showBanyeresGraph() {
     SessionState& s = mContext.session;
+    const SessionState before = s;
     s.view.graphFromFile = false;
     if (s.selection.icao.empty()) {
         mContext.ui.showMessage(text::cp1252(kNoStation));
         return;
     }
-    Downloads(mContext).banyeresFile();
+    Downloads download(mContext);
+    download.banyeresFile();
     if (s.retrieval.downloadFailed) {
+        putBack(s, before);
         return;
     }
     loadBanyeresFile(s, mContext.ui, mContext.places.tempFolder() / tempfiles::kBanyeres);

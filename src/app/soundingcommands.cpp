@@ -127,15 +127,22 @@ void SoundingCommands::manualSounding() {
 
 void SoundingCommands::showSounding() {
     SessionState& s = mContext.session;
+    const SessionState before = s;
     s.view.graphShown = false;
     s.view.emaGraphShown = false;
     redrawPictures(mContext);
 
     Downloads(mContext).sounding();
-    // A rejected page (downloadOk = 0) has been reported by the download layer;
-    // so has a failed transfer, and then the sounding on screen is kept rather
-    // than released for a response that never came.
-    if (!s.retrieval.downloadOk || s.retrieval.downloadFailed) {
+    // A failed or cancelled transfer has been reported by the download layer
+    // (a cancel silently); nothing came, so the picture on screen, graph or
+    // sounding, is put back as it was.
+    if (s.retrieval.downloadFailed) {
+        putBack(s, before);
+        redrawPictures(mContext);
+        return;
+    }
+    // A rejected page (downloadOk = 0) has been reported too.
+    if (!s.retrieval.downloadOk) {
         redrawPictures(mContext);
         return;
     }

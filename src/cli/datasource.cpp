@@ -3,6 +3,7 @@
 
 #include "adapters/curl/curltransport.h"
 #include "adapters/replaytransport.h"
+#include "cli/interrupt.h"
 #include "settings/meteoini.h"
 
 #include <cstdio>
@@ -87,6 +88,11 @@ bool readDataSource(const Arguments& args, DataSource& source, std::string& erro
                     "aemet; no vale «" + setting + "»";
             return false;
         }
+        if (!plausibleServiceValue(setting.substr(0, eq), setting.substr(eq + 1))) {
+            error = "--servicio: «" + setting.substr(eq + 1) + "» no es un nombre de servidor " +
+                    "válido para «" + setting.substr(0, eq) + "»";
+            return false;
+        }
         source.services.emplace_back(setting.substr(0, eq), setting.substr(eq + 1));
     }
     return true;
@@ -114,7 +120,10 @@ std::unique_ptr<Transport> makeTransport(const DataSource& source, const Places&
         }
         return std::make_unique<ReplayTransport>(demo);
     }
-    return std::make_unique<CurlTransport>();
+    auto live = std::make_unique<CurlTransport>();
+    // Ctrl+C stops a live transfer at once.
+    live->setCancelFlag(&interruptFlag());
+    return live;
 }
 
 } // namespace brisalta::cli

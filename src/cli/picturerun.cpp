@@ -9,6 +9,8 @@
 #include "graph/graphrenderer.h"
 #include "render/renderfile.h"
 #include "diagram/soundingdiagram.h"
+#include "tables/csvexport.h"
+#include "tables/xlsxexport.h"
 #include "text/codepage.h"
 #include "text/format.h"
 
@@ -16,6 +18,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <memory>
 
@@ -90,11 +93,24 @@ std::optional<VirtualScreen> parseScreen(std::string_view text) {
     return screen;
 }
 
+std::optional<ExportFormat> exportFormatOf(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == ".csv") {
+        return ExportFormat::Csv;
+    }
+    if (extension == ".xlsx") {
+        return ExportFormat::Excel;
+    }
+    return std::nullopt;
+}
+
 bool readPictureOptions(const Arguments& args, PictureOptions& options, std::string& error) {
     for (const std::string& output : args.values("-o")) {
-        if (!fileKindOf(output)) {
-            error =
-                "no se reconoce el formato de «" + output + "»: use la extensión .png, .svg o .pdf";
+        if (!fileKindOf(output) && !exportFormatOf(output)) {
+            error = "no se reconoce el formato de «" + output +
+                    "»: use la extensión .png, .svg, .pdf, .csv o .xlsx";
             return false;
         }
         options.outputs.emplace_back(output);
@@ -192,9 +208,25 @@ bool PictureRun::writePictures() {
     bool ok = true;
     const bool graph = graphDrawn();
     for (const auto& output : mOptions.outputs) {
+        if (const auto format = exportFormatOf(output)) {
+            ok = writeDataTable(output, *format) && ok;
+            continue;
+        }
         ok = (graph ? writeGraphPicture(output) : writeSoundingPicture(output)) && ok;
     }
     return ok;
+}
+
+bool PictureRun::writeDataTable(const std::filesystem::path& path, ExportFormat format) {
+    // The table of the picture on screen, as "Individual" writes it.
+    const ExportResult result =
+        format == ExportFormat::Csv ? writeCsvExport(mSession, path, ExportMode::Individual)
+                                    : writeExcelExport(mSession, path, ExportMode::Individual);
+    if (!result.ok()) {
+        error(text::toUtf8(exportMessage(result, format, path, graphDrawn())));
+        return false;
+    }
+    return true;
 }
 
 bool PictureRun::writeGraphPicture(const std::filesystem::path& path) {

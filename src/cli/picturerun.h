@@ -10,6 +10,7 @@
 #include "render/qtcanvas.h"
 #include "render/renderfile.h"
 #include "session/sessionstate.h"
+#include "tables/exportresult.h"
 
 #include <filesystem>
 #include <optional>
@@ -20,7 +21,8 @@
 namespace brisalta::cli {
 
 struct PictureOptions {
-    std::vector<std::filesystem::path> outputs; // -o, any number: .png, .svg or .pdf
+    std::vector<std::filesystem::path> outputs; // -o, any number: .png, .svg or .pdf pictures,
+                                                // .csv or .xlsx tables of the data
     VirtualScreen screen;                       // --pantalla WxH@DPI
     bool json = false;                          // --json
     std::filesystem::path saveTo;               // --guardar, empty when not given
@@ -29,8 +31,11 @@ struct PictureOptions {
 // Appends the specs of the shared options to a subcommand's own.
 void addPictureOptionSpecs(std::vector<OptionSpec>& specs);
 
-// Reads the shared options. False, with a Spanish error text (UTF-8), for a
-// picture name without a known extension or a malformed screen.
+// The table export an -o name asks for (.csv, .xlsx, any letter case).
+std::optional<ExportFormat> exportFormatOf(const std::filesystem::path& path);
+
+// Reads the shared options. False, with a Spanish error text (UTF-8), for an
+// output name without a known extension or a malformed screen.
 bool readPictureOptions(const Arguments& args, PictureOptions& options, std::string& error);
 
 // "1920x1080@96": pixels across, pixels down, logical pixels per inch ("@96"
@@ -65,6 +70,7 @@ private:
     bool writePictures();
     bool writeGraphPicture(const std::filesystem::path& path);
     bool writeSoundingPicture(const std::filesystem::path& path);
+    bool writeDataTable(const std::filesystem::path& path, ExportFormat format);
     void printText(Summary summary, std::FILE* stream) const;
     std::optional<std::size_t> skyReportIndex() const;
     void error(const std::string& utf8Text) const;

@@ -1,7 +1,12 @@
 // Service addresses and their overrides.
 #include "settings/services.h"
 
-#include <fstream>
+#include "text/boundedfile.h"
+#include "text/debuglog.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
 
 namespace brisalta {
 namespace {
@@ -28,9 +33,33 @@ std::string* serviceField(ServiceTable& table, const std::string& key) {
     return nullptr;
 }
 
+bool plausibleServiceValue(const std::string& key, const std::string& value) {
+    if (value.empty()) {
+        return false;
+    }
+    if (key == "banyeres_fichero") {
+        // A file-sharing identifier: letters, digits, '-' and '_'.
+        return value.size() <= kMaxFileIdBytes &&
+               std::all_of(value.begin(), value.end(), [](unsigned char c) {
+                   return std::isalnum(c) || c == '-' || c == '_';
+               });
+    }
+    // A host name, an IPv4 address or "[IPv6]", with an optional port.
+    return value.size() <= kMaxHostBytes &&
+           std::all_of(value.begin(), value.end(), [](unsigned char c) {
+               return std::isalnum(c) || c == '-' || c == '.' || c == ':' || c == '[' ||
+                      c == ']' || c == '_';
+           });
+}
+
 ServiceTable loadServiceTable(const std::filesystem::path& iniFile) {
     ServiceTable table;
-    std::ifstream in(iniFile);
+    // A FIFO is refused at once; a file far larger than a few lines is not ours.
+    const text::BoundedFile file = text::readBoundedFile(iniFile, kMaxServicesBytes);
+    if (!file.ok()) {
+        return table;
+    }
+    std::istringstream in(file.bytes);
     std::string line;
     while (std::getline(in, line)) {
         const std::string content = trimmed(line);
@@ -41,11 +70,19 @@ ServiceTable loadServiceTable(const std::filesystem::path& iniFile) {
         if (eq == std::string::npos) {
             continue;
         }
+        const std::string key = trimmed(content.substr(0, eq));
         const std::string value = trimmed(content.substr(eq + 1));
-        if (std::string* field = serviceField(table, trimmed(content.substr(0, eq)));
-            field && !value.empty()) {
-            *field = value;
+        std::string* field = serviceField(table, key);
+        if (!field) {
+            continue;
         }
+        if (!plausibleServiceValue(key, value)) {
+            // The default stays; the reason is for whoever edited the file.
+            text::debugLog("servicios.ini: valor no válido para «" + key + "»; se usa " + *field +
+                           "\n");
+            continue;
+        }
+        *field = value;
     }
     return table;
 }

@@ -4,6 +4,7 @@
 // loopback servers or replay folders.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -27,8 +28,20 @@ inline constexpr const char* kServiceKeys[] = {
 // The field a key of "servicios.ini" sets, or nullptr for an unknown key.
 std::string* serviceField(ServiceTable& table, const std::string& key);
 
+// Longest "servicios.ini" taken (a real one is a few lines), longest host
+// name (253 bytes, a port and brackets), longest file-sharing identifier.
+inline constexpr std::size_t kMaxServicesBytes = 64 * 1024;
+inline constexpr std::size_t kMaxHostBytes = 262;
+inline constexpr std::size_t kMaxFileIdBytes = 256;
+
+// True when `value` can be what `key` names: a host name, an IP address with
+// an optional port, or (banyeres_fichero) a file-sharing identifier.
+bool plausibleServiceValue(const std::string& key, const std::string& value);
+
 // Reads the overrides of a "servicios.ini" over the defaults. A missing file,
-// blank lines, lines starting with '#' or ';' and unknown keys are ignored.
+// one that is not a regular file or is larger than kMaxServicesBytes, blank
+// lines, lines starting with '#' or ';', unknown keys and values that cannot
+// be what their key names are ignored.
 ServiceTable loadServiceTable(const std::filesystem::path& iniFile);
 
 } // namespace brisalta

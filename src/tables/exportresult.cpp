@@ -2,6 +2,7 @@
 #include "tables/exportresult.h"
 
 #include "text/codepage.h"
+#include "text/diskerror.h"
 #include "text/format.h"
 
 #include <cerrno>
@@ -15,29 +16,10 @@ std::string displayName(const std::filesystem::path& path) {
 }
 
 std::string writeFailureReason(std::error_code error) {
-    switch (error.value()) {
-    case ENOENT:
-    case ENOTDIR:
-        return text::cp1252("la carpeta no existe");
-    case EACCES:
-    case EPERM:
-        return text::cp1252("no hay permiso para escribir en la carpeta");
-    case EROFS:
-        return text::cp1252("el disco es de solo lectura");
-    case ENOSPC:
-    case EDQUOT:
-        return text::cp1252("no queda espacio en el disco");
-    case EFBIG:
+    if (error.value() == EFBIG) {
         return text::cp1252("el fichero es demasiado grande");
-    case EISDIR:
-        return text::cp1252("ya existe una carpeta con ese nombre");
-    case ENAMETOOLONG:
-        return text::cp1252("el nombre es demasiado largo");
-    case EIO:
-        return text::cp1252("error de entrada/salida del disco");
-    default:
-        return text::format1252("error del sistema número %d", error.value());
     }
+    return text::diskErrorReason(error);
 }
 
 } // namespace
