@@ -65,7 +65,13 @@ void emptyAndRemove(const char* folder) noexcept {
 
 void endBy(int signal) noexcept {
     removeLeftovers();
+    // Ended by the signal itself, as if it had not been caught: the handler
+    // runs with it blocked, so it is let through once its default is back.
     std::signal(signal, SIG_DFL);
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, signal);
+    ::sigprocmask(SIG_UNBLOCK, &only, nullptr);
     std::raise(signal);
     _exit(128 + signal);
 }

@@ -13,6 +13,7 @@
 #include "session/sessionstate.h"
 #include "settings/settingsfolder.h"
 #include "ports/busycursor.h"
+#include "text/boundedfile.h"
 #include "text/codepage.h"
 
 #include <algorithm>
@@ -38,6 +39,28 @@ const char* const kCancelled = "Se ha cancelado la descarga.";
 const char* const kDataFailed =
     "No se han podido descargar las observaciones de la estación; la gráfica no ha cambiado.";
 
+std::string hostOf(const std::string& url) {
+    const auto parts = splitUrl(url);
+    return parts ? parts->host : std::string("de AEMET");
+}
+
+// The data request as the user is told of it: an error status is a failure
+// like any other, and a missing answer is said in words (a recorded answer's
+// text would show where it was looked for).
+TransferResult dataTransferOutcome(TransferResult data, const std::string& url) {
+    if (data.ok && data.status >= 400) {
+        const int status = data.status;
+        data = {};
+        data.status = status;
+        data.failure = TransferFailure::Other;
+        data.error = "El servidor " + hostOf(url) + " ha contestado con el error HTTP " +
+                     std::to_string(status) + ".";
+    } else if (!data.ok && data.failure == TransferFailure::NotFound) {
+        data.error = "El servidor " + hostOf(url) + " no tiene las observaciones pedidas.";
+    }
+    return data;
+}
+
 // "No se ha podido efectuar la consulta", with what went wrong when the
 // transfer or the server's status says it. A missing recorded answer keeps the
 // plain sentence: its text would show the address, and the key is in it.
@@ -47,8 +70,7 @@ std::string queryFailedMessage(const TransferResult& index, const RetrievalStatu
         reason = index.error;
     } else if (index.ok && index.status >= 400 && !retrieval.openDataKeyExpired &&
                !retrieval.openDataKeyInvalid) {
-        const auto parts = splitUrl(retrieval.openDataQueryUrl);
-        reason = "El servidor " + (parts ? parts->host : std::string("de AEMET")) +
+        reason = "El servidor " + hostOf(retrieval.openDataQueryUrl) +
                  " ha contestado con el error HTTP " + std::to_string(index.status) + ".";
     }
     return text::cp1252(reason.empty() ? std::string(kQueryFailed)
@@ -144,6 +166,7 @@ void EmaCommands::queryAndDraw(const std::string& province) {
             !s.retrieval.openDataKeyInvalid) {
             data = DownloadUrlToFile(mContext.transport, s.retrieval.openDataDataUrl, dataFile,
                                      limits::kOpenDataBytes);
+            data = dataTransferOutcome(data, s.retrieval.openDataDataUrl);
             // Without the records the graph on screen stays as it is: reading
             // a missing answer would only empty it.
             if (data.ok) {
@@ -191,9 +214,11 @@ void EmaCommands::queryAndDraw(const std::string& province) {
 std::optional<std::filesystem::path> findEmaList(const Places& places) {
     for (const auto& folder :
          {places.currentFolder(), places.settingsFolder(), places.dataFolder()}) {
+        // A file that is no list of ours (a FIFO, 100 MB of anything) is passed
+        // over for the next place.
         const auto candidate = folder / kEmaListFileName;
-        std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error)) {
+        std::uintmax_t size = 0;
+        if (text::regularFileSize(candidate, size) && size <= kMaxEmaListBytes) {
             return candidate;
         }
     }

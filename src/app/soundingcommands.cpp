@@ -7,6 +7,7 @@
 #include "diagram/ceilingsimulation.h"
 #include "app/soundingloading.h"
 #include "diagram/soundingdiagram.h"
+#include "text/boundedfile.h"
 #include "text/codepage.h"
 #include "text/format.h"
 
@@ -14,6 +15,7 @@ namespace brisalta {
 namespace {
 
 const char* const kNoSounding = "Es necesario haber cargado un sondeo previamente.";
+constexpr std::uintmax_t kMaxForecastBytes = 4u * 1024 * 1024;
 const char* const kBadStationNumber = "Un identificador de estación válido se compone de 5 números";
 
 // A reader that kept rows outside the level limits leaves the sounding hidden;
@@ -178,6 +180,15 @@ void SoundingCommands::forecastSounding() {
     s.sounding.isForecast = false;
     const std::optional<std::filesystem::path> file = mContext.ui.chooseForecastFile();
     if (!file) {
+        return;
+    }
+    // A listing is a few tens of kilobytes: anything else is refused before the
+    // sounding on screen is touched.
+    std::uintmax_t size = 0;
+    if (text::regularFileSize(*file, size) && size > kMaxForecastBytes) {
+        mContext.ui.showMessage(text::cp1252(
+            "El fichero es demasiado grande para ser un sondeo previsto (más de 4 MiB): no se "
+            "ha leído."));
         return;
     }
     s.view.soundingShown = false;

@@ -4,6 +4,8 @@
 #include "adapters/curl/curltransport.h"
 #include "adapters/replaytransport.h"
 #include "cli/interrupt.h"
+#include "net/transferlimits.h"
+#include "text/boundedfile.h"
 #include "settings/meteoini.h"
 
 #include <cstdio>
@@ -56,6 +58,19 @@ bool readableFile(const fs::path& path) {
         std::fclose(f);
     }
     return f != nullptr;
+}
+
+std::optional<TransferResult> givenFileTooLarge(const fs::path& path, const char* option,
+                                                std::uint64_t limit) {
+    std::uintmax_t size = 0;
+    if (!text::regularFileSize(path, size) || size <= limit) {
+        return std::nullopt;
+    }
+    TransferResult result;
+    result.failure = TransferFailure::TooLarge;
+    result.error = "El fichero «" + path.string() + "» (" + option + ") es demasiado grande (más de " +
+                   limits::sizeText(limit) + "): no se ha leído.";
+    return result;
 }
 
 void addDataSourceOptionSpecs(std::vector<OptionSpec>& specs) {

@@ -85,8 +85,8 @@ std::vector<ListEntry> parseListFile(std::string_view bytes, const ListFileForma
 
 std::optional<std::vector<ListEntry>> readListFile(const std::filesystem::path& file,
                                                    const ListFileFormat& format) {
-    // A FIFO is refused at once; a file past the limit is no list of ours.
-    const text::BoundedFile read = text::readBoundedFile(file, kMaxListBytes);
+    // A FIFO is refused at once; of a file past the limit only the head is read.
+    const text::BoundedFile read = text::readFileHead(file, kMaxListBytes);
     if (!read.ok()) {
         return std::nullopt;
     }

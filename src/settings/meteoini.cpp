@@ -24,9 +24,9 @@ constexpr int kMinTimeOffset = -12;
 constexpr int kMaxTimeOffset = 12;
 constexpr int kDefaultTimeOffset = 1;
 
-// A file past the limit is no settings file of ours: it is taken as absent.
+// Only the head of a file past the limit is read; a FIFO is not read at all.
 std::optional<std::string> readHead(const std::filesystem::path& path) {
-    text::BoundedFile file = text::readBoundedFile(path, kMaxSettingsBytes);
+    text::BoundedFile file = text::readFileHead(path, kMaxSettingsBytes);
     if (!file.ok()) {
         return std::nullopt;
     }

@@ -10,7 +10,11 @@
 
 namespace brisalta::text {
 
-BoundedFile readBoundedFile(const std::filesystem::path& path, std::size_t limit) {
+namespace {
+
+// Reads a regular file up to limit + 1 bytes; `head` keeps only the first
+// `limit` of a longer one instead of refusing it.
+BoundedFile readRegularFile(const std::filesystem::path& path, std::size_t limit, bool head) {
     BoundedFile file;
     // Opening a FIFO for reading waits for a writer; without O_NONBLOCK a
     // document "opened" from one would hang the program.
@@ -24,7 +28,7 @@ BoundedFile readBoundedFile(const std::filesystem::path& path, std::size_t limit
         file.problem = BoundedFile::Problem::Unreadable;
     } else if (!S_ISREG(info.st_mode)) {
         file.problem = BoundedFile::Problem::NotAFile;
-    } else if (static_cast<std::uintmax_t>(info.st_size) > limit) {
+    } else if (!head && static_cast<std::uintmax_t>(info.st_size) > limit) {
         file.problem = BoundedFile::Problem::TooLarge;
     }
     if (file.ok()) {
@@ -32,7 +36,7 @@ BoundedFile readBoundedFile(const std::filesystem::path& path, std::size_t limit
         // Up to one byte past the limit, so that a file that grew since fstat
         // is refused rather than read without bound.
         std::string& bytes = file.bytes;
-        bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+        bytes.resize(std::min(static_cast<std::size_t>(info.st_size), limit) + 1);
         std::size_t done = 0;
         for (;;) {
             if (done == bytes.size()) {
@@ -56,7 +60,11 @@ BoundedFile readBoundedFile(const std::filesystem::path& path, std::size_t limit
         }
         bytes.resize(done);
         if (file.ok() && done > limit) {
-            file.problem = BoundedFile::Problem::TooLarge;
+            if (head) {
+                bytes.resize(limit);
+            } else {
+                file.problem = BoundedFile::Problem::TooLarge;
+            }
         }
     }
     ::close(fd);
@@ -65,6 +73,16 @@ BoundedFile readBoundedFile(const std::filesystem::path& path, std::size_t limit
         file.bytes.shrink_to_fit();
     }
     return file;
+}
+
+} // namespace
+
+BoundedFile readBoundedFile(const std::filesystem::path& path, std::size_t limit) {
+    return readRegularFile(path, limit, false);
+}
+
+BoundedFile readFileHead(const std::filesystem::path& path, std::size_t limit) {
+    return readRegularFile(path, limit, true);
 }
 
 bool regularFileSize(const std::filesystem::path& path, std::uintmax_t& size) {

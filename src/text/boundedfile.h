@@ -33,6 +33,11 @@ struct BoundedFile {
 BoundedFile readBoundedFile(const std::filesystem::path& path,
                             std::size_t limit = kDefaultFileLimit);
 
+// The first `limit` bytes of a regular file (all of a shorter one): the head
+// of a settings file that someone has filled past any real size. A FIFO or a
+// device is refused (NotAFile) without waiting; TooLarge never comes back.
+BoundedFile readFileHead(const std::filesystem::path& path, std::size_t limit);
+
 // The size of a regular file, without opening it for reading; nothing for a
 // missing file or anything that is not a regular file.
 bool regularFileSize(const std::filesystem::path& path, std::uintmax_t& size);

@@ -20,9 +20,8 @@ std::string diskErrorReason(std::error_code error) {
         return cp1252("el disco es de solo lectura");
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // past the largest file the system lets this user write
         return cp1252("no queda espacio en el disco");
-    case EFBIG:
-        return cp1252("el fichero es demasiado grande para el disco");
     case EISDIR:
         return cp1252("ya existe una carpeta con ese nombre");
     case ENAMETOOLONG:

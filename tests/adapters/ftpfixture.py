@@ -5,12 +5,14 @@ Usage: ftpfixture.py ROOT
 Binds 127.0.0.1 on a free port, prints the port on one line and serves ROOT
 until its standard input closes (the test process ended, however it ended).
 
-Files whose name starts with one of these airport codes misbehave, wherever
-they are asked for (the station file "<ICAO>.TXT", the page "<ICAO>.html"):
-  XGOT  trickles one byte every half second
-  XMED  sends half of its content, then nothing more
-  XGRA  streams 1 GiB (never held in memory)
-  XLEN  a steady 400 bytes a second that never ends
+Files whose name starts with one of these codes misbehave: station files
+"XGOT.TXT"... and current-conditions pages "PGOT.html"... (the page of an
+airport code starting with X that has none of its own is a short page, so the
+station file of that airport is asked for):
+  XGOT, PGOT  trickle one byte every half second
+  XMED, PMED  send half of their content, then nothing more
+  XGRA, PGRA  stream 1 GiB (never held in memory)
+  XLEN, PLEN  a steady 400 bytes a second that never ends
 Each connection has its own thread, so a slow file holds up nobody else.
 """
 import logging
@@ -64,20 +66,50 @@ class FaultFile:
         self.closed = True
 
 
+KINDS = ("GOT", "MED", "GRA", "LEN")
+SHORT_PAGE = b"<html><body>Latest</body></html>\n"
+
+
+def fault_kind(path):
+    """The misbehaviour of a file name, or None."""
+    base = os.path.basename(path)
+    if base[1:4] in KINDS and ((base[0] == "X" and base.endswith(".TXT")) or
+                               (base[0] == "P" and base.endswith(".html"))):
+        return "X" + base[1:4]
+    return None
+
+
+def stand_in_page(path):
+    base = os.path.basename(path)
+    return base.startswith("X") and base.endswith(".html") and not os.path.exists(path)
+
+
+class ShortPage(FaultFile):
+    def read(self, size=-1):
+        if self.sent:
+            return b""
+        self.sent = 1
+        return SHORT_PAGE
+
+
 class FaultFS(AbstractedFS):
     def open(self, filename, mode):
-        base = os.path.basename(filename)
-        for kind in ("XGOT", "XMED", "XGRA", "XLEN"):
-            if base.startswith(kind):
-                return FaultFile(filename, kind)
+        kind = fault_kind(filename)
+        if kind:
+            return FaultFile(filename, kind)
+        if stand_in_page(filename):
+            return ShortPage(filename, "page")
         return super().open(filename, mode)
 
     def isfile(self, path):
-        return os.path.basename(path)[:4] in ("XGOT", "XMED", "XGRA", "XLEN") or super().isfile(path)
+        return bool(fault_kind(path)) or stand_in_page(path) or super().isfile(path)
 
     def getsize(self, path):
-        base = os.path.basename(path)[:4]
-        return 0 if base in ("XGOT", "XMED", "XGRA", "XLEN") else super().getsize(path)
+        if fault_kind(path):
+            return 0
+        if stand_in_page(path):
+            return len(SHORT_PAGE)
+        return super().getsize(path)
 
 
 def exit_when_parent_goes():

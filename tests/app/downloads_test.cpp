@@ -347,7 +347,9 @@ TEST_F(DownloadsTest, StationFileFailuresGiveTheirMessages) {
     services.noaaHost = "";
     ui.messages.clear();
     download.stationFile();
-    EXPECT_EQ(texts(), std::vector<std::string>{"URL inválido."});
+    EXPECT_EQ(texts(), std::vector<std::string>{"URL inválido. La dirección del servidor NOAA (clave «noaa» de "
+                                      "servicios.ini, en la carpeta de ajustes) no sirve para "
+                                      "pedir el fichero por FTP."});
     EXPECT_EQ(replay.requests().size(), 1u);
     EXPECT_FALSE(session.retrieval.stationFileFetched);
     EXPECT_EQ(ui.busyDepth, 0);

@@ -145,8 +145,13 @@ TEST(EmaCommands, IndexAnswerDecidesMessagesAndDataRequest) {
         const char* indexAnswer; // nullptr: nothing recorded
         std::vector<std::string> messages;
         std::size_t requests;
+        int indexStatus = 200;
+        const char* dataAnswer = nullptr; // recorded with dataStatus
+        int dataStatus = 200;
     };
     const std::string consult = "No se ha podido efectuar la consulta";
+    const std::string dataFailed = "No se han podido descargar las observaciones de la estación; "
+                                   "la gráfica no ha cambiado.\n";
     const std::string expired = "Su clave API ha caducado.Obtener nueva en página de AEMET OpenData.";
     const std::string invalid = "Su clave API no es válida. Obtener nueva en página de AEMET OpenData.";
     const Case cases[] = {
@@ -155,24 +160,39 @@ TEST(EmaCommands, IndexAnswerDecidesMessagesAndDataRequest) {
         {"invalid", "{\n  \"descripcion\" : \"API key invalido\",\n  \"estado\" : 401\n}\n", {consult, invalid}, 1},
         {"success but expired", "{ \"descripcion\" : \"exito\", \"caduca\" }", {expired}, 1},
         {"success but invalid", "{ \"descripcion\" : \"exito\", \"invalido\" }", {invalid}, 1},
+        // A data request that fails says what happened and leaves the graph as it was.
         {"success without data",
          "{ \"descripcion\" : \"exito\", \"datos\" : \"https://opendata.aemet.es/opendata/sh/nada\" }",
-         {"La estación seleccionada no posee ningún dato actualmente"}, 2},
+         {dataFailed + "El servidor opendata.aemet.es no tiene las observaciones pedidas."}, 2},
+        {"data answered with a server error",
+         "{ \"descripcion\" : \"exito\", \"datos\" : \"https://opendata.aemet.es/opendata/sh/nada\" }",
+         {dataFailed + "El servidor opendata.aemet.es ha contestado con el error HTTP 500."}, 2, 200,
+         "<html><body>Internal Server Error</body></html>", 500},
+        // An error status without a key problem is told as what it was.
+        {"index answered with a server error", "<html><body>Bad Gateway</body></html>",
+         {consult + ".\nEl servidor opendata.aemet.es ha contestado con el error HTTP 502."}, 1, 502},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         test::ScratchPlaces replay;
+        const fs::path index = replay.root() / "opendata.aemet.es/opendata/api/observacion/"
+                                               "convencional/datos/estacion/8019/"
+                                               "_index@api_key=clave-de-prueba";
         if (c.indexAnswer) {
-            test::writeFile(replay.root() / "opendata.aemet.es/opendata/api/observacion/convencional/"
-                                            "datos/estacion/8019/_index@api_key=clave-de-prueba",
-                            c.indexAnswer);
+            test::writeFile(index, c.indexAnswer);
+            test::writeFile(index.string() + ".status", std::to_string(c.indexStatus));
+        }
+        if (c.dataAnswer) {
+            const fs::path data = replay.root() / "opendata.aemet.es/opendata/sh/nada";
+            test::writeFile(data, c.dataAnswer);
+            test::writeFile(data.string() + ".status", std::to_string(c.dataStatus));
         }
         Fixture f(replay.root());
         f.run(listEntry(0));
         EXPECT_EQ(f.ui.messageTexts(), c.messages);
         EXPECT_EQ(f.requested().size(), c.requests);
         for (const test::RecordedMessage& m : f.ui.messages) {
-            EXPECT_EQ(m.icon, c.requests == 2 ? MessageIcon::None : MessageIcon::Exclamation);
+            EXPECT_EQ(m.icon, MessageIcon::Exclamation);
             EXPECT_EQ(m.text.find("clave-de-prueba"), std::string::npos);
         }
         EXPECT_FALSE(f.session.retrieval.openDataKeyExpired);

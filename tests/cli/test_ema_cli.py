@@ -124,12 +124,16 @@ class EmaCli(unittest.TestCase):
         obj, _ = self.json_run(["b228x", "--datos", replay])
         self.assertEqual(obj["title"], "MADRID RETIRO")
 
-    def test_missing_data_answer_says_there_are_no_data_once(self):
-        # The index answer points at data that never arrive: every slot is missing.
+    def test_missing_data_answer_is_told_as_what_it_was(self):
+        # The index answer points at data that never arrive: the user is told
+        # so, once, and nothing is drawn (rather than a graph of missing hours).
         obj, out = self.json_run(["8019", "--indice", os.path.join(EMA, "indice_8019.json"),
                                   "--datos", self.box.root], code=1)
-        self.assertEqual(obj["messages"], [NO_DATA])
-        self.assertEqual(out.stderr.count(NO_DATA), 1, out.stderr)
+        told = ("No se han podido descargar las observaciones de la estación; la gráfica no ha "
+                "cambiado.\nEl servidor opendata.aemet.es no tiene las observaciones pedidas.")
+        self.assertEqual(obj["messages"], [told])
+        self.assertNotIn(NO_DATA, out.stderr)
+        self.assertEqual(out.stderr.count("no tiene las observaciones pedidas"), 1, out.stderr)
 
     def test_demo_answers_are_the_tested_ones(self):
         pairs = [

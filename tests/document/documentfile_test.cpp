@@ -82,7 +82,7 @@ TEST(DocumentFile, FailedOpenShowsWhyAndChangesNothing) {
                                    (folder / "falta.brl").string() +
                                    "»: el fichero no existe o no se puede leer."},
         {folder / "tmp", "No se ha podido abrir el documento «" + (folder / "tmp").string() +
-                             "»: no es un fichero."},
+                             "»: no es un fichero normal (es una carpeta, un dispositivo o una tubería)."},
         {folder / "cortado.brl", "No se ha podido abrir el documento «" +
                                      (folder / "cortado.brl").string() +
                                      "»: el fichero está incompleto o dañado."},
