@@ -277,5 +277,71 @@ class Outputs(unittest.TestCase):
         self.assertLess(run.max_rss_mb, 200)
 
 
+FULL_DISK_SCRIPT = r"""
+set -u
+mount -t tmpfs -o size=512k tmpfs "$1" || exit 97
+cd "$1"
+for ext in png svg pdf csv xlsx; do printf 'el fichero de antes' > "g.$ext"; done
+dd if=/dev/zero of=relleno bs=4k count=1000 2>/dev/null
+for ext in png svg pdf csv xlsx; do
+    "$2" grafica --demo LEAL -o "$1/g.$ext" > /dev/null 2> "$3/err.$ext"
+    echo "$ext $? $(cat g.$ext)"
+    sed "s/^/$ext: /" "$3/err.$ext"
+done
+echo "LISTA: $(ls -A "$1" | tr '\n' ' ')"
+"""
+
+
+def private_mount_namespace():
+    """The unshare arguments that give a private mount namespace here, or None."""
+    for args in (["unshare", "-m"], ["unshare", "-rm"]):
+        try:
+            probe = subprocess.run(args + ["true"], capture_output=True, timeout=30)
+        except (OSError, subprocess.TimeoutExpired):
+            continue
+        if probe.returncode == 0:
+            return args
+    return None
+
+
+class FullDisk(unittest.TestCase):
+    """Pictures and tables written to a full file system (a small tmpfs in a
+    private mount namespace): exit 1, the reason in Spanish, the earlier file
+    as it was and no temporary file left behind."""
+
+    def setUp(self):
+        self.box = Sandbox()
+        self.addCleanup(self.box.close)
+
+    EXTENSIONS = ("png", "svg", "pdf", "csv", "xlsx")
+
+    def check(self, lines, listing, others):
+        for ext in self.EXTENSIONS:
+            with self.subTest(ext):
+                result = [l for l in lines if l.startswith(ext + " ")]
+                self.assertEqual(result, ["%s 1 el fichero de antes" % ext], lines)
+                errors = [l for l in lines if l.startswith(ext + ": ")]
+                self.assertTrue(any("no queda espacio en el disco" in e for e in errors), errors)
+                self.assertFalse(any("ERROR" in e or "error del sistema" in e for e in errors),
+                                 errors)
+        # No temporary file is left beside the outputs.
+        self.assertEqual(sorted(listing), sorted(["g." + e for e in self.EXTENSIONS] + others))
+
+    def test_pictures_and_tables_to_a_full_disk_keep_the_old_file(self):
+        unshare = private_mount_namespace()
+        folder = self.box.path("disco")
+        os.makedirs(folder)
+        if unshare:
+            run = subprocess.run(unshare + ["sh", "-c", FULL_DISK_SCRIPT, "sh", folder, CLI,
+                                            self.box.root],
+                                 capture_output=True, text=True, env=self.box.env,
+                                 cwd=self.box.root, timeout=300)
+            lines = run.stdout.splitlines()
+            if run.returncode != 97 and lines and lines[-1].startswith("LISTA: "):
+                self.check(lines, lines[-1].split()[1:], ["relleno"])
+                return
+        self.skipTest("no private mount namespace for a small tmpfs here")
+
+
 if __name__ == "__main__":
     unittest.main()
