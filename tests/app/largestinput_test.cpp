@@ -31,7 +31,7 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-constexpr auto kGenerousBound = 20s;
+constexpr auto kGenerousBound = 60s;
 
 std::string filled(const std::string& head, const std::string& piece, std::size_t size) {
     std::string out = head;
