@@ -29,10 +29,10 @@ int finalExitCode(int code) {
         return 128 + signal;
     }
     if (!flushed || std::ferror(stdout)) {
-        const std::string why = flushErrno == ENOSPC   ? "no queda espacio en el disco"
-                                : flushErrno == EPIPE  ? "se ha cerrado la tubería"
+        const std::string why = flushErrno == ENOSPC  ? "no queda espacio en el disco"
+                                : flushErrno == EPIPE ? "se ha cerrado la tubería"
                                 : flushErrno == EBADF ? "no está abierta"
-                                                       : "error de escritura";
+                                                      : "error de escritura";
         writeLine(stderr, "brisalta-cli: no se ha podido escribir la salida estándar (" + why +
                               "); lo escrito está incompleto.");
         return kExitFailure;

@@ -33,9 +33,12 @@ struct Column {
 // with a floor where those set none: no pressure below 0 hPa, no dew point
 // below absolute zero.
 constexpr Column kColumns[] = {
-    {"presión", 0.0f, 1300.0f},        {"altura", -300.0f, 30000.0f},
-    {"temperatura", -100.0f, 100.0f},  {"punto de rocío", -273.0f, 100.0f},
-    {"humedad", 0.0f, 100.0f},         {"dirección del viento", 0.0f, 360.0f},
+    {"presión", 0.0f, 1300.0f},
+    {"altura", -300.0f, 30000.0f},
+    {"temperatura", -100.0f, 100.0f},
+    {"punto de rocío", -273.0f, 100.0f},
+    {"humedad", 0.0f, 100.0f},
+    {"dirección del viento", 0.0f, 360.0f},
     {"velocidad del viento", 0.0f, 500.0f},
 };
 
@@ -87,8 +90,7 @@ std::optional<std::string> implausibleSounding(const std::vector<SoundingRow>& r
             const float value = rows[level][column];
             const Column& c = kColumns[column];
             const bool checked = !last || column == 0 || column == 2;
-            if (!std::isfinite(value) ||
-                (checked && (value < c.low || value > c.high))) {
+            if (!std::isfinite(value) || (checked && (value < c.low || value > c.high))) {
                 return text::cp1252("el nivel ") + text::format("%zu", level + 1) +
                        text::cp1252(" tiene un valor de ") + text::cp1252(c.name) +
                        text::cp1252(" imposible");

@@ -14,8 +14,8 @@ std::string sizeText(std::uint64_t bytes) {
 }
 
 std::string tooLargeSentence(const std::string& host, std::uint64_t limit) {
-    return "La respuesta del servidor " + host + " es demasiado grande (más de " +
-           sizeText(limit) + "): no se ha leído.";
+    return "La respuesta del servidor " + host + " es demasiado grande (más de " + sizeText(limit) +
+           "): no se ha leído.";
 }
 
 } // namespace brisalta::limits

@@ -101,8 +101,7 @@ void CTransferPanel::showPanel() {
     panel->adjustSize();
     if (mWindow) {
         const QRect area = mWindow->window()->geometry();
-        panel->move(area.center().x() - panel->width() / 2,
-                    area.bottom() - panel->height() - 40);
+        panel->move(area.center().x() - panel->width() / 2, area.bottom() - panel->height() - 40);
     }
     panel->show();
     mPanel = panel;

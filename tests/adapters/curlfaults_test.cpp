@@ -76,8 +76,7 @@ protected:
         case Via::Ftp:
             return curl.ftpRetrieve(c.target == "silencio" ? loopback(httpServer().port())
                                                            : loopback(ftpServer().port()),
-                                    "/data/observations/metar/stations/", c.target,
-                                    file.string());
+                                    "/data/observations/metar/stations/", c.target, file.string());
         }
         return {};
     }
@@ -105,8 +104,7 @@ TEST_F(CurlFaultTest, EveryMisbehavingServerEndsWithWhatItWas) {
          "Se ha cortado la conexión con el servidor 127.0.0.1 antes de terminar la descarga."},
         {"1 GiB announced", Via::HttpGet, "/falla/gigante", TransferFailure::TooLarge, tooLarge},
         {"endless stream", Via::Download, "/falla/torrente", TransferFailure::TooLarge, tooLarge},
-        {"steady but never done", Via::HttpGet, "/falla/lento", TransferFailure::TimedOut,
-         tooLong},
+        {"steady but never done", Via::HttpGet, "/falla/lento", TransferFailure::TimedOut, tooLong},
         {"redirect loop", Via::Download, "/falla/bucle", TransferFailure::Connection,
          "El servidor 127.0.0.1 envía la petición de una dirección a otra sin llegar a "
          "contestar."},

@@ -49,8 +49,8 @@ private:
 class StatusUi : public test::ScriptedUi {
 public:
     void showStatus(const std::string& text) override { statuses.push_back(text); }
-    std::optional<AutomaticStationAnswer> askAutomaticStation(const std::string&,
-                                                              const std::vector<std::string>&) override {
+    std::optional<AutomaticStationAnswer>
+    askAutomaticStation(const std::string&, const std::vector<std::string>&) override {
         return AutomaticStationAnswer{true, -1, "3195"};
     }
     std::vector<std::string> statuses;
@@ -84,8 +84,8 @@ struct Picture {
 };
 
 Picture pictureOf(const SessionState& s) {
-    return {s.view.graphShown,  s.view.soundingShown, s.view.emaGraphShown,
-            s.graph.title,      s.view.headerLine1,   s.graph.temperature[3]};
+    return {s.view.graphShown, s.view.soundingShown, s.view.emaGraphShown,
+            s.graph.title,     s.view.headerLine1,   s.graph.temperature[3]};
 }
 
 TEST(CancelledCommands, ThePictureOnScreenStaysAsItWas) {

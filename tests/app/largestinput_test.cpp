@@ -12,10 +12,10 @@
 #include "settings/listfile.h"
 #include "sounding/forecastsounding.h"
 #include "sounding/observedsounding.h"
+#include "support/testplaces.h"
 #include "surface/banyeresfile.h"
 #include "surface/currentconditionspage.h"
 #include "surface/latestreport.h"
-#include "support/testplaces.h"
 #include "text/streamreader.h"
 
 #include <gtest/gtest.h>
@@ -68,19 +68,18 @@ TEST(LargestInput, EveryReaderTakesItsLargestInputInLinearTime) {
         {"current conditions: a table of rows that never complete",
          filled("Latest\n", "(1(2(3\n\n\n>>>>>", page),
          streamed([](text::StreamReader& in) { readCurrentConditionsPage(in, {}, "LEMD", 0); })},
-        {"current conditions: one endless number",
-         filled("Latest\n(", "9", page),
+        {"current conditions: one endless number", filled("Latest\n(", "9", page),
          streamed([](text::StreamReader& in) { readCurrentConditionsPage(in, {}, "LEMD", 0); })},
         {"query page: an endless report",
-         filled("by METARs form January\n<FONT FACE=\"Monospace,Courier\">LEMD 291800Z ",
-                "BKN020 ", page),
+         filled("by METARs form January\n<FONT FACE=\"Monospace,Courier\">LEMD 291800Z ", "BKN020 ",
+                page),
          streamed([](text::StreamReader& in) { readQueryPage(in, {}, 1); })},
-        {"station file: endless words",
-         filled("2024/07/17 12:00\nLEMD 171200Z ", "FEW020 ", page),
+        {"station file: endless words", filled("2024/07/17 12:00\nLEMD 171200Z ", "FEW020 ", page),
          streamed([](text::StreamReader& in) { readStationFile(in, {}); })},
         {"Banyeres table: endless lines",
-         filled("", std::string("29/07/21 13:30 25.1 0 0 55 15.2 0 0 0 10.0 SSE") +
-                        " 0 0 0 0 1013.4 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n",
+         filled("",
+                std::string("29/07/21 13:30 25.1 0 0 55 15.2 0 0 0 10.0 SSE") +
+                    " 0 0 0 0 1013.4 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n",
                 page),
          streamed([](text::StreamReader& in) { readBanyeresFile(in, {}); })},
         {"text-list sounding: numbers that never end a row",
@@ -102,8 +101,9 @@ TEST(LargestInput, EveryReaderTakesItsLargestInputInLinearTime) {
              ReadOpenDataAnswer(session, file, false);
          }},
         {"OpenData data answer: endless records",
-         filled("[", "{\"idema\" : \"8019\", \"fint\" : \"2024-07-17T12:00:00\", \"ta\" : 30.5, "
-                     "\"pres\" : 1012.0, \"vv\" : 2.5, \"dv\" : 90.0, \"ubi\" : \"X\", \"hr\" : 50 },",
+         filled("[",
+                "{\"idema\" : \"8019\", \"fint\" : \"2024-07-17T12:00:00\", \"ta\" : 30.5, "
+                "\"pres\" : 1012.0, \"vv\" : 2.5, \"dv\" : 90.0, \"ubi\" : \"X\", \"hr\" : 50 },",
                 answer),
          [](const fs::path& file, const std::string& bytes) {
              write(file, bytes);
@@ -119,8 +119,7 @@ TEST(LargestInput, EveryReaderTakesItsLargestInputInLinearTime) {
              EXPECT_TRUE(LoadEmaList(session, file));
              EXPECT_GT(session.emaList.count, 10000);
          }},
-        {"link list: endless pairs",
-         filled("", "Enlace\nhttps://ejemplo.org/\n", 1024 * 1024),
+        {"link list: endless pairs", filled("", "Enlace\nhttps://ejemplo.org/\n", 1024 * 1024),
          [](const fs::path& file, const std::string& bytes) {
              write(file, bytes);
              readListFile(file, kLinksFormat);
@@ -140,9 +139,9 @@ TEST(LargestInput, EveryReaderTakesItsLargestInputInLinearTime) {
 TEST(LargestInput, FilesPastTheirLimitAreNotRead) {
     test::ScratchPlaces places;
     const fs::path list = places.root() / "lista.ema";
-    write(list, filled("", "ID = 8019X; NOMBRE = ALICANTE; PROVINCIA = ALICANTE;\n",
-                       kMaxEmaListBytes) +
-                    std::string(kMaxEmaListBytes, ' '));
+    write(list,
+          filled("", "ID = 8019X; NOMBRE = ALICANTE; PROVINCIA = ALICANTE;\n", kMaxEmaListBytes) +
+              std::string(kMaxEmaListBytes, ' '));
     SessionState session;
     const int before = session.emaList.count;
     EXPECT_FALSE(LoadEmaList(session, list));

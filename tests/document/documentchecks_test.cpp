@@ -87,12 +87,14 @@ TEST(DocumentChecks, GraphValuesNoReadingGivesAreRefused) {
              g.hour[1] = -1;
          },
          ""},
-        {"missing values", [](GraphSeries& g) {
+        {"missing values",
+         [](GraphSeries& g) {
              g.temperature.fill(kMissing);
              g.pressure.fill(kMissing);
              g.windSpeed.fill(kMissing);
              g.humidity = kMissing;
-         }, ""},
+         },
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -2,8 +2,8 @@
 // never waited on), never more than the limit, and the head of a settings file
 // filled past any real size.
 #include "text/boundedfile.h"
-#include "text/diskerror.h"
 #include "text/codepage.h"
+#include "text/diskerror.h"
 
 #include "support/testplaces.h"
 

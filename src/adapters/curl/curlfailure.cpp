@@ -43,9 +43,9 @@ TransferResult describe(CURLcode code, const Circumstances& c) {
             return make(TransferFailure::TimedOut, server + " no contesta.");
         }
         if (c.overTime) {
-            return make(TransferFailure::TimedOut,
-                        "La descarga desde " + c.host + " no ha terminado en el tiempo máximo de " +
-                            seconds(c.timeLimit) + ".");
+            return make(TransferFailure::TimedOut, "La descarga desde " + c.host +
+                                                       " no ha terminado en el tiempo máximo de " +
+                                                       seconds(c.timeLimit) + ".");
         }
         return make(TransferFailure::TimedOut,
                     server + " ha dejado de enviar datos o los envía demasiado despacio.");
@@ -69,9 +69,8 @@ TransferResult describe(CURLcode code, const Circumstances& c) {
     case CURLE_PARTIAL_FILE:
     case CURLE_HTTP2:
     case CURLE_HTTP2_STREAM:
-        return make(TransferFailure::Connection,
-                    "Se ha cortado la conexión con el servidor " + c.host +
-                        " antes de terminar la descarga.");
+        return make(TransferFailure::Connection, "Se ha cortado la conexión con el servidor " +
+                                                     c.host + " antes de terminar la descarga.");
     case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_UNSUPPORTED_PROTOCOL:
     case CURLE_FTP_WEIRD_PASV_REPLY:
@@ -101,8 +100,8 @@ TransferResult describe(CURLcode code, const Circumstances& c) {
     case CURLE_ABORTED_BY_CALLBACK:
         return make(TransferFailure::Cancelled, "Se ha cancelado la descarga.");
     default:
-        return make(TransferFailure::Other, "La descarga desde el servidor " + c.host +
-                                                " ha fallado.");
+        return make(TransferFailure::Other,
+                    "La descarga desde el servidor " + c.host + " ha fallado.");
     }
 }
 

@@ -16,11 +16,11 @@ namespace brisalta::curlfailure {
 
 // What the transfer knew when it ended, besides curl's code.
 struct Circumstances {
-    std::string host;            // the server's name, as the user's settings give it
-    bool connected = false;      // a connection had been made
-    bool tooLarge = false;       // the answer passed maxBytes
-    bool cancelled = false;      // the cancel flag was raised
-    bool overTime = false;       // the whole-document time limit was reached
+    std::string host;       // the server's name, as the user's settings give it
+    bool connected = false; // a connection had been made
+    bool tooLarge = false;  // the answer passed maxBytes
+    bool cancelled = false; // the cancel flag was raised
+    bool overTime = false;  // the whole-document time limit was reached
     std::chrono::milliseconds timeLimit{0};
     std::uint64_t maxBytes = 0;
 };
