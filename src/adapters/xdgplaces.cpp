@@ -2,9 +2,14 @@
 #include "adapters/xdgplaces.h"
 
 #include <algorithm>
+#include "adapters/signalcleanup.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <pwd.h>
+#include <signal.h>
+#include <string_view>
+#include <sys/stat.h>
 #include <string>
 #include <system_error>
 #include <unistd.h>
@@ -46,9 +51,13 @@ fs::path homeFolder() {
     return "/";
 }
 
-// mkdtemp makes the folder with mode 0700 and a name nobody can guess.
+constexpr std::string_view kFolderPrefix = "brisalta-";
+
+// mkdtemp makes the folder with mode 0700 and a name nobody can guess; the
+// process id in the name tells a later start whose folder it was.
 bool makePrivateFolder(const fs::path& parent, fs::path& made) {
-    std::string pattern = (parent / "brisalta-XXXXXX").string();
+    std::string pattern =
+        (parent / (std::string(kFolderPrefix) + std::to_string(::getpid()) + "-XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         return false;
     }
@@ -56,7 +65,46 @@ bool makePrivateFolder(const fs::path& parent, fs::path& made) {
     return true;
 }
 
+// The process id of a folder name "brisalta-<pid>-XXXXXX", or 0.
+pid_t ownerOf(std::string_view name) {
+    if (!name.starts_with(kFolderPrefix)) {
+        return 0;
+    }
+    name.remove_prefix(kFolderPrefix.size());
+    const auto dash = name.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash > 9 || name.size() - dash - 1 != 6) {
+        return 0;
+    }
+    pid_t pid = 0;
+    for (char c : name.substr(0, dash)) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        pid = pid * 10 + (c - '0');
+    }
+    return pid;
+}
+
 } // namespace
+
+void XdgPlaces::sweepStaleFolders(const fs::path& parent) {
+    std::error_code ec;
+    for (fs::directory_iterator it(parent, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path folder = it->path();
+        const pid_t pid = ownerOf(folder.filename().native());
+        if (pid <= 0 || pid == ::getpid()) {
+            continue;
+        }
+        struct stat info {};
+        // Only our own real folders, and only when their process is gone.
+        if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+            info.st_uid != ::getuid() || ::kill(pid, 0) == 0 || errno != ESRCH) {
+            continue;
+        }
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+}
 
 XdgPlaces::XdgPlaces(fs::path dataFolder) : mDataFolder(std::move(dataFolder)) {
     const char* runtime = absoluteEnv("XDG_RUNTIME_DIR");
@@ -65,6 +113,8 @@ XdgPlaces::XdgPlaces(fs::path dataFolder) : mDataFolder(std::move(dataFolder)) {
         throw std::system_error(errno, std::generic_category(),
                                 "No se ha podido crear la carpeta temporal");
     }
+    sweepStaleFolders(mTempFolder.parent_path());
+    signalcleanup::watchFolder(mTempFolder);
     if (const char* config = absoluteEnv("XDG_CONFIG_HOME")) {
         mSettingsFolder = fs::path(config) / "Brisalta";
     } else {
@@ -73,6 +123,7 @@ XdgPlaces::XdgPlaces(fs::path dataFolder) : mDataFolder(std::move(dataFolder)) {
 }
 
 XdgPlaces::~XdgPlaces() {
+    signalcleanup::forgetFolder(mTempFolder);
     std::error_code ignored;
     fs::remove_all(mTempFolder, ignored);
 }

@@ -11,7 +11,10 @@ namespace brisalta {
 class XdgPlaces : public Places {
 public:
     // Creates the private temporary folder (mode 0700, under $XDG_RUNTIME_DIR
-    // or else /tmp). Throws std::system_error when no such folder can be made.
+    // or else /tmp, named "brisalta-<pid>-XXXXXX"), after removing the folders
+    // there that processes now gone left behind, and has it removed should a
+    // signal end the process. Throws std::system_error when no such folder can
+    // be made.
     explicit XdgPlaces(std::filesystem::path dataFolder = installedDataFolder());
     // Removes the temporary folder with everything in it.
     ~XdgPlaces() override;
@@ -34,6 +37,10 @@ public:
     // $BRISALTA_DATOS, else the installed folder when it exists, else the
     // source tree's data/ (a program run from its build folder).
     static std::filesystem::path resolveDataFolder(const std::filesystem::path& chosen = {});
+
+    // Removes the private folders in `parent` whose process no longer runs
+    // (named as above and owned by this user; others are left alone).
+    static void sweepStaleFolders(const std::filesystem::path& parent);
 
 private:
     std::filesystem::path mTempFolder;

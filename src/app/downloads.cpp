@@ -19,6 +19,12 @@ constexpr const char* kRejected =
 
 } // namespace
 
+void putBack(SessionState& session, const SessionState& before) {
+    const RetrievalStatus retrieval = session.retrieval;
+    session = before;
+    session.retrieval = retrieval;
+}
+
 Downloads::Downloads(CommandContext& context)
     : mContext(context),
       mSession(context.transport, context.places.tempFolder(), context.services) {}
@@ -34,6 +40,18 @@ std::string Downloads::transferErrorText(const DownloadResult& result) {
 
 void Downloads::message(const char* utf8Text, const std::string& caption) {
     mContext.ui.showMessage(text::cp1252(utf8Text), MessageIcon::None, caption);
+}
+
+bool Downloads::noteCancel(const DownloadResult& result) {
+    if (result.status != DownloadStatus::TransferFailed ||
+        result.failure != TransferFailure::Cancelled) {
+        return false;
+    }
+    mCancelled = true;
+    mContext.session.retrieval.downloadFailed = true;
+    mContext.session.retrieval.cancelled = true;
+    mContext.ui.showStatus(text::cp1252("Se ha cancelado la descarga."));
+    return true;
 }
 
 bool Downloads::pageWasGood() const {
@@ -100,12 +118,17 @@ void Downloads::stationFile() {
     }
     const BusyCursor busy(mContext.ui);
     const DownloadResult result = mSession.stationFile(s.selection.icao.view());
+    if (noteCancel(result)) {
+        return;
+    }
     switch (result.status) {
     case DownloadStatus::Ok:
         s.retrieval.stationFileFetched = true;
         break;
     case DownloadStatus::BadBase:
-        message("URL inválido.");
+        // The base comes from the settings: say which one to mend.
+        message("URL inválido. La dirección del servidor NOAA (clave «noaa» de servicios.ini, "
+                "en la carpeta de ajustes) no sirve para pedir el fichero por FTP.");
         break;
     case DownloadStatus::NoSession:
         message("No se encuentra ninguna sesión de Internet válida.");
@@ -121,6 +144,9 @@ void Downloads::stationFile() {
 
 void Downloads::applyHttpResult(const DownloadResult& result, bool sharedDownloader) {
     SessionState& s = mContext.session;
+    if (noteCancel(result)) {
+        return;
+    }
     switch (result.status) {
     case DownloadStatus::BadAddress:
         message("Error: Solo se pueden usar direcciones que comiencen con http://",

@@ -10,6 +10,11 @@
 
 namespace brisalta {
 
+// Puts the session back as it was before a command whose transfer failed or
+// was cancelled (the picture on screen, its data, the selection), keeping only
+// the retrieval flags that say how the transfer went.
+void putBack(SessionState& session, const SessionState& before);
+
 class Downloads {
 public:
     explicit Downloads(CommandContext& context);
@@ -35,9 +40,15 @@ public:
     // page; sets stationFileFetched when it came.
     void stationFile();
 
-    // The message of a failed transfer: the platform's text (or "Error de
-    // Internet."), Windows-1252, at most 1023 bytes.
+    // The message of a failed transfer: the sentence that says what happened
+    // (or "Error de Internet."), Windows-1252, at most 1023 bytes.
     static std::string transferErrorText(const DownloadResult& result);
+
+    // True once the user has cancelled one of this command's transfers: the
+    // command is to stop and leave the picture as it was. A cancel is not a
+    // failure to report: no message is shown for it, and downloadFailed is set
+    // so that no later fetch of the command runs.
+    bool cancelled() const { return mCancelled; }
 
 private:
     bool pageWasGood() const;
@@ -46,8 +57,12 @@ private:
     void applyHttpResult(const DownloadResult& result, bool sharedDownloader);
     void message(const char* utf8Text, const std::string& caption = {});
 
+    // Notes a cancelled transfer; true when the result was one.
+    bool noteCancel(const DownloadResult& result);
+
     CommandContext& mContext;
     DownloadSession mSession;
+    bool mCancelled = false;
 };
 
 } // namespace brisalta

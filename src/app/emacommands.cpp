@@ -3,6 +3,8 @@
 #include "app/inputchecks.h"
 #include "app/pictures.h"
 #include "app/shownpicture.h"
+#include "net/transferlimits.h"
+#include "net/urlparts.h"
 
 #include "catalogues/emalist.h"
 #include "ema/opendataquery.h"
@@ -43,6 +45,58 @@ bool anyTemperature(const GraphSeries& graph) {
 // The records the list really holds: the count never reaches past the table.
 std::size_t loadedRecords(const EmaList& list) {
     return std::min(static_cast<std::size_t>(std::max(list.count, 0)), list.records.size());
+}
+
+const char* const kCancelled = "Se ha cancelado la descarga.";
+
+std::string hostOf(const std::string& url) {
+    const auto parts = splitUrl(url);
+    return parts ? parts->host : std::string("de AEMET");
+}
+
+// The data request as the user is told of it: an error status is a failure
+// like any other, and a missing answer is said in words (a recorded answer's
+// text would show where it was looked for).
+TransferResult dataTransferOutcome(TransferResult data, const std::string& url) {
+    if (data.ok && data.status >= 400) {
+        const int status = data.status;
+        data = {};
+        data.status = status;
+        data.failure = TransferFailure::Other;
+        data.error = "El servidor " + hostOf(url) + " ha contestado con el error HTTP " +
+                     std::to_string(status) + ".";
+    } else if (!data.ok && data.failure == TransferFailure::NotFound) {
+        data.error = "El servidor " + hostOf(url) + " no tiene las observaciones pedidas.";
+    }
+    return data;
+}
+
+// "No se ha podido efectuar la consulta", with what went wrong when the
+// transfer or the server's status says it. A missing recorded answer keeps the
+// plain sentence: its text would show the address, and the key is in it.
+std::string queryFailedMessage(const TransferResult& index, const RetrievalStatus& retrieval) {
+    std::string reason;
+    if (!index.ok && index.failure != TransferFailure::NotFound) {
+        reason = index.error;
+    } else if (index.ok && index.status >= 400 && !retrieval.openDataKeyExpired &&
+               !retrieval.openDataKeyInvalid) {
+        reason = "El servidor " + hostOf(retrieval.openDataQueryUrl) +
+                 " ha contestado con el error HTTP " + std::to_string(index.status) + ".";
+    }
+    return text::cp1252(reason.empty() ? std::string(kQueryFailed)
+                                       : std::string(kQueryFailed) + ".\n" + reason);
+}
+
+// A sentence of the transfer as the clause after a colon: "El servidor ... ."
+// becomes "el servidor ...".
+std::string asClause(std::string sentence) {
+    if (!sentence.empty() && sentence.back() == '.') {
+        sentence.pop_back();
+    }
+    if (!sentence.empty() && sentence[0] >= 'A' && sentence[0] <= 'Z') {
+        sentence[0] = static_cast<char>(sentence[0] - 'A' + 'a');
+    }
+    return sentence;
 }
 
 } // namespace
@@ -120,26 +174,47 @@ void EmaCommands::queryAndDraw(const std::string& province, const std::string& s
     // The reader clears the slots before it reads: what is on screen is kept
     // so that it can come back when no records arrive.
     const ShownPicture before(s);
+    const std::string what = text::cp1252("la gráfica de la estación automática ") + station;
     bool dataRequested = false;
     bool recordsRead = false;
+    TransferResult index;
+    TransferResult data;
+    data.ok = true;
     {
         const BusyCursor busy(ui);
-        DownloadUrlToFile(mContext.transport, s.retrieval.openDataQueryUrl, indexFile);
+        index = DownloadUrlToFile(mContext.transport, s.retrieval.openDataQueryUrl, indexFile,
+                                  limits::kOpenDataBytes);
+        if (index.failure == TransferFailure::Cancelled) {
+            ui.showStatus(text::cp1252(kCancelled));
+            return;
+        }
         ReadOpenDataAnswer(s, indexFile, true);
-        if (s.retrieval.openDataSuccess && !s.retrieval.openDataKeyExpired && !s.retrieval.openDataKeyInvalid) {
-            DownloadUrlToFile(mContext.transport, s.retrieval.openDataDataUrl, dataFile);
-            // Set again by the answer's station name: records without one are
-            // not this station's graph.
-            s.view.emaGraphShown = false;
-            recordsRead = ReadOpenDataRecords(s, dataFile, true, province) &&
-                          s.graph.emaSlotCount > 0 && s.view.emaGraphShown;
+        if (s.retrieval.openDataSuccess && !s.retrieval.openDataKeyExpired &&
+            !s.retrieval.openDataKeyInvalid) {
+            data = DownloadUrlToFile(mContext.transport, s.retrieval.openDataDataUrl, dataFile,
+                                     limits::kOpenDataBytes);
+            data = dataTransferOutcome(data, s.retrieval.openDataDataUrl);
             dataRequested = true;
+            // Without the records the graph on screen stays as it is: reading
+            // a missing answer would only empty it. The answer's station name
+            // sets emaGraphShown again: records without one are not this
+            // station's graph.
+            if (data.ok) {
+                s.view.emaGraphShown = false;
+                recordsRead = ReadOpenDataRecords(s, dataFile, true, province) &&
+                              s.graph.emaSlotCount > 0 && s.view.emaGraphShown;
+            }
         }
     }
-    const std::string what = text::cp1252("la gráfica de la estación automática ") + station;
+    if (data.failure == TransferFailure::Cancelled) {
+        before.restore(s);
+        redrawPictures(mContext);
+        ui.showStatus(text::cp1252(kCancelled));
+        return;
+    }
 
     if (!s.retrieval.openDataSuccess) {
-        ui.showMessage(text::cp1252(kQueryFailed), MessageIcon::Exclamation);
+        ui.showMessage(queryFailedMessage(index, s.retrieval), MessageIcon::Exclamation);
     }
     if (s.retrieval.openDataKeyExpired) {
         ui.showMessage(text::cp1252(kKeyExpired), MessageIcon::Exclamation);
@@ -157,9 +232,9 @@ void EmaCommands::queryAndDraw(const std::string& province, const std::string& s
     if (!recordsRead) {
         before.restore(s);
         redrawPictures(mContext);
-        ui.showMessage(
-            pictureNotShownMessage(what, text::cp1252("no han llegado sus datos horarios"), s),
-            MessageIcon::Exclamation);
+        const std::string reason = data.ok ? text::cp1252("no han llegado sus datos horarios")
+                                           : text::cp1252(asClause(data.error));
+        ui.showMessage(pictureNotShownMessage(what, reason, s), MessageIcon::Exclamation);
         return;
     }
 

@@ -48,8 +48,9 @@ std::vector<std::string> automaticStationEntries(EmaList& list);
 std::string automaticStationKeyText(const std::string& apiKey);
 
 // Where the program takes "lista.ema" from: the current folder first, then the
-// settings folder, then the data installed with the program. Nothing when none
-// of them holds one.
+// settings folder, then the data installed with the program, passing over a
+// file that is not a regular file or is larger than kMaxEmaListBytes. Nothing
+// when none of them holds one.
 std::optional<std::filesystem::path> findEmaList(const Places& places);
 
 } // namespace brisalta

@@ -67,6 +67,7 @@ void GraphCommands::showGraph() {
     // The picture on screen stays as it is unless this station's data are read.
     const ShownPicture before(s);
     s.view.graphFromFile = false;
+    s.retrieval.cancelled = false;
     const std::string station = s.selection.icao.str();
     if (mContext.services.metarChain == SourceChain::Actual) {
         // When no source gave a graph, one message says what each one said
@@ -127,6 +128,7 @@ void GraphCommands::showBanyeresGraph() {
     SessionState& s = mContext.session;
     const ShownPicture before(s);
     s.view.graphFromFile = false;
+    s.retrieval.cancelled = false;
     Downloads(mContext).banyeresFile();
     const bool read =
         !s.retrieval.downloadFailed &&
@@ -155,6 +157,10 @@ void GraphCommands::keepPreviousPicture(const ShownPicture& before, const std::s
     SessionState& s = mContext.session;
     before.restore(s);
     redrawPictures(mContext);
+    // A transfer the user stopped is not a failure to report.
+    if (s.retrieval.cancelled) {
+        return;
+    }
     mContext.ui.showMessage(told.empty() ? pictureNotShownMessage(what, reason, s)
                                          : withWhatStaysOnScreen(told, s),
                             MessageIcon::Exclamation);

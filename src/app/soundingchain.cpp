@@ -156,6 +156,13 @@ bool loadTodaysSounding(CommandContext& context, std::string* failure) {
         context.ui.showDownloadPicture(0);
         DownloadSession session(context.transport, context.places.tempFolder(), context.services);
         const DownloadResult answer = session.serviceAnswer(address, sources::kMaxSoundingBytes);
+        if (!answer.ok() && answer.failure == TransferFailure::Cancelled) {
+            // The user stopped it: no other service is asked and nothing is said.
+            s.retrieval.cancelled = true;
+            s.retrieval.downloadFailed = true;
+            context.ui.showStatus(text::cp1252("Se ha cancelado la descarga."));
+            return false;
+        }
         if (!answer.ok()) {
             reason = transferFailureReason(answer);
         } else if (answer.httpStatus != 200 && answer.httpStatus != 404) {
@@ -188,6 +195,9 @@ bool loadTodaysSounding(CommandContext& context, std::string* failure) {
         s, keeping, context.transport, context.places, context.clock, context.services};
     const DataSource fallback = classicSource(classic);
     const bool read = loadClassicSounding(classic);
+    if (s.retrieval.cancelled) {
+        return false;
+    }
     if (read && s.sounding.rowsAllocated) {
         keeping.release();
         s.view.soundingSource = fallback;

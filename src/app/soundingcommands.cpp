@@ -10,11 +10,14 @@
 #include "diagram/ceilingsimulation.h"
 #include "app/soundingloading.h"
 #include "diagram/soundingdiagram.h"
+#include "text/boundedfile.h"
 #include "text/codepage.h"
 #include "text/format.h"
 
 namespace brisalta {
 namespace {
+
+constexpr std::uintmax_t kMaxForecastBytes = 4u * 1024 * 1024;
 
 const char* const kNoSounding = "Es necesario haber cargado un sondeo previamente.";
 
@@ -150,6 +153,7 @@ void SoundingCommands::showSounding() {
     // sounding's rows are read and can be drawn.
     const ShownPicture before(s);
     const std::string what = soundingRequestName(s.selection);
+    s.retrieval.cancelled = false;
 
     const bool todays = mContext.services.soundingChain == SourceChain::Actual;
     std::string failure; // today's chain: what each service said
@@ -184,6 +188,10 @@ void SoundingCommands::keepPreviousPicture(const ShownPicture& before, const std
     SessionState& s = mContext.session;
     before.restore(s);
     redrawPictures(mContext);
+    // A transfer the user stopped is not a failure to report.
+    if (s.retrieval.cancelled) {
+        return;
+    }
     mContext.ui.showMessage(told.empty() ? pictureNotShownMessage(what, reason, s)
                                          : withWhatStaysOnScreen(told, s),
                             MessageIcon::Exclamation);
@@ -211,6 +219,16 @@ void SoundingCommands::forecastSounding() {
     if (!file) {
         // The sounding on screen is still the forecast it was.
         before.restore(s);
+        return;
+    }
+    // A listing is a few tens of kilobytes: anything else is refused before the
+    // sounding on screen is touched.
+    std::uintmax_t size = 0;
+    if (text::regularFileSize(*file, size) && size > kMaxForecastBytes) {
+        before.restore(s);
+        mContext.ui.showMessage(text::cp1252(
+            "El fichero es demasiado grande para ser un sondeo previsto (más de 4 MiB): no se "
+            "ha leído."));
         return;
     }
     s.view.soundingShown = false;

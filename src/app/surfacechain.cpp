@@ -52,6 +52,7 @@ struct Asked {
     std::size_t reports = 0;
     std::string address; // the address that answered
     std::string reason;  // why it gave nothing to draw
+    bool cancelled = false; // the user stopped the transfer
 };
 
 Asked ask(DownloadSession& session, const Source& source, const sources::SlotRequest& request,
@@ -60,6 +61,7 @@ Asked ask(DownloadSession& session, const Source& source, const sources::SlotReq
     const DownloadResult answer = session.serviceAnswer(source.address, sources::kMaxAnswerBytes);
     asked.address = answer.address;
     if (!answer.ok()) {
+        asked.cancelled = answer.failure == TransferFailure::Cancelled;
         asked.reason = transferFailureReason(answer);
         return asked;
     }
@@ -154,6 +156,13 @@ ChainOutcome loadTodaysReports(CommandContext& context, std::string* failure) {
         if (asked.built && asked.built->outcome == sources::SlotOutcome::Drawn) {
             applyDrawn(context, source, asked);
             return ChainOutcome::Drawn;
+        }
+        if (asked.cancelled) {
+            // The user stopped it: no other source is asked and nothing is said.
+            s.retrieval.cancelled = true;
+            s.retrieval.downloadFailed = true;
+            context.ui.showStatus(text::cp1252("Se ha cancelado la descarga."));
+            return ChainOutcome::Failed;
         }
         tooFew = tooFew || asked.built.has_value();
         failures.push_back({source.name, source.address, asked.reason});

@@ -24,7 +24,7 @@ std::string readValue(text::StreamReader& in) {
 } // namespace
 
 bool LoadEmaList(SessionState& session, const std::filesystem::path& path) {
-    auto in = text::StreamReader::open(path);
+    auto in = text::StreamReader::open(path, text::StreamReader::Mode::Binary, kMaxEmaListBytes);
     if (!in) {
         return false;
     }

@@ -8,6 +8,7 @@
 // anything outside the pairs is ignored.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 
 namespace brisalta {
@@ -16,11 +17,15 @@ struct SessionState;
 
 inline constexpr const char* kEmaListFileName = "lista.ema";
 
+// The largest list taken: the installed one, about 900 stations, is 56 KiB.
+inline constexpr std::size_t kMaxEmaListBytes = 1024 * 1024;
+
 // Reads the list into session.emaList.records from record 0 on. The count
 // becomes the number of stations closed by a PROVINCIA pair, when there is at
 // least one; otherwise it is left as it was. The table grows past its 1000
 // records when the file holds more. False, silently and with nothing changed,
-// when the file cannot be opened.
+// when the file cannot be opened, is not a regular file or is larger than
+// kMaxEmaListBytes.
 bool LoadEmaList(SessionState& session, const std::filesystem::path& path);
 
 } // namespace brisalta

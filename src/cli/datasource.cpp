@@ -3,6 +3,9 @@
 
 #include "adapters/curl/curltransport.h"
 #include "adapters/replaytransport.h"
+#include "cli/interrupt.h"
+#include "net/transferlimits.h"
+#include "text/boundedfile.h"
 #include "settings/meteoini.h"
 
 #include <cstdio>
@@ -62,6 +65,19 @@ bool readableFile(const fs::path& path) {
     return f != nullptr;
 }
 
+std::optional<TransferResult> givenFileTooLarge(const fs::path& path, const char* option,
+                                                std::uint64_t limit) {
+    std::uintmax_t size = 0;
+    if (!text::regularFileSize(path, size) || size <= limit) {
+        return std::nullopt;
+    }
+    TransferResult result;
+    result.failure = TransferFailure::TooLarge;
+    result.error = "El fichero «" + path.string() + "» (" + option + ") es demasiado grande (más de " +
+                   limits::sizeText(limit) + "): no se ha leído.";
+    return result;
+}
+
 void addDataSourceOptionSpecs(std::vector<OptionSpec>& specs) {
     specs.push_back({"--datos", 1});
     specs.push_back({"--demo", 0});
@@ -90,6 +106,11 @@ bool readDataSource(const Arguments& args, DataSource& source, std::string& erro
             error = "--servicio necesita CLAVE=VALOR con una de las claves noaa, aviacion, "
                     "banyeres_servidor, banyeres_fichero, sondeos_lista, sondeos_segundo, "
                     "aemet, awc, iem o wyoming; no vale «" + setting + "»";
+            return false;
+        }
+        if (!plausibleServiceValue(setting.substr(0, eq), setting.substr(eq + 1))) {
+            error = "--servicio: «" + setting.substr(eq + 1) + "» no es un nombre de servidor " +
+                    "válido para «" + setting.substr(0, eq) + "»";
             return false;
         }
         source.services.emplace_back(setting.substr(0, eq), setting.substr(eq + 1));
@@ -135,7 +156,10 @@ std::unique_ptr<Transport> makeTransport(const DataSource& source, const Places&
         }
         return std::make_unique<ReplayTransport>(demo);
     }
-    return std::make_unique<CurlTransport>();
+    auto live = std::make_unique<CurlTransport>();
+    // Ctrl+C stops a live transfer at once.
+    live->setCancelFlag(&interruptFlag());
+    return live;
 }
 
 } // namespace brisalta::cli

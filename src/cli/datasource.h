@@ -9,6 +9,7 @@
 #include "session/sessionstate.h"
 #include "settings/services.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -63,5 +64,11 @@ extern const char* const kTimeOffsetHelp;
 
 // True when the path is a regular file that can be opened for reading.
 bool readableFile(const std::filesystem::path& path);
+
+// A file given in place of a download (--pagina, --indice...) is held to the
+// size limit of the answer it stands for. Nothing when it is within; else the
+// failure a too-large answer gives, its sentence naming the file and option.
+std::optional<TransferResult> givenFileTooLarge(const std::filesystem::path& path,
+                                                const char* option, std::uint64_t limit);
 
 } // namespace brisalta::cli

@@ -12,6 +12,7 @@
 #include "adapters/systemclock.h"
 #include "adapters/xdgplaces.h"
 #include "ema/opendataquery.h"
+#include "net/transferlimits.h"
 #include "text/codepage.h"
 
 #include <cstdio>
@@ -147,9 +148,14 @@ public:
         return mInner->httpGet(url, headers, sink);
     }
     TransferResult download(const std::string& url, const std::string& filePath) override {
-        const fs::path& saved = url == mQueryUrl ? mIndex : mData;
+        const bool index = url == mQueryUrl;
+        const fs::path& saved = index ? mIndex : mData;
         if (saved.empty()) {
             return mInner->download(url, filePath);
+        }
+        if (auto tooLarge = givenFileTooLarge(saved, index ? "--indice" : "--datos-ema",
+                                              limits::kOpenDataBytes)) {
+            return *tooLarge;
         }
         TransferResult result;
         std::error_code ec;

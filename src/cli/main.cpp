@@ -1,5 +1,6 @@
 // brisalta-cli: the program's work without a window, for batch use and checks.
 #include "adapters/runtimefolder.h"
+#include "cli/interrupt.h"
 #include "cli/output.h"
 #include "cli/subcommands.h"
 
@@ -66,11 +67,14 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "-h" || args[0] == "--help" || args[0] == "ayuda") {
         printHelp();
-        return args.empty() ? brisalta::cli::kExitUsage : brisalta::cli::kExitOk;
+        return brisalta::cli::finalExitCode(args.empty() ? brisalta::cli::kExitUsage
+                                                         : brisalta::cli::kExitOk);
     }
     for (const Subcommand& sub : kSubcommands) {
         if (args[0] == sub.name) {
-            return sub.run(std::span<const std::string>(args).subspan(1));
+            brisalta::cli::stopOnInterrupt();
+            const int code = sub.run(std::span<const std::string>(args).subspan(1));
+            return brisalta::cli::finalExitCode(code);
         }
     }
     brisalta::cli::writeLine(stderr, "brisalta-cli: orden desconocida «" + args[0] +

@@ -12,7 +12,7 @@
 
 #include <array>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -31,7 +31,9 @@ constexpr const char* kHelp =
     "estación y el grupo día-hora-minuto. Las opciones van delante del parte:\n"
     "desde el indicativo, toda palabra es del parte, también las que empiezan\n"
     "por '-' (-TSRA) o '+' (+SHRA); «--» marca además dónde empieza. Sin\n"
-    "palabras, se lee un parte por cada línea de la entrada estándar.\n"
+    "palabras, se lee un parte por cada línea de la entrada estándar; una línea\n"
+    "de más de 4096 bytes no es un parte: se avisa, se omite y la orden sale\n"
+    "con 1.\n"
     "\n"
     "Opciones:\n"
     "  --desde N   índice (desde 0) de la primera palabra que se descodifica,\n"
@@ -104,6 +106,36 @@ void printResult(const MetarResult& r, bool json, bool separate) {
     writeLine(stdout, summaryLine(r));
 }
 
+// The longest line taken as a report: a real METAR is under 200 bytes.
+constexpr std::size_t kMaxReportLine = 4096;
+
+// One line of standard input, at most kMaxReportLine bytes kept; the rest of
+// a longer line is read and dropped, so memory stays flat whatever arrives.
+// False at the end of the input (or when a signal interrupts the read).
+bool readReportLine(std::FILE* in, std::string& line, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    char piece[1024];
+    bool any = false;
+    while (std::fgets(piece, sizeof piece, in)) {
+        any = true;
+        std::size_t length = std::strlen(piece);
+        const bool ends = length > 0 && piece[length - 1] == '\n';
+        if (ends) {
+            --length;
+        }
+        if (line.size() + length <= kMaxReportLine) {
+            line.append(piece, length);
+        } else {
+            tooLong = true;
+        }
+        if (ends) {
+            break;
+        }
+    }
+    return any;
+}
+
 std::vector<std::string> splitWords(const std::string& line) {
     std::vector<std::string> words;
     std::istringstream in(line);
@@ -146,10 +178,18 @@ int runMetar(std::span<const std::string> args) {
         printResult(decode(parsed.positional()), json, false);
         return kExitOk;
     }
-    std::ios::sync_with_stdio(false);
     std::string line;
     bool first = true;
-    while (std::getline(std::cin, line)) {
+    bool skipped = false;
+    bool tooLong = false;
+    for (std::size_t number = 1; readReportLine(stdin, line, tooLong); ++number) {
+        if (tooLong) {
+            writeLine(stderr, "brisalta-cli metar: la línea " + std::to_string(number) +
+                                  " tiene más de " + std::to_string(kMaxReportLine) +
+                                  " bytes y no es un parte; se omite");
+            skipped = true;
+            continue;
+        }
         const std::vector<std::string> words = splitWords(line);
         if (words.empty()) {
             continue;
@@ -157,7 +197,7 @@ int runMetar(std::span<const std::string> args) {
         printResult(decode(words), json, !first);
         first = false;
     }
-    return kExitOk;
+    return skipped ? kExitFailure : kExitOk;
 }
 
 } // namespace brisalta::cli

@@ -55,10 +55,14 @@ constexpr const char* kHelpEnd =
     "Ejemplo:\n"
     "  brisalta-cli prevision madrid.txt --techo 35 8 -o madrid.png\n";
 
+// A FIFO is never opened: it would wait for a writer.
 bool readableFile(const fs::path& path) {
     std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
-    return fs::is_regular_file(path, ec) && in.good();
+    return in.good();
 }
 
 } // namespace

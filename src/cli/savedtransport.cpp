@@ -2,6 +2,8 @@
 #include "cli/savedtransport.h"
 
 #include "adapters/linechunker.h"
+#include "cli/datasource.h"
+#include "net/transferlimits.h"
 #include "net/serviceaddresses.h"
 
 #include <fstream>
@@ -40,9 +42,13 @@ TransferResult done() {
     return result;
 }
 
-TransferResult copyTo(const fs::path& saved, const std::string& localPath) {
+TransferResult copyTo(const fs::path& saved, const char* option, std::uint64_t limit,
+                      const std::string& localPath) {
     std::error_code ec;
     fs::remove(localPath, ec);
+    if (auto tooLarge = givenFileTooLarge(saved, option, limit)) {
+        return *tooLarge;
+    }
     if (!fs::copy_file(saved, localPath, fs::copy_options::overwrite_existing, ec)) {
         fs::remove(localPath, ec);
         return unreadable(saved);
@@ -51,7 +57,11 @@ TransferResult copyTo(const fs::path& saved, const std::string& localPath) {
 }
 
 // The body handed over in the same reads as a live answer.
-TransferResult stream(const fs::path& saved, const Transport::ReadSink& sink) {
+TransferResult stream(const fs::path& saved, const char* option,
+                      const Transport::ReadSink& sink) {
+    if (auto tooLarge = givenFileTooLarge(saved, option, limits::kPageBytes)) {
+        return *tooLarge;
+    }
     std::ifstream in(saved, std::ios::binary);
     if (!in) {
         return unreadable(saved);
@@ -76,11 +86,11 @@ TransferResult SavedTransport::httpGet(const std::string& url, const std::vector
                                        const ReadSink& sink) {
     if (url == queryPageAddress(mServices, mIcao)) {
         return mDocuments.queryPage.empty() ? notGiven(url, "--consulta")
-                                            : stream(mDocuments.queryPage, sink);
+                                            : stream(mDocuments.queryPage, "--consulta", sink);
     }
     if (url == banyeresAddress(mServices)) {
         return mDocuments.banyeresFile.empty() ? notGiven(url, "--banyeres")
-                                               : stream(mDocuments.banyeresFile, sink);
+                                               : stream(mDocuments.banyeresFile, "--banyeres", sink);
     }
     return notGiven(url, nullptr);
 }
@@ -89,7 +99,8 @@ TransferResult SavedTransport::download(const std::string& url, const std::strin
     if (url == currentConditionsAddress(mServices, mIcao)) {
         return mDocuments.currentConditionsPage.empty()
                    ? notGiven(url, "--pagina")
-                   : copyTo(mDocuments.currentConditionsPage, filePath);
+                   : copyTo(mDocuments.currentConditionsPage, "--pagina", limits::kPageBytes,
+                            filePath);
     }
     return notGiven(url, nullptr);
 }
@@ -100,7 +111,8 @@ TransferResult SavedTransport::ftpRetrieve(const std::string& server, const std:
     const std::string address = "ftp://" + server + directory + remoteFile;
     if (directory == kStationFileDirectory && remoteFile == mIcao + ".TXT") {
         return mDocuments.stationFile.empty() ? notGiven(address, "--fichero-metar")
-                                              : copyTo(mDocuments.stationFile, localPath);
+                                              : copyTo(mDocuments.stationFile, "--fichero-metar",
+                                                       limits::kStationFileBytes, localPath);
     }
     return notGiven(address, nullptr);
 }

@@ -19,6 +19,7 @@
 #include "adapters/systemclock.h"
 #include "adapters/xdgplaces.h"
 #include "catalogues/soundingcatalogue.h"
+#include "net/transferlimits.h"
 #include "settings/meteoini.h"
 
 #include <cctype>
@@ -139,10 +140,14 @@ bool readDate(const std::string& text, SoundingRequest& r) {
     return r.day <= days;
 }
 
+// A FIFO is never opened: it would wait for a writer.
 bool readableFile(const fs::path& path) {
     std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
-    return fs::is_regular_file(path, ec) && in.good();
+    return in.good();
 }
 
 bool readRequest(const Arguments& args, SoundingRequest& r, std::string& error) {
@@ -198,6 +203,9 @@ public:
 
     TransferResult httpGet(const std::string&, const std::vector<std::string>&,
                            const ReadSink& sink) override {
+        if (auto tooLarge = givenFileTooLarge(mPage, "--archivo", limits::kPageBytes)) {
+            return *tooLarge;
+        }
         std::ifstream in(mPage, std::ios::binary);
         if (!in) {
             return failed("No se puede leer el fichero " + mPage.string());

@@ -1,6 +1,7 @@
 // Writing and reading the graph and sounding documents.
 #include "document/brisaltadocument.h"
 
+#include "document/documentchecks.h"
 #include "text/codepage.h"
 
 #include <algorithm>
@@ -69,8 +70,12 @@ struct SoundingDocument {
     std::vector<SoundingRow> rows;
 };
 
+std::optional<DocumentError> implausible(std::string what) {
+    return DocumentError{DocumentError::Kind::Implausible, 0, std::move(what)};
+}
+
 std::optional<DocumentError> damaged() {
-    return DocumentError{DocumentError::Kind::Damaged, 0};
+    return DocumentError{DocumentError::Kind::Damaged, 0, {}};
 }
 
 std::optional<DocumentError> readSounding(ArchiveReader& archive, SoundingDocument& doc) {
@@ -79,7 +84,7 @@ std::optional<DocumentError> readSounding(ArchiveReader& archive, SoundingDocume
         return damaged();
     }
     if (count < 0 || count > kMirrorRows) {
-        return DocumentError{DocumentError::Kind::BadLevelCount, count};
+        return DocumentError{DocumentError::Kind::BadLevelCount, count, {}};
     }
     if (!archive.readString(doc.stationName) || !archive.readString(doc.hour) ||
         !archive.readString(doc.day) || !archive.readString(doc.month) ||
@@ -221,6 +226,9 @@ DocumentRead serialize(ArchiveReader& archive, SessionState& session) {
         if (auto error = readSounding(archive, doc)) {
             return {error, DocumentNotice::None};
         }
+        if (auto what = implausibleSounding(doc.rows)) {
+            return {implausible(std::move(*what)), DocumentNotice::None};
+        }
         const bool forecast = doc.forecast;
         commitSounding(session, std::move(doc));
         return {std::nullopt, forecast ? DocumentNotice::Forecast : DocumentNotice::None};
@@ -231,6 +239,9 @@ DocumentRead serialize(ArchiveReader& archive, SessionState& session) {
     bool endsAfterSlots = false;
     if (auto error = readGraph(fresh, graph, endsAfterSlots)) {
         return {error, DocumentNotice::None};
+    }
+    if (auto what = implausibleGraph(graph)) {
+        return {implausible(std::move(*what)), DocumentNotice::None};
     }
     commitGraph(session, std::move(graph));
     return {std::nullopt, endsAfterSlots ? DocumentNotice::OldVersion : DocumentNotice::None};

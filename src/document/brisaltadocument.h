@@ -16,6 +16,7 @@
 #include "session/sessionstate.h"
 
 #include <optional>
+#include <string>
 
 namespace brisalta {
 
@@ -30,9 +31,12 @@ struct DocumentError {
         TooLarge,      // far larger than any document the program writes
         Damaged,       // the data end early or a length runs past the end
         BadLevelCount, // a sounding with a level count the program cannot hold
+        Implausible,   // values no document of the program could hold (a day 40, a
+                       // temperature of 300 °C, NaN): damaged, or not a document at all
     };
     Kind kind = Kind::Damaged;
     int levelCount = 0; // the count read, for BadLevelCount
+    std::string detail; // the first implausible value, in words (Windows-1252)
 };
 
 // Writes the picture on screen: the sounding document when soundingShown is

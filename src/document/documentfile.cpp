@@ -2,15 +2,11 @@
 #include "document/documentfile.h"
 
 #include "settings/atomicfile.h"
+#include "text/boundedfile.h"
 #include "text/codepage.h"
 #include "text/debuglog.h"
 #include "text/format.h"
 
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace brisalta {
 namespace {
@@ -23,45 +19,20 @@ std::string displayName(const std::filesystem::path& path) {
 }
 
 std::optional<DocumentError> readWholeFile(const std::filesystem::path& path, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return DocumentError{DocumentError::Kind::Unreadable, 0};
+    // Only a regular file: a FIFO would wait for a writer for ever.
+    text::BoundedFile file = text::readBoundedFile(path, kMaxDocumentBytes);
+    switch (file.problem) {
+    case text::BoundedFile::Problem::None:
+        bytes = std::move(file.bytes);
+        return std::nullopt;
+    case text::BoundedFile::Problem::NotAFile:
+        return DocumentError{DocumentError::Kind::NotAFile, 0, {}};
+    case text::BoundedFile::Problem::TooLarge:
+        return DocumentError{DocumentError::Kind::TooLarge, 0, {}};
+    case text::BoundedFile::Problem::Unreadable:
+        break;
     }
-    struct stat info {};
-    std::optional<DocumentError> error;
-    if (::fstat(fd, &info) != 0) {
-        error = DocumentError{DocumentError::Kind::Unreadable, 0};
-    } else if (!S_ISREG(info.st_mode)) {
-        error = DocumentError{DocumentError::Kind::NotAFile, 0};
-    } else if (static_cast<std::uint64_t>(info.st_size) > kMaxDocumentBytes) {
-        error = DocumentError{DocumentError::Kind::TooLarge, 0};
-    }
-    if (!error) {
-        // Read up to one byte past the limit, so a file that grew since fstat
-        // is still refused rather than read without bound.
-        bytes.assign(static_cast<std::size_t>(info.st_size) + 1, '\0');
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0) {
-                error = DocumentError{DocumentError::Kind::Unreadable, 0};
-                break;
-            }
-            if (n == 0) {
-                break;
-            }
-            done += static_cast<std::size_t>(n);
-        }
-        bytes.resize(done);
-        if (!error && done > kMaxDocumentBytes) {
-            error = DocumentError{DocumentError::Kind::TooLarge, 0};
-        }
-    }
-    ::close(fd);
-    return error;
+    return DocumentError{DocumentError::Kind::Unreadable, 0, {}};
 }
 
 std::string openReason(const DocumentError& error) {
@@ -69,11 +40,15 @@ std::string openReason(const DocumentError& error) {
     case DocumentError::Kind::Unreadable:
         return text::cp1252("el fichero no existe o no se puede leer");
     case DocumentError::Kind::NotAFile:
-        return text::cp1252("no es un fichero");
+        return text::cp1252("no es un fichero normal (es una carpeta, un dispositivo o una "
+                            "tubería)");
     case DocumentError::Kind::TooLarge:
         return text::cp1252("el fichero es demasiado grande para ser un documento de Brisalta");
     case DocumentError::Kind::Damaged:
         return text::cp1252("el fichero está incompleto o dañado");
+    case DocumentError::Kind::Implausible:
+        return text::cp1252("el fichero está dañado o no es un documento de Brisalta: ") +
+               error.detail;
     case DocumentError::Kind::BadLevelCount:
         return text::format1252("el sondeo dice tener %d niveles y el programa solo admite de 0 "
                                 "a %d",

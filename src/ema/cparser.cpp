@@ -42,6 +42,7 @@ bool CParser::Add(int id, const std::string& keyText, TokenCallback callback) {
         }
     }
     mTokens.push_back(std::make_unique<CToken>(id, keyText, callback));
+    mFirstBytes[static_cast<unsigned char>(keyText[0])] = true;
     return true;
 }
 
@@ -49,9 +50,14 @@ void CParser::ResetPositions() {
     for (auto& token : mTokens) {
         token->matchPos = 0;
     }
+    mAnyPartial = false;
 }
 
 int CParser::ProcessChar(char c) {
+    if (!mAnyPartial && !mFirstBytes[static_cast<unsigned char>(c)]) {
+        return 0; // every key stays at its start
+    }
+    bool anyPartial = false;
     for (auto it = mTokens.rbegin(); it != mTokens.rend(); ++it) {
         CToken& token = **it;
         const int length = static_cast<int>(token.text.size());
@@ -69,7 +75,9 @@ int CParser::ProcessChar(char c) {
             }
             return token.id;
         }
+        anyPartial = true;
     }
+    mAnyPartial = anyPartial;
     return 0;
 }
 

@@ -6,6 +6,7 @@
 
 #include "text/streamreader.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,6 +56,11 @@ public:
 
 private:
     std::vector<std::unique_ptr<CToken>> mTokens; // in order of registration
+    // While no key is partly matched, only a key's first byte can change
+    // anything: every other byte is passed over at once, which keeps a long
+    // answer cheap to read.
+    std::array<bool, 256> mFirstBytes{};
+    bool mAnyPartial = false;
     std::optional<text::StreamReader> mFile;      // never opened here; handed to callbacks
 };
 

@@ -5,6 +5,7 @@
 #include "net/serviceaddresses.h"
 #include "net/tempfiles.h"
 #include "net/urlparts.h"
+#include "text/debuglog.h"
 #include "text/format.h"
 #include "text/textutil.h"
 
@@ -48,11 +49,44 @@ template <typename Transfer> TransferResult guarded(Transfer transfer) {
     try {
         return transfer();
     } catch (const std::exception& e) {
+        text::debugLog(std::string("descarga: ") + e.what() + "\n");
         TransferResult failed;
-        failed.error = e.what();
+        failed.error = "La descarga ha fallado.";
         failed.failure = TransferFailure::Other;
         return failed;
     }
+}
+
+std::string hostOf(const std::string& url) {
+    const auto parts = splitUrl(url);
+    return parts ? parts->host : std::string("desconocido");
+}
+
+TransferResult tooLarge(const std::string& url, std::uint64_t limit) {
+    TransferResult result;
+    result.failure = TransferFailure::TooLarge;
+    result.error = limits::tooLargeSentence(hostOf(url), limit);
+    return result;
+}
+
+// A file that came whole but is larger than its kind may be (a transport
+// without a size limit of its own, a saved answer).
+bool largerThan(const fs::path& file, std::uint64_t limit) {
+    std::error_code ec;
+    const auto size = fs::file_size(file, ec);
+    return !ec && size > limit;
+}
+
+// An answer with an error status instead of the document. 404 is the Parts'
+// own case (see httpGetToFile).
+std::string statusSentence(const std::string& url, int status) {
+    const std::string server = "El servidor " + hostOf(url);
+    if (status >= 300 && status < 400) {
+        return server + " ha contestado con una redirección (HTTP " + std::to_string(status) +
+               ") en lugar del documento.";
+    }
+    return server + " ha contestado con el error HTTP " + std::to_string(status) +
+           " en lugar del documento.";
 }
 
 void removeQuietly(const fs::path& path) {
@@ -74,9 +108,14 @@ DownloadResult resultOf(DownloadStatus status, fs::path file, const TransferResu
 } // namespace
 
 TransferResult DownloadUrlToFile(Transport& transport, const std::string& url,
-                                 const fs::path& filePath) {
+                                 const fs::path& filePath, std::uint64_t maxBytes) {
     removeQuietly(filePath);
     TransferResult result = guarded([&] { return transport.download(url, filePath.string()); });
+    if (result.ok && largerThan(filePath, maxBytes)) {
+        const int status = result.status;
+        result = tooLarge(url, maxBytes);
+        result.status = status;
+    }
     if (!result.ok) {
         removeQuietly(filePath);
     }
@@ -104,10 +143,14 @@ DownloadResult DownloadSession::secondServiceSounding(std::string_view stationId
 DownloadResult DownloadSession::sharedFetch(const std::string& url, const char* fileName) {
     const fs::path file = mTempFolder / fileName;
     // The NOAA pages come by FTP: plain download, no rejection tests, and a
-    // failure the reader notices by the missing page.
+    // page the server does not have is noticed by the reader. Any other
+    // failure stops the command here, with its reason.
     if (text::textContains(noaaHostLabel(mServices), url)) {
-        DownloadUrlToFile(mTransport, url, file);
-        return resultOf(DownloadStatus::Ok, file);
+        const TransferResult result = DownloadUrlToFile(mTransport, url, file, limits::kPageBytes);
+        if (result.ok || result.failure == TransferFailure::NotFound) {
+            return resultOf(DownloadStatus::Ok, file);
+        }
+        return resultOf(DownloadStatus::TransferFailed, file, result);
     }
     return httpGetToFile(url, file, Tests::Shared);
 }
@@ -132,9 +175,12 @@ DownloadResult DownloadSession::stationFile(std::string_view icao) {
         base->explicitPort ? base->host + text::format(":%d", base->port) : base->host;
     removeQuietly(local);
     const std::string remoteFile = std::string(icao) + ".TXT";
-    const TransferResult result = guarded([&] {
+    TransferResult result = guarded([&] {
         return mTransport.ftpRetrieve(server, kStationFileDirectory, remoteFile, local.string());
     });
+    if (result.ok && largerThan(local, limits::kStationFileBytes)) {
+        result = tooLarge("ftp://" + server + "/", limits::kStationFileBytes);
+    }
     if (result.ok) {
         return resultOf(DownloadStatus::Ok, local);
     }
@@ -144,6 +190,8 @@ DownloadResult DownloadSession::stationFile(std::string_view icao) {
         return resultOf(DownloadStatus::NoSession, local, result);
     case TransferFailure::Connection:
     case TransferFailure::TimedOut:
+    case TransferFailure::TooLarge:
+    case TransferFailure::Cancelled:
         return resultOf(DownloadStatus::TransferFailed, local, result);
     default:
         return resultOf(DownloadStatus::NoFile, local, result);
@@ -166,7 +214,14 @@ DownloadResult DownloadSession::httpGetToFile(const std::string& url, const fs::
     bool firstRead = true;
     DownloadStatus refusal = DownloadStatus::Ok;
     bool writeFailed = false;
+    bool pastLimit = false;
+    std::uint64_t received = 0;
     const auto sink = [&](std::string_view read) {
+        received += read.size();
+        if (received > limits::kPageBytes) {
+            pastLimit = true;
+            return false;
+        }
         out.write(read.data(), static_cast<std::streamsize>(read.size()));
         if (!out) {
             writeFailed = true;
@@ -186,9 +241,14 @@ DownloadResult DownloadSession::httpGetToFile(const std::string& url, const fs::
         }
         return true;
     };
-    const TransferResult result =
+    TransferResult result =
         guarded([&] { return mTransport.httpGet(url, kRequestHeaders, sink); });
     out.close();
+    if (pastLimit) {
+        removeQuietly(filePath);
+        return resultOf(DownloadStatus::TransferFailed, filePath,
+                        tooLarge(url, limits::kPageBytes));
+    }
 
     // Servers of today answer a missing document with status 404 and a body of
     // their own wording.
@@ -208,6 +268,16 @@ DownloadResult DownloadSession::httpGetToFile(const std::string& url, const fs::
         // A half-written page must not pass for a whole one.
         removeQuietly(filePath);
         return resultOf(DownloadStatus::TransferFailed, filePath, result);
+    }
+    // An error status other than the 404 handled above, or a redirection the
+    // request does not follow: the body is the server's complaint, not the page.
+    if (result.status >= 300 && !(tests == Tests::ErrorBodyOnly && result.status == 404)) {
+        removeQuietly(filePath);
+        TransferResult failed;
+        failed.failure = TransferFailure::Other;
+        failed.status = result.status;
+        failed.error = statusSentence(url, result.status);
+        return resultOf(DownloadStatus::TransferFailed, filePath, failed);
     }
     return resultOf(DownloadStatus::Ok, filePath);
 }

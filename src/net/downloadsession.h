@@ -6,9 +6,11 @@
 
 #include "ports/transport.h"
 #include "session/sessionstate.h"
+#include "net/transferlimits.h"
 #include "settings/services.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,7 +25,8 @@ enum class DownloadStatus {
     NotFound,       // the server says there is no such document: a "404 Not Found"
                     // read or status (shared downloader only)
     ErrorPage,      // the answer starts with the text-list service's error body
-    TransferFailed, // no answer or a broken transfer; `error` has the platform's text
+    TransferFailed, // no answer, refused, time-out, an error status, too large, cut or
+                    // cancelled: `failure` says which and `error` says it in Spanish
     // The FTP station file only:
     BadBase,        // the configured base address is not an ftp:// address
     NoSession,      // the internet layer could not start
@@ -35,7 +38,7 @@ enum class DownloadStatus {
 
 struct DownloadResult {
     DownloadStatus status = DownloadStatus::Ok;
-    std::string error; // the platform's error text (UTF-8) for TransferFailed and a failed FTP
+    std::string error; // one Spanish sentence (UTF-8) for TransferFailed and a failed FTP
     TransferFailure failure = TransferFailure::None; // how the transport failed, when it did
     std::filesystem::path file; // where the document is (or would have been)
 
@@ -52,9 +55,12 @@ extern const char* const kServiceUserAgent;
 
 // Plain download of one address to one file (ftp://, http://, https://). A
 // previous file of that name is removed first, so a failed download leaves no
-// file instead of an old document that would pass for the new one.
+// file instead of an old document that would pass for the new one. A file
+// larger than maxBytes is removed and reported as TransferFailure::TooLarge
+// (the transports stop a live answer sooner).
 TransferResult DownloadUrlToFile(Transport& transport, const std::string& url,
-                                 const std::filesystem::path& filePath);
+                                 const std::filesystem::path& filePath,
+                                 std::uint64_t maxBytes = limits::kPageBytes);
 
 class DownloadSession {
 public:
@@ -62,8 +68,9 @@ public:
                     const ServiceTable& services);
 
     // The NOAA current-conditions page of an airport into "temp.htm", by the
-    // plain download: its failure is silent (the reader finds no page), so the
-    // status is always Ok.
+    // plain download. A page the server does not have is silent (the reader
+    // finds no page, status Ok); any other failure (no answer, time-out, too
+    // large, cancelled...) is TransferFailed.
     DownloadResult currentConditions(std::string_view icao);
 
     // The text-list sounding of the selection's station, date and hour into
@@ -82,6 +89,8 @@ public:
     DownloadResult banyeresFile();
 
     // The per-station METAR file "<icao>.TXT" by FTP into "tempMet.txt".
+    // A file the server does not have is NoFile; no answer, a time-out, a
+    // file past its size limit or a cancel are TransferFailed.
     DownloadResult stationFile(std::string_view icao);
 
     // One answer of today's services (the data API, the mesonet, the new

@@ -3,6 +3,7 @@
 // in a folder (tests, demo, offline use).
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -15,16 +16,20 @@ enum class TransferFailure {
     None,
     NoSession,  // the internet layer could not start at all
     Connection, // no answer: unknown host, refused connection, log-in refused, broken link
-    TimedOut,   // the server did not answer, or went quiet, within the time-out
     NotFound,   // the server answered but has no such directory or file (or nothing is recorded)
     Other,      // anything else: a malformed address, a local file that cannot be written...
+    TimedOut,   // the server did not answer in time, went silent, trickled, or the
+                // document took longer than its time limit
+    TooLarge,   // the answer passed the size limit of its kind and was stopped
+    Cancelled,  // the user stopped the transfer (the "Cancelar" button, Ctrl+C)
 };
 
 // Outcome of one transfer as the platform's internet layer reports it.
 struct TransferResult {
     bool ok = false;
     int status = 0;    // HTTP status code when known, else 0
-    std::string error; // the platform's error text when !ok (UTF-8)
+    std::string error; // what happened, one Spanish sentence (UTF-8) when !ok; the
+                       // library's own wording goes to the debug log only
     TransferFailure failure = TransferFailure::None; // set when !ok
     // A redirect answer (status 3xx): where it points, as an absolute address
     // when the transport can resolve it, else as the server wrote it. Never
@@ -58,6 +63,12 @@ public:
     virtual TransferResult ftpRetrieve(const std::string& server, const std::string& directory,
                                        const std::string& remoteFile,
                                        const std::string& localPath) = 0;
+
+    // A flag another thread (or a signal handler) raises to stop the transfer
+    // in progress: it then ends soon with TransferFailure::Cancelled and leaves
+    // no file behind. The transport only reads the flag; whoever raises it
+    // lowers it. Transports whose transfers cannot hang ignore it.
+    virtual void setCancelFlag(const std::atomic<bool>* flag) { (void)flag; }
 };
 
 } // namespace brisalta

@@ -6,6 +6,11 @@
 #include "text/codepage.h"
 #include "text/format.h"
 
+#include "settings/atomicfile.h"
+#include "text/diskerror.h"
+
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -22,10 +27,25 @@ namespace {
 
 constexpr int kMaxPictureSide = 16384;
 
-QString qtPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
-
 std::string cannotWrite(const std::filesystem::path& path) {
     return text::cp1252("No se pudo escribir el fichero ") + text::cp1252(path.string());
+}
+
+std::string cannotWrite(const std::filesystem::path& path, std::error_code error) {
+    return cannotWrite(path) + ": " + text::diskErrorReason(error) +
+           text::cp1252(". El fichero anterior, si había uno, no ha cambiado.");
+}
+
+// The picture is drawn into memory and only then put on the disk, through a
+// temporary file beside the target that is renamed over it once every byte is
+// there: a full disk or an unwritable folder leave the previous file whole.
+std::string replaceWith(const std::filesystem::path& path, const QByteArray& bytes) {
+    ReplaceOptions options;
+    options.access = FileAccess::Shared;
+    options.keepMode = true;
+    const std::error_code error = replaceFileAtomically(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), options);
+    return error ? cannotWrite(path, error) : std::string();
 }
 
 QString qtTitle(const RenderOptions& options) { return QtCanvas::qtText(options.title); }
@@ -50,13 +70,21 @@ std::string writePng(const std::filesystem::path& path, const RenderOptions& opt
         QPainter painter(&image);
         drawOnPicture(painter, options, draw);
     }
-    return image.save(qtPath(path), "PNG") ? std::string() : cannotWrite(path);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        return cannotWrite(path);
+    }
+    return replaceWith(path, bytes);
 }
 
 std::string writeSvg(const std::filesystem::path& path, const RenderOptions& options, const DrawFunction& draw) {
     const QSize size = pictureSize(options);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setFileName(qtPath(path));
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setResolution(std::max(1, options.screen.dpi));
@@ -68,11 +96,17 @@ std::string writeSvg(const std::filesystem::path& path, const RenderOptions& opt
     }
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     drawOnPicture(painter, options, draw);
-    return painter.end() ? std::string() : cannotWrite(path);
+    if (!painter.end()) {
+        return cannotWrite(path);
+    }
+    return replaceWith(path, bytes);
 }
 
 std::string writePdf(const std::filesystem::path& path, const RenderOptions& options, const DrawFunction& draw) {
-    QPdfWriter pdf(qtPath(path));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageOrientation(QPageLayout::Landscape);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -93,7 +127,10 @@ std::string writePdf(const std::filesystem::path& path, const RenderOptions& opt
                          std::max(0, static_cast<int>(page.height()) - height) / 2);
         draw(canvas, PageMode::Print);
     }
-    return painter.end() ? std::string() : cannotWrite(path);
+    if (!painter.end()) {
+        return cannotWrite(path);
+    }
+    return replaceWith(path, bytes);
 }
 
 } // namespace

@@ -44,8 +44,10 @@ std::optional<FileKind> fileKindOf(const std::filesystem::path& path);
 // screen's factors (as the renderers compute them), plus the margin on each side.
 QSize pictureSize(const RenderOptions& options);
 
-// Renders into the file, replacing it. Returns an empty text on success, else
-// a Spanish error message (Windows-1252).
+// Renders into the file, replacing it in one step (through a temporary file in
+// the same folder, renamed once every byte is on the disk), so that a failure
+// leaves the previous file as it was. Returns an empty text on success, else a
+// Spanish error message with the reason (Windows-1252).
 std::string renderToFile(const std::filesystem::path& path, const RenderOptions& options, const DrawFunction& draw);
 
 } // namespace brisalta

@@ -68,6 +68,7 @@ struct RetrievalStatus {
     bool queryPageDone = false;      // the query page gave a complete report
     bool stationFileFetched = false; // the per-station METAR file came by FTP in this command
     bool soundingDialogUsed = false; // the date of this sounding came from the dialog
+    bool cancelled = false;          // the user stopped a transfer of this command
 
     // The two automatic-station requests and how the first one was answered.
     std::string openDataQueryUrl;

@@ -1,9 +1,9 @@
 // Write-to-temporary-then-rename on POSIX.
 #include "settings/atomicfile.h"
 
-#include "text/codepage.h"
-#include "text/format.h"
+#include "text/diskerror.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -47,6 +47,24 @@ std::error_code writeAll(int fd, std::string_view bytes) {
     return {};
 }
 
+// The temporary file being written, for a signal handler to remove. Set
+// before the file is created, cleared once it is renamed or removed.
+char gUnfinished[4096];
+std::atomic<bool> gHasUnfinished{false};
+
+void noteUnfinished(const std::filesystem::path& temporary) {
+    const std::string& name = temporary.native();
+    if (name.size() >= sizeof gUnfinished) {
+        return;
+    }
+    gHasUnfinished = false;
+    std::copy(name.begin(), name.end(), gUnfinished);
+    gUnfinished[name.size()] = '\0';
+    gHasUnfinished = true;
+}
+
+void forgetUnfinished() { gHasUnfinished = false; }
+
 // Makes the rename itself durable; a folder that cannot be synced is no reason
 // to report the save as failed, since the file is already in place.
 void syncFolder(const std::filesystem::path& folder) {
@@ -60,15 +78,45 @@ void syncFolder(const std::filesystem::path& folder) {
 
 } // namespace
 
+void removeUnfinishedTemporaryFile() noexcept {
+    if (gHasUnfinished.exchange(false)) {
+        ::unlink(gUnfinished);
+    }
+}
+
+std::filesystem::path replacementTarget(const std::filesystem::path& path) {
+    std::filesystem::path target = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(target, ec)) {
+            break;
+        }
+        const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+        if (ec) {
+            break;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
+
 std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                     FileAccess access) {
     ReplaceOptions options;
     options.access = access;
+    // Replacing a document the user made private keeps it private.
+    options.keepMode = true;
     return replaceFileAtomically(path, bytes, options);
 }
 
-std::error_code replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                                      const ReplaceOptions& options) {
+std::error_code replaceFileAtomically(const std::filesystem::path& linkOrPath,
+                                      std::string_view bytes, const ReplaceOptions& options) {
+    if (linkOrPath.filename().empty()) {
+        return std::make_error_code(std::errc::is_a_directory);
+    }
+    // Renaming over a symbolic link would replace the link and leave the file
+    // it points to stale: the file itself is replaced, beside itself.
+    const std::filesystem::path path = replacementTarget(linkOrPath);
     if (path.filename().empty()) {
         return std::make_error_code(std::errc::is_a_directory);
     }
@@ -90,6 +138,7 @@ std::error_code replaceFileAtomically(const std::filesystem::path& path, std::st
     if (fd < 0) {
         return std::make_error_code(std::errc::file_exists);
     }
+    noteUnfinished(temporary);
 
     std::error_code error = writeAll(fd, bytes);
     // The umask may have taken more than group and others away; a private file
@@ -114,35 +163,14 @@ std::error_code replaceFileAtomically(const std::filesystem::path& path, std::st
     }
     if (error) {
         ::unlink(temporary.c_str());
+        forgetUnfinished();
         return error;
     }
+    forgetUnfinished();
     syncFolder(path.parent_path());
     return {};
 }
 
-std::string writeFailureReason(std::error_code error) {
-    switch (error.value()) {
-    case ENOENT:
-    case ENOTDIR:
-        return text::cp1252("la carpeta no existe");
-    case EACCES:
-    case EPERM:
-        return text::cp1252("no hay permiso para escribir en la carpeta");
-    case EROFS:
-        return text::cp1252("el disco es de solo lectura");
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG: // the write went past the largest file the system lets this user write
-        return text::cp1252("no queda espacio en el disco");
-    case EISDIR:
-        return text::cp1252("ya existe una carpeta con ese nombre");
-    case ENAMETOOLONG:
-        return text::cp1252("el nombre es demasiado largo");
-    case EIO:
-        return text::cp1252("error de entrada/salida del disco");
-    default:
-        return text::format1252("error del sistema número %d", error.value());
-    }
-}
+std::string writeFailureReason(std::error_code error) { return text::diskErrorReason(error); }
 
 } // namespace brisalta

@@ -18,10 +18,22 @@ enum class FileAccess {
 
 // Writes `bytes` to a new temporary file in the folder of `path`, flushes it to
 // the disk and renames it over `path`. Until the rename the previous file is
-// untouched; after a failure the temporary file is removed. Returns the system
-// error of the step that failed, or an empty error code on success.
+// untouched; after a failure the temporary file is removed. When `path` is a
+// symbolic link, the file it points to is the one replaced (in its own folder),
+// so the link keeps pointing at the data; a shared file keeps the permission
+// bits of the file it replaces. Returns the system error of the step that
+// failed, or an empty error code on success.
 std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                     FileAccess access);
+
+// The file a write to `path` replaces: the final target of a chain of
+// symbolic links (at most 40), or `path` itself.
+std::filesystem::path replacementTarget(const std::filesystem::path& path);
+
+// Removes the temporary file of a write that has not finished. Only calls
+// that are safe in a signal handler: the program's handlers of SIGINT and
+// SIGTERM call it, so an interrupted save leaves nothing beside the document.
+void removeUnfinishedTemporaryFile() noexcept;
 
 // How replaceFileAtomically creates the new file.
 struct ReplaceOptions {

@@ -2,6 +2,7 @@
 #include "settings/listfile.h"
 
 #include "settings/atomicfile.h"
+#include "text/boundedfile.h"
 
 #include <fstream>
 
@@ -84,17 +85,12 @@ std::vector<ListEntry> parseListFile(std::string_view bytes, const ListFileForma
 
 std::optional<std::vector<ListEntry>> readListFile(const std::filesystem::path& file,
                                                    const ListFileFormat& format) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
+    // A FIFO is refused at once; of a file past the limit only the head is read.
+    const text::BoundedFile read = text::readFileHead(file, kMaxListBytes);
+    if (!read.ok()) {
         return std::nullopt;
     }
-    std::string bytes(kMaxListBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return parseListFile(bytes, format);
+    return parseListFile(read.bytes, format);
 }
 
 bool isKeptListRow(const ListEntry& row) {

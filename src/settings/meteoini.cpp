@@ -1,6 +1,8 @@
 // Reading and writing "meteo.ini".
 #include "settings/meteoini.h"
 
+#include "text/boundedfile.h"
+
 #include "settings/atomicfile.h"
 #include "text/codepage.h"
 #include "text/streamreader.h"
@@ -22,18 +24,13 @@ constexpr int kMinTimeOffset = -12;
 constexpr int kMaxTimeOffset = 12;
 constexpr int kDefaultTimeOffset = 1;
 
+// Only the head of a file past the limit is read; a FIFO is not read at all.
 std::optional<std::string> readHead(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    text::BoundedFile file = text::readFileHead(path, kMaxSettingsBytes);
+    if (!file.ok()) {
         return std::nullopt;
     }
-    std::string bytes(kMaxSettingsBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+    return std::move(file.bytes);
 }
 
 // Longest token read before its value is cut: an escaped token may spell each

@@ -1,7 +1,13 @@
 // Service addresses and their overrides.
 #include "settings/services.h"
 
-#include <fstream>
+#include "text/boundedfile.h"
+#include "text/debuglog.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+#include <string_view>
 
 namespace brisalta {
 namespace {
@@ -13,6 +19,22 @@ std::string trimmed(const std::string& s) {
     }
     const auto last = s.find_last_not_of(" \t\r\n");
     return s.substr(first, last - first + 1);
+}
+
+// A base address of today's services: "http://" or "https://", a host as
+// above, and an optional path of plain characters.
+bool plausibleBaseAddress(const std::string& value) {
+    for (const std::string_view scheme : {"https://", "http://"}) {
+        if (value.starts_with(scheme)) {
+            const std::string rest = value.substr(scheme.size());
+            return !rest.empty() && rest.size() <= kMaxHostBytes + 64 &&
+                   std::all_of(rest.begin(), rest.end(), [](unsigned char c) {
+                       return std::isalnum(c) || c == '-' || c == '.' || c == ':' || c == '[' ||
+                              c == ']' || c == '_' || c == '/';
+                   });
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -37,9 +59,36 @@ std::string* serviceField(ServiceTable& table, const std::string& key) {
     return nullptr;
 }
 
+bool plausibleServiceValue(const std::string& key, const std::string& value) {
+    if (value.empty()) {
+        return false;
+    }
+    if (key == "awc" || key == "iem" || key == "wyoming") {
+        return plausibleBaseAddress(value);
+    }
+    if (key == "banyeres_fichero") {
+        // A file-sharing identifier: letters, digits, '-' and '_'.
+        return value.size() <= kMaxFileIdBytes &&
+               std::all_of(value.begin(), value.end(), [](unsigned char c) {
+                   return std::isalnum(c) || c == '-' || c == '_';
+               });
+    }
+    // A host name, an IPv4 address or "[IPv6]", with an optional port.
+    return value.size() <= kMaxHostBytes &&
+           std::all_of(value.begin(), value.end(), [](unsigned char c) {
+               return std::isalnum(c) || c == '-' || c == '.' || c == ':' || c == '[' ||
+                      c == ']' || c == '_';
+           });
+}
+
 ServiceTable loadServiceTable(const std::filesystem::path& iniFile) {
     ServiceTable table;
-    std::ifstream in(iniFile);
+    // A FIFO is refused at once; a file far larger than a few lines is not ours.
+    const text::BoundedFile file = text::readBoundedFile(iniFile, kMaxServicesBytes);
+    if (!file.ok()) {
+        return table;
+    }
+    std::istringstream in(file.bytes);
     std::string line;
     while (std::getline(in, line)) {
         const std::string content = trimmed(line);
@@ -56,9 +105,19 @@ ServiceTable loadServiceTable(const std::filesystem::path& iniFile) {
             if (const auto chain = sourceChainOf(value)) {
                 (key == "fuente_metar" ? table.metarChain : table.soundingChain) = *chain;
             }
-        } else if (std::string* field = serviceField(table, key); field && !value.empty()) {
-            *field = value;
+            continue;
         }
+        std::string* field = serviceField(table, key);
+        if (!field) {
+            continue;
+        }
+        if (!plausibleServiceValue(key, value)) {
+            // The default stays; the reason is for whoever edited the file.
+            text::debugLog("servicios.ini: valor no válido para «" + key + "»; se usa " + *field +
+                           "\n");
+            continue;
+        }
+        *field = value;
     }
     return table;
 }

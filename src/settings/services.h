@@ -4,6 +4,7 @@
 // loopback servers or replay folders.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -43,10 +44,23 @@ inline constexpr const char* kServiceKeys[] = {
 // The field an address key of "servicios.ini" sets, or nullptr for another key.
 std::string* serviceField(ServiceTable& table, const std::string& key);
 
+// Longest "servicios.ini" taken (a real one is a few lines), longest host
+// name (253 bytes, a port and brackets), longest file-sharing identifier.
+inline constexpr std::size_t kMaxServicesBytes = 64 * 1024;
+inline constexpr std::size_t kMaxHostBytes = 262;
+inline constexpr std::size_t kMaxFileIdBytes = 256;
+
+// True when `value` can be what `key` names: a host name, an IP address with
+// an optional port, (banyeres_fichero) a file-sharing identifier, or (awc,
+// iem, wyoming) an http:// or https:// base address.
+bool plausibleServiceValue(const std::string& key, const std::string& value);
+
 // Reads the overrides of a "servicios.ini" over the defaults: the address
 // keys, and "fuente_metar" / "fuente_sondeos" = actual | clasico. A missing
-// file, blank lines, lines starting with '#' or ';', unknown keys and chain
-// values other than those two are ignored.
+// file, one that is not a regular file or is larger than kMaxServicesBytes,
+// blank lines, lines starting with '#' or ';', unknown keys, chain values
+// other than those two and addresses that cannot be what their key names are
+// ignored.
 ServiceTable loadServiceTable(const std::filesystem::path& iniFile);
 
 } // namespace brisalta

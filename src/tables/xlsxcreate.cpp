@@ -35,6 +35,32 @@ std::error_code reserveTemporary(const std::filesystem::path& folder, std::files
     return std::make_error_code(std::errc::file_exists);
 }
 
+// libxlsxwriter prints its own English complaints on standard error; the user
+// reads the Spanish reason instead, and the library's words go nowhere.
+class QuietStandardError {
+public:
+    QuietStandardError() : mSaved(::dup(STDERR_FILENO)) {
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (mSaved >= 0 && null >= 0) {
+            ::dup2(null, STDERR_FILENO);
+        }
+        if (null >= 0) {
+            ::close(null);
+        }
+    }
+    ~QuietStandardError() {
+        if (mSaved >= 0) {
+            ::dup2(mSaved, STDERR_FILENO);
+            ::close(mSaved);
+        }
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int mSaved;
+};
+
 } // namespace
 
 std::error_code createWorkbook(const std::filesystem::path& folder, const SheetRows& sheet,
@@ -57,8 +83,13 @@ std::error_code createWorkbook(const std::filesystem::path& folder, const SheetR
                                text::toUtf8(sheet.columns[column]).c_str(), nullptr);
     }
     errno = 0;
-    const lxw_error closed = workbook_close(workbook);
-    const int closeErrno = errno;
+    lxw_error closed = LXW_NO_ERROR;
+    int closeErrno = 0;
+    {
+        const QuietStandardError quiet;
+        closed = workbook_close(workbook);
+        closeErrno = errno;
+    }
     if (worksheet == nullptr) {
         error = std::make_error_code(std::errc::invalid_argument);
     } else if (closed != LXW_NO_ERROR) {

@@ -38,16 +38,13 @@ bool isScanBlank(int c) {
 StreamReader::StreamReader(std::string bytes, Mode mode)
     : mData(mode == Mode::Text ? withoutCarriageReturns(std::move(bytes)) : std::move(bytes)) {}
 
-std::optional<StreamReader> StreamReader::open(const std::filesystem::path& path, Mode mode) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+std::optional<StreamReader> StreamReader::open(const std::filesystem::path& path, Mode mode,
+                                               std::size_t maxBytes) {
+    BoundedFile file = readBoundedFile(path, maxBytes);
+    if (!file.ok()) {
         return std::nullopt;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return StreamReader(std::move(bytes), mode);
+    return StreamReader(std::move(file.bytes), mode);
 }
 
 void StreamReader::seek(std::size_t position) {

@@ -8,6 +8,8 @@
 // as fscanf does; numbers are read in the C locale whatever the process locale.
 #pragma once
 
+#include "text/boundedfile.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -33,9 +35,11 @@ public:
 
     explicit StreamReader(std::string bytes, Mode mode = Mode::Binary);
 
-    // Reads a whole file; nothing when it cannot be opened.
+    // Reads a whole file; nothing when it cannot be opened, is not a regular
+    // file (a FIFO is refused at once) or is larger than maxBytes.
     static std::optional<StreamReader> open(const std::filesystem::path& path,
-                                            Mode mode = Mode::Binary);
+                                            Mode mode = Mode::Binary,
+                                            std::size_t maxBytes = kDefaultFileLimit);
 
     std::size_t size() const { return mData.size(); }
     std::size_t tell() const { return mPos; }

@@ -4,6 +4,7 @@
 #include "app/commandcontext.h"
 #include "app/commandset.h"
 #include "adapters/systemclock.h"
+#include "adapters/signalcleanup.h"
 #include "adapters/xdgplaces.h"
 #include "app/emacommands.h"
 #include "catalogues/emalist.h"
@@ -104,6 +105,8 @@ CBrisaltaApp::CBrisaltaApp(const StartOptions& options)
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Ms Sans Serif"), QStringLiteral("Liberation Sans"));
 
+    // Closed by a signal, the program still takes its temporary files with it.
+    signalcleanup::exitOnSignals();
     const std::filesystem::path settings = p.places.settingsFolder();
     prepareSettingsFolder(settings, p.places.dataFolder());
     p.services = loadServiceTable(settings / "servicios.ini");
@@ -127,6 +130,7 @@ CBrisaltaApp::CBrisaltaApp(const StartOptions& options)
     p.commands = std::make_unique<CommandSet>(*p.context);
     p.window = std::make_unique<CMainFrame>(p.session, *p.commands, settings);
     CMainFrame* window = p.window.get();
+    p.transport->setWindow(window);
     p.ui.attach(
         window, [window] { window->redrawView(); },
         [window](const std::filesystem::path& path) { window->addRecentDocument(path); });

@@ -102,7 +102,11 @@ void CSplashWnd::hideSplash() {
 }
 
 bool CSplashWnd::eventFilter(QObject* watched, QEvent* event) {
-    if (mWindow) {
+    // The download's "Cancelar" button works even while the picture shows.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const bool onTransferPanel =
+        widget && widget->window()->objectName() == QLatin1String("panelDescarga");
+    if (mWindow && !onTransferPanel) {
         switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::MouseButtonPress:

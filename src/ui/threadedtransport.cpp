@@ -1,22 +1,21 @@
 // Transfers on a worker thread, reads delivered on the window's thread.
 #include "ui/threadedtransport.h"
 
+#include "ui/transferpanel.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QObject>
 
-#include <atomic>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <thread>
 
 namespace brisalta::ui {
-namespace {
 
 // State shared between the window's thread and the worker.
-struct Exchange {
+struct ThreadedTransport::Exchange {
     std::mutex mutex;
     std::deque<std::string> reads;
     bool done = false;
@@ -25,10 +24,19 @@ struct Exchange {
     std::function<void()> wake; // wakes the waiting event loop; callable from the worker
 };
 
-// Runs work on a worker thread and spins a local event loop (repaints only, no
-// user input) until it has finished, handing each queued read to the sink.
-TransferResult runInWorker(const std::function<TransferResult(Exchange&)>& work,
-                           const Transport::ReadSink* sink) {
+ThreadedTransport::ThreadedTransport(Transport& inner)
+    : mInner(inner), mPanel(std::make_unique<CTransferPanel>([this] { cancel(); })) {
+    mInner.setCancelFlag(&mCancel);
+}
+
+ThreadedTransport::~ThreadedTransport() {
+    mInner.setCancelFlag(nullptr);
+}
+
+// Runs work on a worker thread and spins a local event loop (repaints, and the
+// busy panel's button) until it has finished, handing each queued read to the sink.
+TransferResult ThreadedTransport::runInWorker(const Work& work, const ReadSink* sink) {
+    mCancel = false;
     auto exchange = std::make_shared<Exchange>();
     QObject waker; // lives on this thread; the worker posts empty calls to wake the loop
     exchange->wake = [&waker] { QMetaObject::invokeMethod(&waker, [] {}, Qt::QueuedConnection); };
@@ -43,6 +51,7 @@ TransferResult runInWorker(const std::function<TransferResult(Exchange&)>& work,
         exchange->wake();
     });
 
+    mPanel->begin(mWindow, mPanelDelay);
     QEventLoop loop;
     bool sinkWantsMore = true;
     for (;;) {
@@ -62,14 +71,27 @@ TransferResult runInWorker(const std::function<TransferResult(Exchange&)>& work,
         if (done) {
             break;
         }
-        loop.processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+        // A cancelled transfer stops handing over reads: nothing of it counts.
+        if (mCancel) {
+            sinkWantsMore = false;
+            exchange->abort = true;
+        }
+        loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     worker.join();
+    mPanel->end();
     QCoreApplication::removePostedEvents(&waker);
-    return exchange->result;
+    TransferResult result = exchange->result;
+    // A transport that cannot be interrupted still ran to its end; the user's
+    // cancel wins all the same.
+    if (mCancel && result.failure != TransferFailure::Cancelled) {
+        result = {};
+        result.failure = TransferFailure::Cancelled;
+        result.error = "Se ha cancelado la descarga.";
+    }
+    mCancel = false;
+    return result;
 }
-
-} // namespace
 
 TransferResult ThreadedTransport::httpGet(const std::string& url,
                                           const std::vector<std::string>& headers,

@@ -19,6 +19,22 @@ Routes:
   /cgi-bin/request/asos.py?station=ID... the mesonet: MESONET below
   /wsgi/sounding?...&id=ID...            the new sounding interface: SOUNDINGS below
   /<path>      200 with the file ROOT/<path>, or 404 "404 Not Found" when missing
+
+Faults, at /falla/<name> and for the sounding stations 99001... (so that the
+command-line tool meets them through its own request):
+  silencio   99001  accepts the request and never answers
+  goteo      99002  a 200 answer that trickles one byte every half second
+  cabeceras  99003  a status line, then header lines that never end, slowly
+  medias     99004  half the announced body, then nothing more
+  error404   99005  404 with an HTML body
+  error500   99006  500 with an HTML body
+  bucle      99007  302 to itself, for ever
+  cortada    99008  a tenth of the announced body, then the connection closes
+  gigante    99009  a 1 GiB body announced and streamed (never held in memory)
+  torrente   99010  a body without a length that streams until the client goes
+  html       99011  200 with an HTML error page instead of the data
+  binario    99012  200 with bytes that are not UTF-8 nor text
+  lento      99013  a steady 400 bytes a second that never ends
 """
 import http.server
 import os
@@ -66,6 +82,20 @@ SOUNDINGS = {
     "66666": (302, b"Moved\n", "https://evil.example/wsgi/sounding"),
     "55555": (302, b"Moved\n", "http"),
 }
+
+
+FAULT_STATIONS = {
+    "99001": "silencio", "99002": "goteo", "99003": "cabeceras", "99004": "medias",
+    "99005": "error404", "99006": "error500", "99007": "bucle", "99008": "cortada",
+    "99009": "gigante", "99010": "torrente", "99011": "html", "99012": "binario",
+    "99013": "lento",
+}
+GIB = 1 << 30
+
+
+def sample_page():
+    with open(os.path.join(ROOT, "samples/uwyo", "siphon_wyoming_sounding.html"), "rb") as f:
+        return f.read()
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -117,9 +147,68 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return True
         return False
 
+    def raw(self, data):
+        self.wfile.write(data)
+        self.wfile.flush()
+
+    def fault(self, name):
+        """Plays one misbehaving server; a client that gives up ends it."""
+        try:
+            if name == "silencio":
+                time.sleep(3600)
+            elif name == "goteo":
+                self.raw(b"HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n")
+                while True:
+                    self.raw(b"x")
+                    time.sleep(0.5)
+            elif name == "cabeceras":
+                self.raw(b"HTTP/1.0 200 OK\r\n")
+                while True:
+                    self.raw(b"X-Relleno: a\r\n")
+                    time.sleep(0.5)
+            elif name in ("medias", "cortada"):
+                body = sample_page()
+                part = len(body) // (2 if name == "medias" else 10)
+                self.raw(b"HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: %d\r\n\r\n"
+                         % len(body) + body[:part])
+                if name == "medias":
+                    time.sleep(3600)
+            elif name in ("error404", "error500"):
+                code = 404 if name == "error404" else 500
+                self.answer(code, b"<html><body><h1>Error %d</h1></body></html>\n" % code)
+            elif name == "bucle":
+                self.answer(302, b"Moved\n", [("Location", self.path)])
+            elif name in ("gigante", "torrente"):
+                head = b"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n"
+                if name == "gigante":
+                    head += b"Content-Length: %d\r\n" % GIB
+                self.raw(head + b"\r\n")
+                line = b"1000.0 110 25.0 20.0 70 15.0 180 10 300.0 320.0 302.0\n" * 1000
+                for _ in range(GIB // len(line) + 1):
+                    self.wfile.write(line)
+            elif name == "html":
+                self.answer(200, b"<html><head><title>Servicio no disponible</title></head>"
+                                 b"<body><h1>El servicio no est\xe1 disponible</h1></body></html>\n")
+            elif name == "binario":
+                body = bytes((i * 37 + 128) % 256 for i in range(20000))
+                self.answer(200, body)
+            elif name == "lento":
+                self.raw(b"HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n")
+                while True:
+                    self.raw(b"x" * 39 + b"\n")
+                    time.sleep(0.1)
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+
     def do_GET(self):
         path = self.path.split("?", 1)[0]
         query = urllib.parse.parse_qs(self.path.split("?", 1)[1] if "?" in self.path else "")
+        if path.startswith("/falla/"):
+            return self.fault(path[len("/falla/"):])
+        if path == "/cgi-bin/sounding":
+            station = self.path.rsplit("&STNM=", 1)[-1]
+            if station in FAULT_STATIONS:
+                return self.fault(FAULT_STATIONS[station])
         if self.todays_service(path, query):
             return
         if path == "/silencio":

@@ -35,6 +35,15 @@ std::string tlsFile(const char* name) {
     return (test::dataPath() / "net" / "tls" / name).string();
 }
 
+// Short waits so a stalled loopback answer fails the test quickly.
+CurlLimits shortLimits() {
+    CurlLimits limits;
+    limits.connect = 3000ms;
+    limits.slowTime = 2000ms;
+    limits.page = 20000ms;
+    return limits;
+}
+
 test::LoopbackServer& httpsServer() {
     static test::LoopbackServer server(
         BRISALTA_NET_TEST_DIR "/httpfixture.py",
@@ -97,7 +106,7 @@ protected:
     test::FixedClock clock{1763042400}; // 13 November 2025, 14:00 UTC
     ServiceTable services;
     SessionState session;
-    CurlTransport curl{{3000ms, 2000ms, 20000ms}, tlsFile("loopback.pem")};
+    CurlTransport curl{shortLimits(), tlsFile("loopback.pem")};
 };
 
 struct Slot {

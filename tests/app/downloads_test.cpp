@@ -348,7 +348,9 @@ TEST_F(DownloadsTest, StationFileFailuresGiveTheirMessages) {
     services.noaaHost = "";
     ui.messages.clear();
     download.stationFile();
-    EXPECT_EQ(texts(), std::vector<std::string>{"URL inválido."});
+    EXPECT_EQ(texts(), std::vector<std::string>{"URL inválido. La dirección del servidor NOAA (clave «noaa» de "
+                                      "servicios.ini, en la carpeta de ajustes) no sirve para "
+                                      "pedir el fichero por FTP."});
     EXPECT_EQ(replay.requests().size(), 1u);
     EXPECT_FALSE(session.retrieval.stationFileFetched);
     EXPECT_EQ(ui.busyDepth, 0);
@@ -400,6 +402,75 @@ TEST_F(DownloadsTest, NoInternetSessionAndLongErrorTexts) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, std::string(1023, 'e'));
     EXPECT_EQ(ui.messages[0].caption, "");
+}
+
+// Answers that are not the document: an error status, a redirection the
+// request does not follow, more bytes than a document of the kind can have.
+// Each is a failed transfer told as what it was, and leaves no file; only the
+// query page's failure lets the command go on.
+TEST_F(DownloadsTest, AnswersThatAreNotTheDocumentAreFailuresSaidInWords) {
+    const std::string page = sample("uwyo/siphon_wyoming_sounding.html");
+    const std::string huge(5u * 1024 * 1024, 'x');
+    struct Case {
+        const char* what;
+        Fetch fetch;
+        std::string url;
+        std::string body;
+        int status;
+        const char* file;
+        std::string message; // "" when the answer is kept
+        bool stopsTheCommand;
+    };
+    const Case cases[] = {
+        {"sounding, server error", sounding, kSoundingUrl, page, 500, "sondeo.tmp",
+         "El servidor weather.uwyo.edu ha contestado con el error HTTP 500 en lugar del "
+         "documento.", true},
+        {"sounding, redirection", sounding, kSoundingUrl, "Moved\n", 302, "sondeo.tmp",
+         "El servidor weather.uwyo.edu ha contestado con una redirección (HTTP 302) en lugar "
+         "del documento.", true},
+        {"sounding, too large", sounding, kSoundingUrl, huge, 200, "sondeo.tmp",
+         "La respuesta del servidor weather.uwyo.edu es demasiado grande (más de 4 MiB): no se "
+         "ha leído.", true},
+        {"query page, server error", queryPage, kQueryUrl, page, 503, "addsmetar.tmp",
+         "El servidor aviationweather.gov ha contestado con el error HTTP 503 en lugar del "
+         "documento.", false},
+        {"query page, 404 kept for its text", queryPage, kQueryUrl, page, 404, "addsmetar.tmp",
+         "", false},
+        {"current conditions, too large", currentConditions, kCurrentUrl, huge, 0, "temp.htm",
+         "La respuesta del servidor tgftp.nws.noaa.gov es demasiado grande (más de 4 MiB): no "
+         "se ha leído.", true},
+        {"station file, too large", stationFile, kStationFileUrl, std::string(70000, 'x'), 0,
+         "tempMet.txt",
+         "La respuesta del servidor tgftp.nws.noaa.gov es demasiado grande (más de 64 KiB): no "
+         "se ha leído.", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::ScratchPlaces scratch;
+        ReplayTransport transport(scratch.root() / "grabado");
+        CommandContext freshContext{session, ui, transport, scratch, clock, services};
+        Downloads fresh(freshContext);
+        const fs::path recorded = *replayPathForUrl(transport.folder(), c.url);
+        writeFile(recorded, c.body);
+        if (c.status != 0) {
+            writeFile(recorded.string() + ".status", std::to_string(c.status));
+        }
+        soundingFromList();
+        session.retrieval.downloadOk = true;
+        session.retrieval.downloadFailed = false;
+        ui.messages.clear();
+
+        c.fetch(fresh);
+
+        if (c.message.empty()) {
+            EXPECT_TRUE(ui.messages.empty());
+            EXPECT_TRUE(fs::exists(scratch.tempFolder() / c.file));
+            continue;
+        }
+        EXPECT_EQ(texts(), std::vector<std::string>{c.message});
+        EXPECT_FALSE(fs::exists(scratch.tempFolder() / c.file));
+        EXPECT_EQ(session.retrieval.downloadFailed, c.stopsTheCommand);
+    }
 }
 
 } // namespace

@@ -146,6 +146,9 @@ TEST(EmaCommands, IndexAnswerDecidesMessagesAndDataRequest) {
         const char* indexAnswer; // nullptr: nothing recorded
         std::vector<std::string> messages;
         std::size_t requests;
+        int indexStatus = 200;
+        const char* dataAnswer = nullptr; // recorded with dataStatus
+        int dataStatus = 200;
     };
     const std::string consult = "No se ha podido efectuar la consulta";
     const std::string expired = "Su clave API ha caducado.Obtener nueva en página de AEMET OpenData.";
@@ -158,19 +161,38 @@ TEST(EmaCommands, IndexAnswerDecidesMessagesAndDataRequest) {
          {consult, expired, notDrawn + "."}, 1},
         {"invalid", "{\n  \"descripcion\" : \"API key invalido\",\n  \"estado\" : 401\n}\n",
          {consult, invalid, notDrawn + "."}, 1},
-        {"success but expired", "{ \"descripcion\" : \"exito\", \"caduca\" }", {expired, notDrawn + "."}, 1},
-        {"success but invalid", "{ \"descripcion\" : \"exito\", \"invalido\" }", {invalid, notDrawn + "."}, 1},
+        {"success but expired", "{ \"descripcion\" : \"exito\", \"caduca\" }",
+         {expired, notDrawn + "."}, 1},
+        {"success but invalid", "{ \"descripcion\" : \"exito\", \"invalido\" }",
+         {invalid, notDrawn + "."}, 1},
+        // A data request that fails says what happened and leaves the graph as it was.
         {"success without data",
          "{ \"descripcion\" : \"exito\", \"datos\" : \"https://opendata.aemet.es/opendata/sh/nada\" }",
-         {notDrawn + ": no han llegado sus datos horarios."}, 2},
+         {notDrawn + ": el servidor opendata.aemet.es no tiene las observaciones pedidas."}, 2},
+        {"data answered with a server error",
+         "{ \"descripcion\" : \"exito\", \"datos\" : \"https://opendata.aemet.es/opendata/sh/nada\" }",
+         {notDrawn + ": el servidor opendata.aemet.es ha contestado con el error HTTP 500."}, 2,
+         200, "<html><body>Internal Server Error</body></html>", 500},
+        // An error status without a key problem is told as what it was.
+        {"index answered with a server error", "<html><body>Bad Gateway</body></html>",
+         {consult + ".\nEl servidor opendata.aemet.es ha contestado con el error HTTP 502.",
+          notDrawn + "."},
+         1, 502},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         test::ScratchPlaces replay;
+        const fs::path index = replay.root() / "opendata.aemet.es/opendata/api/observacion/"
+                                               "convencional/datos/estacion/8019/"
+                                               "_index@api_key=clave-de-prueba";
         if (c.indexAnswer) {
-            test::writeFile(replay.root() / "opendata.aemet.es/opendata/api/observacion/convencional/"
-                                            "datos/estacion/8019/_index@api_key=clave-de-prueba",
-                            c.indexAnswer);
+            test::writeFile(index, c.indexAnswer);
+            test::writeFile(index.string() + ".status", std::to_string(c.indexStatus));
+        }
+        if (c.dataAnswer) {
+            const fs::path data = replay.root() / "opendata.aemet.es/opendata/sh/nada";
+            test::writeFile(data, c.dataAnswer);
+            test::writeFile(data.string() + ".status", std::to_string(c.dataStatus));
         }
         Fixture f(replay.root());
         f.run(listEntry(0));
@@ -211,8 +233,8 @@ TEST(EmaCommands, NoRecordsKeepTheGraphOnScreen) {
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_EQ(f.ui.messageTexts()[0],
               "No se ha podido dibujar la gráfica de la estación automática ALICANTE-ELCHE "
-              "AEROPUERTO: no han llegado sus datos horarios.\nSigue en pantalla la gráfica de "
-              "Aeropuerto de Barajas - Madrid.");
+              "AEROPUERTO: el servidor opendata.aemet.es no tiene las observaciones pedidas.\n"
+              "Sigue en pantalla la gráfica de Aeropuerto de Barajas - Madrid.");
 }
 
 // An identifier typed by hand travels inside the query's address: anything

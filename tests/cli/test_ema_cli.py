@@ -127,13 +127,16 @@ class EmaCli(unittest.TestCase):
         self.assertEqual(obj["title"], "MADRID RETIRO")
 
     def test_missing_data_answer_is_told_once_naming_the_station(self):
-        # The index answer points at data that never arrive: no graph is drawn.
+        # The index answer points at data that never arrive: the user is told
+        # which station and why, once, and nothing is drawn (rather than a
+        # graph of missing hours).
         obj, out = self.json_run(["8019", "--indice", os.path.join(EMA, "indice_8019.json"),
                                   "--datos", self.box.root], code=1)
-        missing = "No se ha podido dibujar la gráfica de la estación automática 8019: no han " \
-                  "llegado sus datos horarios."
-        self.assertEqual(obj["messages"], [missing])
-        self.assertEqual(out.stderr.count(missing), 1, out.stderr)
+        told = ("No se ha podido dibujar la gráfica de la estación automática 8019: el servidor "
+                "opendata.aemet.es no tiene las observaciones pedidas.")
+        self.assertEqual(obj["messages"], [told])
+        self.assertNotIn(NO_DATA, out.stderr)
+        self.assertEqual(out.stderr.count(told), 1, out.stderr)
 
     def test_demo_answers_are_the_tested_ones(self):
         pairs = [

@@ -259,6 +259,7 @@ TEST(BrisaltaDocument, AltitudeKnownFollowsStationPressureOnly) {
 
 TEST(BrisaltaDocument, LongTitleTakesTheThreeByteLengthAndComesBack) {
     SessionState s;
+    test::fillGoldenGraph(s);
     s.graph.title = std::string(255, 'T');
     const std::string bytes = write(s);
     EXPECT_EQ(bytes.substr(16, 3), std::string("\xFF\xFF\x00", 3));
@@ -319,7 +320,7 @@ TEST(BrisaltaDocument, RoundTripsAForecastSoundingOfTheFullMirror) {
     for (int r = 0; r < kMirrorRows; ++r) {
         const float p = 1000.0f - 3.5f * static_cast<float>(r);
         s.sounding.mirror[static_cast<std::size_t>(r)] = {
-            p, 10.0f * r, 15.0f - 0.25f * r, -r * 0.5f, 50.0f, 360.0f, 3.6f * r};
+            p, 10.0f * r, 15.0f - 0.25f * r, -r * 0.5f, 50.0f, 360.0f, 1.8f * r};
     }
     s.selection.soundingStationName = "Sondeo previsto 00hrs_Dia9-9-2023_Madrid";
     s.selection.soundingHour = "00";
@@ -372,15 +373,17 @@ TEST(BrisaltaDocument, RoundTripsAGraphWithRawDirectionBytes) {
 }
 
 TEST(BrisaltaDocument, DayThatLooksLikeALongStringStillReadsAsAGraph) {
-    // FF FF FF FF announces a 32-bit string length, which the month gives.
+    // FF FF FF FF announces a 32-bit string length, which the month gives: the
+    // file reads as a graph, whose day -1 then gives it away as damaged.
     Bytes bytes = test::graphHead(-1, 1000000, 2020, 1730, "X");
     bytes.i32(70).i32(31);
     SessionState s;
-    DocumentNotice notice = DocumentNotice::None;
-    EXPECT_FALSE(read(bytes.data, s, notice));
-    EXPECT_EQ(s.graph.day, -1);
-    EXPECT_EQ(s.graph.month, 1000000);
-    EXPECT_EQ(s.graph.humidity, 70);
+    ArchiveReader archive(bytes.data);
+    const DocumentRead result = serialize(archive, s);
+    ASSERT_TRUE(result.error);
+    EXPECT_EQ(result.error->kind, DocumentError::Kind::Implausible);
+    EXPECT_EQ(text::toUtf8(result.error->detail), "el día -1 no existe");
+    EXPECT_FALSE(s.view.graphShown);
 }
 
 // Purpose: a sounding longer than the 250-row table, or with a negative count,

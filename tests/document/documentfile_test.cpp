@@ -82,8 +82,8 @@ TEST(DocumentFile, FailedOpenShowsWhyAndChangesNothing) {
         {folder / "falta.brl", "No se ha podido abrir el documento «" +
                                    std::string("falta.brl") +
                                    "»: el fichero no existe o no se puede leer."},
-        {folder / "tmp", "No se ha podido abrir el documento «" + std::string("tmp") +
-                             "»: no es un fichero."},
+        {folder / "tmp", "No se ha podido abrir el documento «tmp»: no es un fichero normal (es una "
+                         "carpeta, un dispositivo o una tubería)."},
         {folder / "cortado.brl", "No se ha podido abrir el documento «" +
                                      std::string("cortado.brl") +
                                      "»: el fichero está incompleto o dañado."},

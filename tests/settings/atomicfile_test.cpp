@@ -120,5 +120,63 @@ TEST(AtomicFile, ReplaceKeepsModeAndRunsTheHookBeforeTheRename) {
     EXPECT_EQ(modeOf(target), 0644u);
 }
 
+// Saving onto a symbolic link (a document kept elsewhere and linked from the
+// documents folder) replaces the file it points to, in that file's own
+// folder, and keeps its permissions: the link stays a link to the new data.
+TEST(AtomicFile, ALinkKeepsPointingAtTheReplacedFileAndItsMode) {
+    test::ScratchPlaces places;
+    const fs::path real = places.root() / "guardados" / "madrid.brl";
+    const fs::path link = places.root() / "madrid.brl";
+    const fs::path chained = places.root() / "enlace-del-enlace.brl";
+    fs::create_directories(real.parent_path());
+    test::writeFile(real, "antes");
+    ::chmod(real.c_str(), 0600);
+    fs::create_symlink("guardados/madrid.brl", link); // relative to the link's folder
+    fs::create_symlink(link, chained);
+
+    struct Case {
+        const char* name;
+        fs::path saveTo;
+        const char* bytes;
+    };
+    for (const Case& c : {Case{"link", link, "despues"}, Case{"link to a link", chained, "otra vez"}}) {
+        SCOPED_TRACE(c.name);
+        ASSERT_FALSE(writeFileAtomically(c.saveTo, c.bytes, FileAccess::Shared));
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_TRUE(fs::is_symlink(chained));
+        EXPECT_EQ(test::readFile(real), c.bytes);
+        EXPECT_EQ(modeOf(real), 0600u);
+        EXPECT_EQ(folderListing(real.parent_path()), std::vector<std::string>{"madrid.brl"});
+    }
+
+    // A link whose file is gone: the file is made where the link points.
+    fs::remove(real);
+    ASSERT_FALSE(writeFileAtomically(link, "nuevo", FileAccess::Shared));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(test::readFile(real), "nuevo");
+}
+
+// What a signal handler removes: the temporary file of a save under way, and
+// nothing once the save is over.
+TEST(AtomicFile, AnInterruptedSaveLeavesNoTemporaryFile) {
+    test::ScratchPlaces places;
+    const fs::path folder = places.root() / "documentos";
+    const fs::path target = folder / "doc.brl";
+    fs::create_directories(folder);
+    test::writeFile(target, "antes");
+    ReplaceOptions options;
+    options.beforeRename = [&] {
+        EXPECT_EQ(folderListing(folder).size(), 2u) << "the temporary file is there";
+        removeUnfinishedTemporaryFile(); // what SIGINT or SIGTERM would do now
+        EXPECT_EQ(folderListing(folder), std::vector<std::string>{"doc.brl"});
+    };
+    EXPECT_TRUE(replaceFileAtomically(target, "despues", options));
+    EXPECT_EQ(test::readFile(target), "antes");
+
+    ASSERT_FALSE(writeFileAtomically(target, "despues", FileAccess::Shared));
+    removeUnfinishedTemporaryFile(); // no save under way: nothing to remove
+    EXPECT_EQ(test::readFile(target), "despues");
+}
+
 } // namespace
 } // namespace brisalta

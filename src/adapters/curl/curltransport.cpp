@@ -1,12 +1,16 @@
 // libcurl adapter of the Transport port.
 #include "adapters/curl/curltransport.h"
 
+#include "adapters/curl/curlfailure.h"
 #include "adapters/linechunker.h"
+#include "text/debuglog.h"
 
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <mutex>
 #include <string_view>
@@ -15,6 +19,11 @@
 
 namespace brisalta {
 namespace {
+
+using namespace std::chrono_literals;
+
+// How often a running transfer looks at the cancel flag.
+constexpr int kPollMilliseconds = 100;
 
 void initialiseCurlOnce() {
     static std::once_flag once;
@@ -25,87 +34,33 @@ long wholeSeconds(std::chrono::milliseconds ms) {
     return std::max<long>(1, static_cast<long>((ms.count() + 999) / 1000));
 }
 
-TransferFailure failureOf(CURLcode code) {
-    switch (code) {
-    case CURLE_FAILED_INIT:
-        return TransferFailure::NoSession;
-    case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_RESOLVE_PROXY:
-    case CURLE_COULDNT_CONNECT:
-    case CURLE_LOGIN_DENIED:
-    case CURLE_WEIRD_SERVER_REPLY:
-    case CURLE_FTP_WEIRD_PASV_REPLY:
-    case CURLE_FTP_WEIRD_227_FORMAT:
-    case CURLE_FTP_CANT_GET_HOST:
-    case CURLE_FTP_ACCEPT_FAILED:
-    case CURLE_FTP_ACCEPT_TIMEOUT:
-    case CURLE_SSL_CONNECT_ERROR:
-    case CURLE_PEER_FAILED_VERIFICATION:
-    case CURLE_GOT_NOTHING:
-    case CURLE_SEND_ERROR:
-    case CURLE_RECV_ERROR:
-        return TransferFailure::Connection;
-    case CURLE_OPERATION_TIMEDOUT:
-        return TransferFailure::TimedOut;
-    case CURLE_REMOTE_FILE_NOT_FOUND:
-    case CURLE_FTP_COULDNT_RETR_FILE:
-    case CURLE_QUOTE_ERROR:
-    case CURLE_REMOTE_ACCESS_DENIED:
-        return TransferFailure::NotFound;
-    default:
-        return TransferFailure::Other;
+// The server's name in an address, for the messages; the address itself (with
+// the OpenData key in its query) is never shown or logged.
+std::string hostOf(const std::string& url) {
+    std::string host = "desconocido";
+    if (CURLU* parts = curl_url()) {
+        char* name = nullptr;
+        if (curl_url_set(parts, CURLUPART_URL, url.c_str(), 0) == CURLUE_OK &&
+            curl_url_get(parts, CURLUPART_HOST, &name, 0) == CURLUE_OK && name) {
+            host = name;
+        }
+        curl_free(name);
+        curl_url_cleanup(parts);
     }
+    return host;
 }
 
-// A short Spanish explanation put before curl's own text.
-const char* explanationOf(CURLcode code) {
-    switch (code) {
-    case CURLE_FAILED_INIT:
-        return "No se ha podido iniciar la sesión de Internet";
-    case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_RESOLVE_PROXY:
-        return "No se encuentra el servidor";
-    case CURLE_COULDNT_CONNECT:
-        return "No se ha podido conectar con el servidor";
-    case CURLE_OPERATION_TIMEDOUT:
-        return "El servidor no ha respondido a tiempo";
-    case CURLE_LOGIN_DENIED:
-        return "El servidor no ha aceptado la conexión anónima";
-    case CURLE_SSL_CONNECT_ERROR:
-    case CURLE_PEER_FAILED_VERIFICATION:
-        return "No se ha podido establecer una conexión segura con el servidor";
-    case CURLE_GOT_NOTHING:
-    case CURLE_SEND_ERROR:
-    case CURLE_RECV_ERROR:
-    case CURLE_PARTIAL_FILE:
-        return "Se ha cortado la conexión con el servidor";
-    case CURLE_REMOTE_FILE_NOT_FOUND:
-    case CURLE_FTP_COULDNT_RETR_FILE:
-    case CURLE_QUOTE_ERROR:
-    case CURLE_REMOTE_ACCESS_DENIED:
-        return "El servidor no tiene el fichero pedido";
-    case CURLE_URL_MALFORMAT:
-    case CURLE_UNSUPPORTED_PROTOCOL:
-        return "Dirección no válida";
-    case CURLE_WRITE_ERROR:
-        return "No se ha podido escribir el fichero";
-    default:
-        return "Error en la transferencia";
-    }
-}
-
-TransferResult failed(TransferFailure failure, std::string error) {
-    TransferResult result;
-    result.failure = failure;
-    result.error = std::move(error);
-    return result;
-}
-
-// One transfer: a fresh easy handle with the options every transfer shares.
+// One transfer: a fresh easy handle with the options every transfer shares,
+// run on a multi handle so that the cancel flag is seen within a tenth of a
+// second whatever the transfer is waiting for.
 class Transfer {
 public:
-    Transfer(const CurlTransport::Timeouts& timeouts, const std::string& caFile)
-        : mHandle(curl_easy_init()) {
+    Transfer(const CurlLimits& limits, std::chrono::milliseconds timeLimit,
+             const std::atomic<bool>* cancel, std::string host, const std::string& caFile)
+        : mHandle(curl_easy_init()), mCancel(cancel) {
+        mCircumstances.host = std::move(host);
+        mCircumstances.timeLimit = timeLimit;
+        mCircumstances.maxBytes = limits.maxBytes;
         if (!mHandle) {
             return;
         }
@@ -113,12 +68,15 @@ public:
         curl_easy_setopt(mHandle, CURLOPT_ERRORBUFFER, mErrorText);
         curl_easy_setopt(mHandle, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(mHandle, CURLOPT_CONNECTTIMEOUT_MS,
-                         static_cast<long>(timeouts.connect.count()));
-        // A server that goes quiet: less than one byte a second for that long.
-        curl_easy_setopt(mHandle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(mHandle, CURLOPT_LOW_SPEED_TIME, wholeSeconds(timeouts.receive));
-        curl_easy_setopt(mHandle, CURLOPT_SERVER_RESPONSE_TIMEOUT, wholeSeconds(timeouts.receive));
-        curl_easy_setopt(mHandle, CURLOPT_TIMEOUT_MS, static_cast<long>(timeouts.overall.count()));
+                         static_cast<long>(limits.connect.count()));
+        // A server that goes quiet or trickles: too few bytes a second for that long.
+        curl_easy_setopt(mHandle, CURLOPT_LOW_SPEED_LIMIT, std::max(1L, limits.slowBytesPerSecond));
+        curl_easy_setopt(mHandle, CURLOPT_LOW_SPEED_TIME, wholeSeconds(limits.slowTime));
+        curl_easy_setopt(mHandle, CURLOPT_SERVER_RESPONSE_TIMEOUT, wholeSeconds(limits.slowTime));
+        curl_easy_setopt(mHandle, CURLOPT_TIMEOUT_MS, static_cast<long>(timeLimit.count()));
+        // An announced size over the limit is refused before any byte comes.
+        curl_easy_setopt(mHandle, CURLOPT_MAXFILESIZE_LARGE,
+                         static_cast<curl_off_t>(limits.maxBytes));
         curl_easy_setopt(mHandle, CURLOPT_SSL_VERIFYPEER, 1L);
         curl_easy_setopt(mHandle, CURLOPT_SSL_VERIFYHOST, 2L);
         if (!caFile.empty()) {
@@ -144,9 +102,20 @@ public:
         mQuote = curl_slist_append(mQuote, command.c_str());
     }
 
+    // Counts the bytes of the answer. False, and the transfer is stopped, once
+    // they pass the limit or the user cancels.
+    bool accept(std::size_t bytes) {
+        mReceived += bytes;
+        if (mReceived > mCircumstances.maxBytes) {
+            mCircumstances.tooLarge = true;
+            return false;
+        }
+        return !cancelRequested();
+    }
+
     TransferResult perform() {
         if (!mHandle) {
-            return failed(TransferFailure::NoSession, explanationOf(CURLE_FAILED_INIT));
+            return curlfailure::describe(CURLE_FAILED_INIT, mCircumstances);
         }
         if (mHeaders) {
             curl_easy_setopt(mHandle, CURLOPT_HTTPHEADER, mHeaders);
@@ -154,12 +123,13 @@ public:
         if (mQuote) {
             curl_easy_setopt(mHandle, CURLOPT_QUOTE, mQuote);
         }
-        const CURLcode code = curl_easy_perform(mHandle);
+        const auto started = std::chrono::steady_clock::now();
+        const CURLcode code = run();
         TransferResult result;
         const char* scheme = nullptr;
         curl_easy_getinfo(mHandle, CURLINFO_SCHEME, &scheme);
-        if (scheme && (std::string_view(scheme) == "HTTP" || std::string_view(scheme) == "HTTPS" ||
-                       std::string_view(scheme) == "http" || std::string_view(scheme) == "https")) {
+        const std::string_view s = scheme ? scheme : "";
+        if (s == "HTTP" || s == "HTTPS" || s == "http" || s == "https") {
             long status = 0;
             curl_easy_getinfo(mHandle, CURLINFO_RESPONSE_CODE, &status);
             result.status = static_cast<int>(status);
@@ -168,14 +138,66 @@ public:
             result.ok = true;
             return result;
         }
-        result.failure = failureOf(code);
-        result.error = std::string(explanationOf(code)) + " (" +
-                       (mErrorText[0] != '\0' ? mErrorText : curl_easy_strerror(code)) + ")";
+        // Connected but never a byte back is a server that does not answer.
+        curl_off_t connectTime = 0;
+        long headerBytes = 0;
+        curl_easy_getinfo(mHandle, CURLINFO_CONNECT_TIME_T, &connectTime);
+        curl_easy_getinfo(mHandle, CURLINFO_HEADER_SIZE, &headerBytes);
+        mCircumstances.connected = connectTime > 0 && (headerBytes > 0 || mReceived > 0);
+        mCircumstances.overTime =
+            std::chrono::steady_clock::now() - started >= mCircumstances.timeLimit - 200ms;
+        if (cancelRequested()) {
+            mCircumstances.cancelled = true;
+        }
+        const int status = result.status;
+        result = curlfailure::describe(code, mCircumstances);
+        result.status = status;
+        text::debugLog("descarga desde " + mCircumstances.host + ": curl " +
+                       std::to_string(static_cast<int>(code)) + ": " +
+                       (mErrorText[0] != '\0' ? mErrorText : curl_easy_strerror(code)) + "\n");
         return result;
     }
 
 private:
+    bool cancelRequested() const { return mCancel && mCancel->load(); }
+
+    CURLcode run() {
+        CURLM* multi = curl_multi_init();
+        if (!multi) {
+            return CURLE_FAILED_INIT;
+        }
+        curl_multi_add_handle(multi, mHandle);
+        CURLcode code = CURLE_OK;
+        int running = 1;
+        for (;;) {
+            if (curl_multi_perform(multi, &running) != CURLM_OK) {
+                code = CURLE_FAILED_INIT;
+                break;
+            }
+            if (running == 0) {
+                int queued = 0;
+                while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+                    if (message->msg == CURLMSG_DONE) {
+                        code = message->data.result;
+                    }
+                }
+                break;
+            }
+            if (cancelRequested()) {
+                code = CURLE_ABORTED_BY_CALLBACK;
+                break;
+            }
+            curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+        }
+        curl_multi_remove_handle(multi, mHandle);
+        curl_multi_cleanup(multi);
+        return code;
+    }
+
     CURL* mHandle;
+    const std::atomic<bool>* mCancel;
+    curlfailure::Circumstances mCircumstances;
+    std::uint64_t mReceived = 0;
     curl_slist* mHeaders = nullptr;
     curl_slist* mQuote = nullptr;
     char mErrorText[CURL_ERROR_SIZE] = {};
@@ -202,6 +224,7 @@ bool hasHeader(const std::vector<std::string>& headers, std::string_view name) {
 }
 
 struct StreamTarget {
+    Transfer& transfer;
     LineChunker chunker;
     bool stoppedOnRequest = false;
 };
@@ -209,15 +232,27 @@ struct StreamTarget {
 size_t streamBody(char* data, size_t size, size_t count, void* userData) {
     auto* target = static_cast<StreamTarget*>(userData);
     const size_t bytes = size * count;
+    if (!target->transfer.accept(bytes)) {
+        return 0; // aborts the transfer
+    }
     if (!target->chunker.feed(std::string_view(data, bytes))) {
         target->stoppedOnRequest = true;
-        return 0; // aborts the transfer
+        return 0;
     }
     return bytes;
 }
 
+struct FileTarget {
+    Transfer& transfer;
+    std::FILE* file;
+};
+
 size_t writeToFile(char* data, size_t size, size_t count, void* userData) {
-    return std::fwrite(data, size, count, static_cast<std::FILE*>(userData)) * size;
+    auto* target = static_cast<FileTarget*>(userData);
+    if (!target->transfer.accept(size * count)) {
+        return 0;
+    }
+    return std::fwrite(data, size, count, target->file) * size;
 }
 
 // Runs a transfer into a local file; no file is left behind when it fails.
@@ -227,13 +262,19 @@ TransferResult transferToFile(Transfer& transfer, const std::string& filePath) {
     }
     std::FILE* file = std::fopen(filePath.c_str(), "wb");
     if (!file) {
-        return failed(TransferFailure::Other, "No se ha podido crear el fichero " + filePath);
+        TransferResult failed;
+        failed.failure = TransferFailure::Other;
+        failed.error = "No se ha podido crear el fichero temporal de la descarga.";
+        return failed;
     }
+    FileTarget target{transfer, file};
     curl_easy_setopt(transfer.handle(), CURLOPT_WRITEFUNCTION, writeToFile);
-    curl_easy_setopt(transfer.handle(), CURLOPT_WRITEDATA, file);
+    curl_easy_setopt(transfer.handle(), CURLOPT_WRITEDATA, &target);
     TransferResult result = transfer.perform();
     if (std::fclose(file) != 0 && result.ok) {
-        result = failed(TransferFailure::Other, "No se ha podido escribir el fichero " + filePath);
+        result = {};
+        result.failure = TransferFailure::Other;
+        result.error = "No se ha podido escribir en el disco el fichero de la descarga.";
     }
     if (!result.ok) {
         std::error_code ignored;
@@ -246,17 +287,56 @@ bool hasLineBreakOrNul(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
+// "conexion=2,lento=2,pagina=4,fichero=6": whole seconds, at least 1.
+void readTimeLimits(std::string_view text, CurlLimits& limits) {
+    while (!text.empty()) {
+        const auto comma = text.find(',');
+        const std::string_view entry = text.substr(0, comma);
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        const auto eq = entry.find('=');
+        if (eq == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view key = entry.substr(0, eq);
+        const std::string_view value = entry.substr(eq + 1);
+        long seconds = 0;
+        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), seconds);
+        if (ec != std::errc() || end != value.data() + value.size() || seconds < 1 ||
+            seconds > 3600) {
+            continue;
+        }
+        const std::chrono::milliseconds ms{seconds * 1000};
+        if (key == "conexion") {
+            limits.connect = ms;
+        } else if (key == "lento") {
+            limits.slowTime = ms;
+        } else if (key == "pagina") {
+            limits.page = ms;
+        } else if (key == "fichero") {
+            limits.stationFile = ms;
+        }
+    }
+}
+
 } // namespace
 
-CurlTransport::CurlTransport(Timeouts timeouts, std::string caFile)
-    : mTimeouts(timeouts), mCaFile(std::move(caFile)) {
+CurlLimits CurlLimits::fromEnvironment() {
+    CurlLimits limits;
+    if (const char* text = std::getenv("BRISALTA_PLAZOS")) {
+        readTimeLimits(text, limits);
+    }
+    return limits;
+}
+
+CurlTransport::CurlTransport(Limits limits, std::string caFile)
+    : mLimits(limits), mCaFile(std::move(caFile)) {
     initialiseCurlOnce();
 }
 
 TransferResult CurlTransport::httpGet(const std::string& url,
                                       const std::vector<std::string>& headers,
                                       const ReadSink& sink) {
-    Transfer transfer(mTimeouts, mCaFile);
+    Transfer transfer(mLimits, mLimits.page, mCancel, hostOf(url), mCaFile);
     if (!transfer.handle()) {
         return transfer.perform();
     }
@@ -275,7 +355,7 @@ TransferResult CurlTransport::httpGet(const std::string& url,
     if (!hasHeader(headers, "Pragma")) {
         transfer.addHeader("Pragma: no-cache");
     }
-    StreamTarget target{LineChunker(sink)};
+    StreamTarget target{transfer, LineChunker(sink)};
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, streamBody);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &target);
     TransferResult result = transfer.perform();
@@ -297,7 +377,7 @@ TransferResult CurlTransport::httpGet(const std::string& url,
 }
 
 TransferResult CurlTransport::download(const std::string& url, const std::string& filePath) {
-    Transfer transfer(mTimeouts, mCaFile);
+    Transfer transfer(mLimits, mLimits.page, mCancel, hostOf(url), mCaFile);
     if (CURL* h = transfer.handle()) {
         curl_easy_setopt(h, CURLOPT_URL, url.c_str());
         curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https,ftp");
@@ -315,9 +395,13 @@ TransferResult CurlTransport::ftpRetrieve(const std::string& server, const std::
     // A line break would smuggle another command into the control connection.
     if (hasLineBreakOrNul(server) || hasLineBreakOrNul(directory) ||
         hasLineBreakOrNul(remoteFile) || server.find_first_of("/@") != std::string::npos) {
-        return failed(TransferFailure::Other, "Nombre de servidor o de fichero no válido");
+        TransferResult refused;
+        refused.failure = TransferFailure::Other;
+        refused.error = "El nombre del servidor o del fichero no es válido.";
+        return refused;
     }
-    Transfer transfer(mTimeouts, mCaFile);
+    Transfer transfer(mLimits, mLimits.stationFile, mCancel, hostOf("ftp://" + server + "/"),
+                      mCaFile);
     if (CURL* h = transfer.handle()) {
         char* escaped =
             curl_easy_escape(h, remoteFile.c_str(), static_cast<int>(remoteFile.size()));
