@@ -2,6 +2,7 @@
 #include "render/renderfile.h"
 
 #include "graph/graphgeometry.h"
+#include "render/pngfile.h"
 #include "session/numeric.h"
 #include "text/codepage.h"
 #include "text/format.h"
@@ -50,7 +51,7 @@ std::string writePng(const std::filesystem::path& path, const RenderOptions& opt
         QPainter painter(&image);
         drawOnPicture(painter, options, draw);
     }
-    return image.save(qtPath(path), "PNG") ? std::string() : cannotWrite(path);
+    return savePng(image, qtPath(path)) ? std::string() : cannotWrite(path);
 }
 
 std::string writeSvg(const std::filesystem::path& path, const RenderOptions& options, const DrawFunction& draw) {

@@ -1,0 +1,153 @@
+// PNG writing: libdeflate compresses the rows in one pass, libpng writes the
+// chunks around them (signature, header, resolution, image data, end).
+#include "render/pngfile.h"
+
+#include <QFile>
+#include <QIODevice>
+
+#include <libdeflate.h>
+#include <png.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdint>
+#include <memory>
+
+namespace brisalta {
+namespace {
+
+// Measured on the graph and the sounding at 1859 x 1052: unfiltered rows at
+// libdeflate's level 1 cost a tenth of the time of the adaptive filters at
+// zlib's default level, and the files come out about the same size (the
+// graph 82 KB instead of 86 KB, the sounding 162 KB instead of 149 KB).
+constexpr int kDeflateLevel = 1;
+// Image data goes out in chunks of this size; readers never need more.
+constexpr std::size_t kChunkBytes = 256 * 1024;
+// A PNG row starts with its filter type; 0 is "none".
+constexpr std::uint8_t kFilterNone = 0;
+
+struct FreeCompressor {
+    void operator()(libdeflate_compressor* compressor) const { libdeflate_free_compressor(compressor); }
+};
+
+void writeToDevice(png_structp png, png_bytep data, std::size_t length) {
+    auto* device = static_cast<QIODevice*>(png_get_io_ptr(png));
+    if (device->write(reinterpret_cast<const char*>(data), static_cast<qint64>(length)) !=
+        static_cast<qint64>(length)) {
+        png_error(png, "write");
+    }
+}
+
+void flushDevice(png_structp) {}
+
+// libpng reports through these; a failed write comes back as false, so
+// nothing is printed.
+[[noreturn]] void failQuietly(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void ignoreWarning(png_structp, png_const_charp) {}
+
+bool isWordPerPixel(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
+// The rows as PNG stores them before compression: the filter type, then R, G,
+// B of each pixel. RGB32 pixels are 0xffRRGGBB words.
+void packRows(const QImage& image, std::uint8_t* out) {
+    const int width = image.width();
+    const bool packed = image.format() == QImage::Format_RGB888;
+    for (int y = 0; y < image.height(); ++y) {
+        *out++ = kFilterNone;
+        if (packed) {
+            std::copy_n(image.constScanLine(y), static_cast<std::size_t>(width) * 3, out);
+            out += static_cast<std::size_t>(width) * 3;
+            continue;
+        }
+        const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = pixels[x];
+            out[0] = static_cast<std::uint8_t>(qRed(p));
+            out[1] = static_cast<std::uint8_t>(qGreen(p));
+            out[2] = static_cast<std::uint8_t>(qBlue(p));
+            out += 3;
+        }
+    }
+}
+
+// Writes the chunks under libpng's error recovery. Nothing with a destructor
+// lives in this frame, so a jump back into it skips nothing.
+bool writeChunks(png_structp png, png_infop info, const QImage& image, const std::uint8_t* data,
+                 std::size_t size) {
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
+                 static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0) {
+        png_set_pHYs(png, info, static_cast<png_uint_32>(image.dotsPerMeterX()),
+                     static_cast<png_uint_32>(image.dotsPerMeterY()), PNG_RESOLUTION_METER);
+    }
+    png_write_info(png, info);
+    for (std::size_t offset = 0; offset < size; offset += kChunkBytes) {
+        png_write_chunk(png, reinterpret_cast<png_const_bytep>("IDAT"), data + offset,
+                        std::min(kChunkBytes, size - offset));
+    }
+    png_write_chunk(png, reinterpret_cast<png_const_bytep>("IEND"), nullptr, 0);
+    return true;
+}
+
+} // namespace
+
+bool savePng(const QImage& picture, QIODevice& device) {
+    if (picture.isNull() || !device.isWritable()) {
+        return false;
+    }
+    const QImage image = picture.format() == QImage::Format_RGB888 || isWordPerPixel(picture.format())
+                             ? picture
+                             : picture.convertToFormat(QImage::Format_RGB32);
+    const std::size_t rawSize =
+        static_cast<std::size_t>(image.height()) * (1 + static_cast<std::size_t>(image.width()) * 3);
+    const std::unique_ptr<std::uint8_t[]> raw(new (std::nothrow) std::uint8_t[rawSize]);
+    const std::unique_ptr<libdeflate_compressor, FreeCompressor> compressor(
+        libdeflate_alloc_compressor(kDeflateLevel));
+    if (!raw || !compressor) {
+        return false;
+    }
+    packRows(image, raw.get());
+    const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), rawSize);
+    const std::unique_ptr<std::uint8_t[]> compressed(new (std::nothrow) std::uint8_t[bound]);
+    if (!compressed) {
+        return false;
+    }
+    const std::size_t size =
+        libdeflate_zlib_compress(compressor.get(), raw.get(), rawSize, compressed.get(), bound);
+    if (size == 0) {
+        return false;
+    }
+
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, failQuietly, ignoreWarning);
+    if (!png) {
+        return false;
+    }
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        return false;
+    }
+    png_set_write_fn(png, &device, writeToDevice, flushDevice);
+    const bool ok = writeChunks(png, info, image, compressed.get(), size);
+    png_destroy_write_struct(&png, &info);
+    return ok;
+}
+
+bool savePng(const QImage& image, const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    const bool written = savePng(image, file);
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+} // namespace brisalta

@@ -1,0 +1,24 @@
+// PNG files of the pictures, written for speed. A graph or a sounding is two
+// million pixels of mostly white paper: the adaptive row filters and zlib's
+// default level, as a general-purpose writer uses them, spend five times
+// longer than the drawing itself and save little, so the rows go unfiltered
+// through libdeflate's fastest level.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QIODevice;
+
+namespace brisalta {
+
+// Writes the image as an 8-bit RGB PNG (alpha is dropped; the pictures are
+// opaque) with its dots per metre. Any format works; RGB32 and RGB888 go
+// without a copy of the image. False when the image is null or the device
+// refuses a write; the device is left open.
+bool savePng(const QImage& image, QIODevice& device);
+
+// The same into a file, replacing it. False when the file cannot be written.
+bool savePng(const QImage& image, const QString& fileName);
+
+} // namespace brisalta

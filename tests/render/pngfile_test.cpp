@@ -1,0 +1,118 @@
+// The PNG writer: whatever the pixel format of the picture, the file reads
+// back with the same pixels and resolution; a device that stops taking bytes
+// gives false, never a crash or a half-written success.
+#include "render/pngfile.h"
+
+#include "support/testplaces.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace brisalta {
+namespace {
+
+// A small picture with lines, text-like antialiased edges and many colours.
+QImage picture(QImage::Format format, int width = 301, int height = 97) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(200, 10, 10), 3));
+    painter.drawLine(0, 0, width - 1, height - 1);
+    painter.setBrush(QColor(204, 255, 255));
+    painter.drawEllipse(QRect(20, 10, 120, 70));
+    for (int x = 0; x < width; ++x) {
+        image.setPixel(x, height / 2, qRgb(x % 256, (x * 7) % 256, 255 - x % 256));
+    }
+    painter.end();
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    return image.convertToFormat(format);
+}
+
+// A device that accepts a few bytes and then refuses, like a full disc.
+class FullDevice : public QIODevice {
+public:
+    explicit FullDevice(qint64 room) : mRoom(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 length) override {
+        if (length > mRoom) {
+            return -1;
+        }
+        mRoom -= length;
+        return length;
+    }
+
+private:
+    qint64 mRoom;
+};
+
+// Purpose: every pixel format the program or a caller may hand in comes back
+// pixel for pixel (the pictures are opaque, so alpha is not kept).
+TEST(PngFile, EveryFormatReadsBackWithTheSamePixels) {
+    const QImage::Format formats[] = {QImage::Format_RGB32, QImage::Format_ARGB32,
+                                      QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888,
+                                      QImage::Format_RGB16, QImage::Format_Grayscale8};
+    for (const QImage::Format format : formats) {
+        const QImage image = picture(format);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(savePng(image, buffer)) << format;
+        QImage read;
+        ASSERT_TRUE(read.loadFromData(buffer.data(), "PNG")) << format;
+        EXPECT_EQ(read.size(), image.size()) << format;
+        EXPECT_EQ(read.dotsPerMeterX(), 3780) << format;
+        EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), image.convertToFormat(QImage::Format_RGB32))
+            << format;
+    }
+}
+
+// Purpose: a mostly white picture the size of a graph stays small.
+TEST(PngFile, AWhitePageCompresses) {
+    QImage image(1859, 1052, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(savePng(image, buffer));
+    EXPECT_LT(buffer.size(), 40 * 1024);
+}
+
+// Purpose: a write that fails at any point is reported, and nothing is printed or thrown.
+TEST(PngFile, AFailedWriteIsReported) {
+    const QImage image = picture(QImage::Format_RGB32);
+    QBuffer whole;
+    whole.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(savePng(image, whole));
+    for (const qint64 room : {qint64(0), qint64(10), qint64(40), whole.size() - 13, whole.size() - 1}) {
+        FullDevice device(room);
+        EXPECT_FALSE(savePng(image, device)) << room;
+    }
+    FullDevice roomy(whole.size());
+    EXPECT_TRUE(savePng(image, roomy));
+}
+
+// Purpose: nothing to write and nowhere to write are refusals, not crashes.
+TEST(PngFile, RefusesNullPicturesAndUnwritablePlaces) {
+    test::ScratchPlaces places;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_FALSE(savePng(QImage(), buffer));
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    EXPECT_FALSE(savePng(picture(QImage::Format_RGB32), readOnly));
+    const std::filesystem::path missing = places.root() / "no" / "existe" / "g.png";
+    EXPECT_FALSE(savePng(picture(QImage::Format_RGB32), QString::fromStdString(missing.string())));
+    const std::filesystem::path file = places.root() / "g.png";
+    EXPECT_TRUE(savePng(picture(QImage::Format_RGB32), QString::fromStdString(file.string())));
+    EXPECT_FALSE(QImage(QString::fromStdString(file.string())).isNull());
+}
+
+} // namespace
+} // namespace brisalta
