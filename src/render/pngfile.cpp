@@ -96,35 +96,22 @@ bool writeChunks(png_structp png, png_infop info, const QImage& image, const std
     return true;
 }
 
-} // namespace
-
-bool savePng(const QImage& picture, QIODevice& device) {
-    if (picture.isNull() || !device.isWritable()) {
-        return false;
-    }
-    const QImage image = picture.format() == QImage::Format_RGB888 || isWordPerPixel(picture.format())
-                             ? picture
-                             : picture.convertToFormat(QImage::Format_RGB32);
-    const std::size_t rawSize =
-        static_cast<std::size_t>(image.height()) * (1 + static_cast<std::size_t>(image.width()) * 3);
-    const std::unique_ptr<std::uint8_t[]> raw(new (std::nothrow) std::uint8_t[rawSize]);
+// Compresses the packed rows and writes the file around them.
+bool compressAndWrite(const QImage& image, const std::uint8_t* raw, std::size_t rawSize, QIODevice& device) {
     const std::unique_ptr<libdeflate_compressor, FreeCompressor> compressor(
         libdeflate_alloc_compressor(kDeflateLevel));
-    if (!raw || !compressor) {
+    if (!compressor) {
         return false;
     }
-    packRows(image, raw.get());
     const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), rawSize);
     const std::unique_ptr<std::uint8_t[]> compressed(new (std::nothrow) std::uint8_t[bound]);
     if (!compressed) {
         return false;
     }
-    const std::size_t size =
-        libdeflate_zlib_compress(compressor.get(), raw.get(), rawSize, compressed.get(), bound);
+    const std::size_t size = libdeflate_zlib_compress(compressor.get(), raw, rawSize, compressed.get(), bound);
     if (size == 0) {
         return false;
     }
-
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, failQuietly, ignoreWarning);
     if (!png) {
         return false;
@@ -140,12 +127,81 @@ bool savePng(const QImage& picture, QIODevice& device) {
     return ok;
 }
 
+std::size_t packedSize(const QImage& image) {
+    return static_cast<std::size_t>(image.height()) * (1 + static_cast<std::size_t>(image.width()) * 3);
+}
+
+// Packs an RGB32 image into the PNG rows inside its own memory. Row y of the
+// result starts at y·(3w+1), never after the row's own start at y·4w, and
+// every pixel is read before the bytes written over it, so one pass from the
+// top suffices; only the first pixel lies under its row's filter byte.
+void packInPlace(uchar* bits, int width, int height) {
+    std::uint8_t* out = bits;
+    for (int y = 0; y < height; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(bits + static_cast<std::size_t>(y) * 4 * width);
+        QRgb next = in[0];
+        *out++ = kFilterNone;
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = next;
+            if (x + 1 < width) {
+                next = in[x + 1];
+            }
+            out[0] = static_cast<std::uint8_t>(qRed(p));
+            out[1] = static_cast<std::uint8_t>(qGreen(p));
+            out[2] = static_cast<std::uint8_t>(qBlue(p));
+            out += 3;
+        }
+    }
+}
+
+} // namespace
+
+bool savePng(const QImage& picture, QIODevice& device) {
+    if (picture.isNull() || !device.isWritable()) {
+        return false;
+    }
+    const QImage image = picture.format() == QImage::Format_RGB888 || isWordPerPixel(picture.format())
+                             ? picture
+                             : picture.convertToFormat(QImage::Format_RGB32);
+    const std::size_t rawSize = packedSize(image);
+    const std::unique_ptr<std::uint8_t[]> raw(new (std::nothrow) std::uint8_t[rawSize]);
+    if (!raw) {
+        return false;
+    }
+    packRows(image, raw.get());
+    return compressAndWrite(image, raw.get(), rawSize, device);
+}
+
+bool savePng(QImage&& picture, QIODevice& device) {
+    const bool packable = isWordPerPixel(picture.format()) && picture.isDetached() &&
+                          picture.bytesPerLine() == 4 * static_cast<qsizetype>(picture.width());
+    if (!packable || !device.isWritable()) {
+        const bool ok = savePng(static_cast<const QImage&>(picture), device);
+        picture = QImage();
+        return ok;
+    }
+    packInPlace(picture.bits(), picture.width(), picture.height());
+    const bool ok = compressAndWrite(picture, picture.constBits(), packedSize(picture), device);
+    picture = QImage();
+    return ok;
+}
+
 bool savePng(const QImage& image, const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return false;
     }
     const bool written = savePng(image, file);
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+bool savePng(QImage&& image, const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    const bool written = savePng(std::move(image), file);
     file.close();
     return written && file.error() == QFileDevice::NoError;
 }

@@ -51,7 +51,7 @@ std::string writePng(const std::filesystem::path& path, const RenderOptions& opt
         QPainter painter(&image);
         drawOnPicture(painter, options, draw);
     }
-    return savePng(image, qtPath(path)) ? std::string() : cannotWrite(path);
+    return savePng(std::move(image), qtPath(path)) ? std::string() : cannotWrite(path);
 }
 
 std::string writeSvg(const std::filesystem::path& path, const RenderOptions& options, const DrawFunction& draw) {

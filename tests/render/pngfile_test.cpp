@@ -74,6 +74,30 @@ TEST(PngFile, EveryFormatReadsBackWithTheSamePixels) {
     }
 }
 
+// Purpose: the writer that uses up its picture packs it in place and writes
+// the same file; a picture someone else still holds is copied, not changed.
+TEST(PngFile, UsingUpThePictureWritesTheSameFile) {
+    for (const int width : {1, 2, 3, 301}) {
+        const QImage original = picture(QImage::Format_RGB32, width, 7);
+        QBuffer kept;
+        kept.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(savePng(original, kept));
+
+        QImage alone = original.copy();
+        QBuffer packed;
+        packed.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(savePng(std::move(alone), packed)) << width;
+        EXPECT_EQ(packed.data(), kept.data()) << width;
+
+        QImage shared = original;
+        QBuffer copied;
+        copied.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(savePng(std::move(shared), copied)) << width;
+        EXPECT_EQ(copied.data(), kept.data()) << width;
+        EXPECT_EQ(original, picture(QImage::Format_RGB32, width, 7)) << width;
+    }
+}
+
 // Purpose: a mostly white picture the size of a graph stays small.
 TEST(PngFile, AWhitePageCompresses) {
     QImage image(1859, 1052, QImage::Format_RGB32);

@@ -1,24 +1,17 @@
 // libcurl adapter of the Transport port.
 #include "adapters/curl/curltransport.h"
 
+#include "adapters/curl/curllibrary.h"
 #include "adapters/linechunker.h"
-
-#include <curl/curl.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <mutex>
 #include <string_view>
 #include <system_error>
 
 namespace brisalta {
 namespace {
-
-void initialiseCurlOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 long wholeSeconds(std::chrono::milliseconds ms) {
     return std::max<long>(1, static_cast<long>((ms.count() + 999) / 1000));
@@ -102,40 +95,59 @@ TransferResult failed(TransferFailure failure, std::string error) {
 // One transfer: a fresh easy handle with the options every transfer shares.
 class Transfer {
 public:
-    explicit Transfer(const CurlTransport::Timeouts& timeouts) : mHandle(curl_easy_init()) {
+    // libcurl is loaded by the first transfer; without it every transfer
+    // fails as a session that cannot start.
+    explicit Transfer(const CurlTransport::Timeouts& timeouts)
+        : mCurl(curlLibrary()), mHandle(mCurl ? mCurl->easyInit() : nullptr) {
         if (!mHandle) {
             return;
         }
         mErrorText[0] = '\0';
-        curl_easy_setopt(mHandle, CURLOPT_ERRORBUFFER, mErrorText);
-        curl_easy_setopt(mHandle, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(mHandle, CURLOPT_CONNECTTIMEOUT_MS,
+        set(CURLOPT_ERRORBUFFER, mErrorText);
+        set(CURLOPT_NOSIGNAL, 1L);
+        set(CURLOPT_CONNECTTIMEOUT_MS,
                          static_cast<long>(timeouts.connect.count()));
         // A server that goes quiet: less than one byte a second for that long.
-        curl_easy_setopt(mHandle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(mHandle, CURLOPT_LOW_SPEED_TIME, wholeSeconds(timeouts.receive));
-        curl_easy_setopt(mHandle, CURLOPT_SERVER_RESPONSE_TIMEOUT, wholeSeconds(timeouts.receive));
-        curl_easy_setopt(mHandle, CURLOPT_TIMEOUT_MS, static_cast<long>(timeouts.overall.count()));
-        curl_easy_setopt(mHandle, CURLOPT_SSL_VERIFYPEER, 1L);
-        curl_easy_setopt(mHandle, CURLOPT_SSL_VERIFYHOST, 2L);
+        set(CURLOPT_LOW_SPEED_LIMIT, 1L);
+        set(CURLOPT_LOW_SPEED_TIME, wholeSeconds(timeouts.receive));
+        set(CURLOPT_SERVER_RESPONSE_TIMEOUT, wholeSeconds(timeouts.receive));
+        set(CURLOPT_TIMEOUT_MS, static_cast<long>(timeouts.overall.count()));
+        set(CURLOPT_SSL_VERIFYPEER, 1L);
+        set(CURLOPT_SSL_VERIFYHOST, 2L);
     }
     ~Transfer() {
         if (mHandle) {
-            curl_easy_cleanup(mHandle);
+            mCurl->easyCleanup(mHandle);
         }
-        curl_slist_free_all(mHeaders);
-        curl_slist_free_all(mQuote);
+        if (mCurl) {
+            mCurl->slistFreeAll(mHeaders);
+            mCurl->slistFreeAll(mQuote);
+        }
     }
     Transfer(const Transfer&) = delete;
     Transfer& operator=(const Transfer&) = delete;
 
     CURL* handle() const { return mHandle; }
 
+    // Sets an option of the handle; only with a handle.
+    template <typename Value>
+    void set(CURLoption option, Value value) {
+        mCurl->easySetopt(mHandle, option, value);
+    }
+
+    // The text escaped for a URL path; only with a handle.
+    std::string escape(const std::string& text) const {
+        char* escaped = mCurl->easyEscape(mHandle, text.c_str(), static_cast<int>(text.size()));
+        std::string result = escaped ? escaped : "";
+        mCurl->free(escaped);
+        return result;
+    }
+
     void addHeader(const std::string& header) {
-        mHeaders = curl_slist_append(mHeaders, header.c_str());
+        mHeaders = mCurl->slistAppend(mHeaders, header.c_str());
     }
     void addQuote(const std::string& command) {
-        mQuote = curl_slist_append(mQuote, command.c_str());
+        mQuote = mCurl->slistAppend(mQuote, command.c_str());
     }
 
     TransferResult perform() {
@@ -143,19 +155,19 @@ public:
             return failed(TransferFailure::NoSession, explanationOf(CURLE_FAILED_INIT));
         }
         if (mHeaders) {
-            curl_easy_setopt(mHandle, CURLOPT_HTTPHEADER, mHeaders);
+            set(CURLOPT_HTTPHEADER, mHeaders);
         }
         if (mQuote) {
-            curl_easy_setopt(mHandle, CURLOPT_QUOTE, mQuote);
+            set(CURLOPT_QUOTE, mQuote);
         }
-        const CURLcode code = curl_easy_perform(mHandle);
+        const CURLcode code = mCurl->easyPerform(mHandle);
         TransferResult result;
         const char* scheme = nullptr;
-        curl_easy_getinfo(mHandle, CURLINFO_SCHEME, &scheme);
+        mCurl->easyGetinfo(mHandle, CURLINFO_SCHEME, &scheme);
         if (scheme && (std::string_view(scheme) == "HTTP" || std::string_view(scheme) == "HTTPS" ||
                        std::string_view(scheme) == "http" || std::string_view(scheme) == "https")) {
             long status = 0;
-            curl_easy_getinfo(mHandle, CURLINFO_RESPONSE_CODE, &status);
+            mCurl->easyGetinfo(mHandle, CURLINFO_RESPONSE_CODE, &status);
             result.status = static_cast<int>(status);
         }
         if (code == CURLE_OK) {
@@ -164,11 +176,12 @@ public:
         }
         result.failure = failureOf(code);
         result.error = std::string(explanationOf(code)) + " (" +
-                       (mErrorText[0] != '\0' ? mErrorText : curl_easy_strerror(code)) + ")";
+                       (mErrorText[0] != '\0' ? mErrorText : mCurl->easyStrerror(code)) + ")";
         return result;
     }
 
 private:
+    const CurlLibrary* mCurl;
     CURL* mHandle;
     curl_slist* mHeaders = nullptr;
     curl_slist* mQuote = nullptr;
@@ -223,8 +236,8 @@ TransferResult transferToFile(Transfer& transfer, const std::string& filePath) {
     if (!file) {
         return failed(TransferFailure::Other, "No se ha podido crear el fichero " + filePath);
     }
-    curl_easy_setopt(transfer.handle(), CURLOPT_WRITEFUNCTION, writeToFile);
-    curl_easy_setopt(transfer.handle(), CURLOPT_WRITEDATA, file);
+    transfer.set(CURLOPT_WRITEFUNCTION, writeToFile);
+    transfer.set(CURLOPT_WRITEDATA, file);
     TransferResult result = transfer.perform();
     if (std::fclose(file) != 0 && result.ok) {
         result = failed(TransferFailure::Other, "No se ha podido escribir el fichero " + filePath);
@@ -242,9 +255,7 @@ bool hasLineBreakOrNul(std::string_view s) {
 
 } // namespace
 
-CurlTransport::CurlTransport(Timeouts timeouts) : mTimeouts(timeouts) {
-    initialiseCurlOnce();
-}
+CurlTransport::CurlTransport(Timeouts timeouts) : mTimeouts(timeouts) {}
 
 TransferResult CurlTransport::httpGet(const std::string& url,
                                       const std::vector<std::string>& headers,
@@ -253,11 +264,10 @@ TransferResult CurlTransport::httpGet(const std::string& url,
     if (!transfer.handle()) {
         return transfer.perform();
     }
-    CURL* h = transfer.handle();
-    curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
+    transfer.set(CURLOPT_URL, url.c_str());
+    transfer.set(CURLOPT_PROTOCOLS_STR, "http,https");
+    transfer.set(CURLOPT_FOLLOWLOCATION, 0L);
+    transfer.set(CURLOPT_HTTPGET, 1L);
     for (const std::string& header : headers) {
         transfer.addHeader(header);
     }
@@ -269,8 +279,8 @@ TransferResult CurlTransport::httpGet(const std::string& url,
         transfer.addHeader("Pragma: no-cache");
     }
     StreamTarget target{LineChunker(sink)};
-    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, streamBody);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &target);
+    transfer.set(CURLOPT_WRITEFUNCTION, streamBody);
+    transfer.set(CURLOPT_WRITEDATA, &target);
     TransferResult result = transfer.perform();
     if (target.stoppedOnRequest) {
         // The write callback refused the data because the caller had read enough.
@@ -284,13 +294,13 @@ TransferResult CurlTransport::httpGet(const std::string& url,
 
 TransferResult CurlTransport::download(const std::string& url, const std::string& filePath) {
     Transfer transfer(mTimeouts);
-    if (CURL* h = transfer.handle()) {
-        curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https,ftp");
-        curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-        curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L);
-        curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(h, CURLOPT_USERAGENT, "Brisalta/3.22");
+    if (transfer.handle()) {
+        transfer.set(CURLOPT_URL, url.c_str());
+        transfer.set(CURLOPT_PROTOCOLS_STR, "http,https,ftp");
+        transfer.set(CURLOPT_FOLLOWLOCATION, 1L);
+        transfer.set(CURLOPT_MAXREDIRS, 5L);
+        transfer.set(CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        transfer.set(CURLOPT_USERAGENT, "Brisalta/3.22");
     }
     return transferToFile(transfer, filePath);
 }
@@ -304,16 +314,13 @@ TransferResult CurlTransport::ftpRetrieve(const std::string& server, const std::
         return failed(TransferFailure::Other, "Nombre de servidor o de fichero no válido");
     }
     Transfer transfer(mTimeouts);
-    if (CURL* h = transfer.handle()) {
-        char* escaped =
-            curl_easy_escape(h, remoteFile.c_str(), static_cast<int>(remoteFile.size()));
-        const std::string url = "ftp://" + server + "/" + (escaped ? escaped : "");
-        curl_free(escaped);
-        curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "ftp");
+    if (transfer.handle()) {
+        const std::string url = "ftp://" + server + "/" + transfer.escape(remoteFile);
+        transfer.set(CURLOPT_URL, url.c_str());
+        transfer.set(CURLOPT_PROTOCOLS_STR, "ftp");
         // Passive mode: an active data connection cannot come back through the
         // address translation of a home router.
-        curl_easy_setopt(h, CURLOPT_FTP_USE_EPSV, 1L);
+        transfer.set(CURLOPT_FTP_USE_EPSV, 1L);
         transfer.addQuote("CWD " + directory);
     }
     return transferToFile(transfer, localPath);
