@@ -7,10 +7,13 @@
 
 #include <libdeflate.h>
 #include <png.h>
+#include <sys/mman.h>
 
 #include <algorithm>
+#include <bit>
 #include <csetjmp>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace brisalta {
@@ -50,6 +53,24 @@ bool isWordPerPixel(QImage::Format format) {
            format == QImage::Format_ARGB32_Premultiplied;
 }
 
+// One pixel as PNG stores it, R, G, B, written as a whole word whose fourth
+// byte the next pixel overwrites: a word store is much cheaper than three
+// byte stores.
+void putPixelAndSpare(std::uint8_t* out, QRgb p) {
+    std::uint32_t word = p << 8;
+    if constexpr (std::endian::native == std::endian::little) {
+        word = __builtin_bswap32(word);
+    }
+    std::memcpy(out, &word, sizeof word);
+}
+
+// The last pixel of a row, without the spare byte (it is the next row's).
+void putLastPixel(std::uint8_t* out, QRgb p) {
+    out[0] = static_cast<std::uint8_t>(qRed(p));
+    out[1] = static_cast<std::uint8_t>(qGreen(p));
+    out[2] = static_cast<std::uint8_t>(qBlue(p));
+}
+
 // The rows as PNG stores them before compression: the filter type, then R, G,
 // B of each pixel. RGB32 pixels are 0xffRRGGBB words.
 void packRows(const QImage& image, std::uint8_t* out) {
@@ -63,13 +84,11 @@ void packRows(const QImage& image, std::uint8_t* out) {
             continue;
         }
         const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const QRgb p = pixels[x];
-            out[0] = static_cast<std::uint8_t>(qRed(p));
-            out[1] = static_cast<std::uint8_t>(qGreen(p));
-            out[2] = static_cast<std::uint8_t>(qBlue(p));
-            out += 3;
+        for (int x = 0; x + 1 < width; ++x, out += 3) {
+            putPixelAndSpare(out, pixels[x]);
         }
+        putLastPixel(out, pixels[width - 1]);
+        out += 3;
     }
 }
 
@@ -133,28 +152,58 @@ std::size_t packedSize(const QImage& image) {
 
 // Packs an RGB32 image into the PNG rows inside its own memory. Row y of the
 // result starts at y·(3w+1), never after the row's own start at y·4w, and
-// every pixel is read before the bytes written over it, so one pass from the
-// top suffices; only the first pixel lies under its row's filter byte.
+// every pixel is read before the bytes written over it (a word store reaches
+// one byte further, into the next pixel's place), so one pass from the top
+// suffices; only the first pixel lies under its row's filter byte.
 void packInPlace(uchar* bits, int width, int height) {
     std::uint8_t* out = bits;
     for (int y = 0; y < height; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(bits + static_cast<std::size_t>(y) * 4 * width);
         QRgb next = in[0];
         *out++ = kFilterNone;
-        for (int x = 0; x < width; ++x) {
+        for (int x = 0; x + 1 < width; ++x, out += 3) {
             const QRgb p = next;
-            if (x + 1 < width) {
-                next = in[x + 1];
-            }
-            out[0] = static_cast<std::uint8_t>(qRed(p));
-            out[1] = static_cast<std::uint8_t>(qGreen(p));
-            out[2] = static_cast<std::uint8_t>(qBlue(p));
-            out += 3;
+            next = in[x + 1];
+            putPixelAndSpare(out, p);
         }
+        putLastPixel(out, next);
+        out += 3;
     }
 }
 
+// The memory of a picture from pngPicture, given back when the image goes.
+struct Mapping {
+    void* address;
+    std::size_t length;
+};
+
+void unmap(void* info) {
+    auto* mapping = static_cast<Mapping*>(info);
+    munmap(mapping->address, mapping->length);
+    delete mapping;
+}
+
 } // namespace
+
+QImage pngPicture(QSize size) {
+    constexpr std::size_t kHugePage = 2 * 1024 * 1024;
+    if (size.isEmpty()) {
+        return QImage();
+    }
+    const qsizetype bytesPerLine = 4 * static_cast<qsizetype>(size.width());
+    const std::size_t bytes = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(size.height());
+    // One page more than needed, so that the picture can start on a page boundary.
+    const std::size_t length = bytes + kHugePage;
+    void* address = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (address == MAP_FAILED) {
+        return QImage(size, QImage::Format_RGB32);
+    }
+    auto* aligned = reinterpret_cast<uchar*>((reinterpret_cast<std::uintptr_t>(address) + kHugePage - 1) &
+                                             ~(kHugePage - 1));
+    madvise(aligned, bytes, MADV_HUGEPAGE);
+    return QImage(aligned, size.width(), size.height(), bytesPerLine, QImage::Format_RGB32, unmap,
+                  new Mapping{address, length});
+}
 
 bool savePng(const QImage& picture, QIODevice& device) {
     if (picture.isNull() || !device.isWritable()) {

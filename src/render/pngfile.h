@@ -6,11 +6,18 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 class QIODevice;
 
 namespace brisalta {
+
+// An RGB32 picture (not yet filled) to paint and then hand to
+// savePng(QImage&&). Its memory is mapped in 2 MB pages where the system
+// offers them, which spares the kernel two thousand page faults for a graph;
+// otherwise it is an ordinary image. Null for an empty size.
+QImage pngPicture(QSize size);
 
 // Writes the image as an 8-bit RGB PNG (alpha is dropped; the pictures are
 // opaque) with its dots per metre. Any format works; RGB32 and RGB888 go

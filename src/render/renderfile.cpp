@@ -39,7 +39,7 @@ void drawOnPicture(QPainter& painter, const RenderOptions& options, const DrawFu
 }
 
 std::string writePng(const std::filesystem::path& path, const RenderOptions& options, const DrawFunction& draw) {
-    QImage image(pictureSize(options), QImage::Format_RGB32);
+    QImage image = pngPicture(pictureSize(options));
     if (image.isNull()) {
         return cannotWrite(path);
     }

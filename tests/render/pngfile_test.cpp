@@ -98,6 +98,26 @@ TEST(PngFile, UsingUpThePictureWritesTheSameFile) {
     }
 }
 
+// Purpose: the pictures made for the writer are ordinary RGB32 images to paint
+// on, and are written (and freed) like any other.
+TEST(PngFile, PicturesForTheWriterPaintAndSaveLikeOthers) {
+    for (const QSize size : {QSize(1, 1), QSize(301, 97), QSize(1859, 1052)}) {
+        QImage image = pngPicture(size);
+        ASSERT_EQ(image.size(), size);
+        EXPECT_EQ(image.format(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter(&image).fillRect(QRect(0, 0, 1, 1), QColor(10, 20, 30));
+        const QImage expected = image.copy();
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(savePng(std::move(image), buffer));
+        QImage read;
+        ASSERT_TRUE(read.loadFromData(buffer.data(), "PNG"));
+        EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), expected);
+    }
+    EXPECT_TRUE(pngPicture(QSize(0, 5)).isNull());
+}
+
 // Purpose: a mostly white picture the size of a graph stays small.
 TEST(PngFile, AWhitePageCompresses) {
     QImage image(1859, 1052, QImage::Format_RGB32);
