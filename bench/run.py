@@ -66,6 +66,12 @@ def rate_text(value):
     return f"{value:.0f}"
 
 
+def time_text(microseconds):
+    if microseconds >= 1000.0:
+        return f"{microseconds / 1000.0:.2f} ms"
+    return f"{microseconds:.1f} µs"
+
+
 def machine():
     model = "?"
     with open("/proc/cpuinfo", encoding="utf-8") as f:
@@ -101,7 +107,7 @@ def micro_benchmarks(build, repetitions, min_time):
         med = statistics.median(rates)
         rows.append((label, f"{rate_text(med)} {unit}",
                      f"{rate_text(min(rates))}–{rate_text(max(rates))}",
-                     f"{statistics.median(times_us):,.1f} µs".replace(",", ".")))
+                     time_text(statistics.median(times_us))))
     return rows, runs
 
 
