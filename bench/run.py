@@ -5,8 +5,8 @@ with the smallest and the largest beside it, all measured in this run.
 - the micro-benchmarks (bench/, Google Benchmark): the METAR decoder over the
   real corpus, every reader, the pictures and the documents;
 - whole runs of brisalta-cli (the README's examples) and of the matplotlib
-  peer (bench/meteogram.py), taken in turns so that the load of the machine
-  falls on all of them alike;
+  peer (bench/meteogram.py), taken in shuffled turns so that the load of the
+  machine falls on all of them alike;
 - the desktop program under the X server of the run (xvfb-run): the time from
   its launch to its first painted frame and its memory with a graph and a
   sounding drawn (BRISALTA_MEDIR_ARRANQUE=1, see src/ui/startmeasure.h).
@@ -16,6 +16,7 @@ with the smallest and the largest beside it, all measured in this run.
 import argparse
 import json
 import os
+import random
 import select
 import signal
 import statistics
@@ -155,8 +156,12 @@ def whole_runs(build, times, scratch):
          None),
     ]
     results = {name: [] for name, _, _ in cases}
+    # Every round runs each command once, in a shuffled order and with a short
+    # pause between runs, so that no command always follows the heavy peer.
+    order = random.Random(13)
     for _ in range(times):
-        for name, cmd, stdin in cases:
+        for name, cmd, stdin in order.sample(cases, len(cases)):
+            time.sleep(0.05)
             results[name].append(run_once(cmd, env, stdin))
     sizes = {n: os.path.getsize(o(n)) for n in ("x.png", "s.png", "m.png")}
     return cases, results, reports, sizes

@@ -52,15 +52,18 @@ void CBrisaltaView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.translate(RenderOptions{}.margin, RenderOptions{}.margin);
-    {
+    const bool graph = mSession.view.graphShown || mSession.view.emaGraphShown;
+    // An empty view (the window's first frame) needs no canvas: the fonts of
+    // the pictures are loaded by the first picture, not by the start.
+    if (graph || mSession.view.soundingShown) {
         // The pictures were prepared by the command that put them on screen;
         // a repaint only draws them. A sounding that cannot be drawn is
         // reported by that command, never from a repaint.
         QtCanvas canvas(painter, screenMetrics());
         const PageMapping mapping = PageMapping::screen(mSession.view.drawScale);
-        if (mSession.view.graphShown || mSession.view.emaGraphShown) {
+        if (graph) {
             paintGraph(canvas, mSession.view.pictures.graph, mapping);
-        } else if (mSession.view.soundingShown) {
+        } else {
             paintSounding(canvas, mSession.view.pictures.sounding, mapping);
         }
     }
