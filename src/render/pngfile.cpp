@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <span>
 
 namespace brisalta {
 namespace {
@@ -28,6 +29,8 @@ namespace {
 //
 // Image data goes out in chunks of this size; readers never need more.
 constexpr std::size_t kChunkBytes = 256 * 1024;
+// Smaller pictures are packed and compressed on one thread.
+constexpr std::size_t kTwoThreadsFrom = 1024 * 1024;
 // A PNG row starts with its filter type; 0 is "none".
 constexpr std::uint8_t kFilterNone = 0;
 
@@ -113,9 +116,8 @@ bool writeChunks(png_structp png, png_infop info, const QImage& image, const std
     return true;
 }
 
-// Compresses the packed rows and writes the file around them.
-bool compressAndWrite(const QImage& image, const std::uint8_t* raw, std::size_t rawSize, QIODevice& device) {
-    const ZlibStream compressed = zlibStream(raw, rawSize);
+// Writes the file around the compressed rows.
+bool writeCompressed(const QImage& image, const ZlibStream& compressed, QIODevice& device) {
     if (compressed.size == 0) {
         return false;
     }
@@ -206,7 +208,7 @@ bool savePng(const QImage& picture, QIODevice& device) {
         return false;
     }
     packRows(image, raw.get());
-    return compressAndWrite(image, raw.get(), rawSize, device);
+    return writeCompressed(image, zlibStream(raw.get(), rawSize), device);
 }
 
 bool savePng(QImage&& picture, QIODevice& device) {
@@ -217,8 +219,22 @@ bool savePng(QImage&& picture, QIODevice& device) {
         picture = QImage();
         return ok;
     }
-    packInPlace(picture.bits(), picture.width(), picture.height());
-    const bool ok = compressAndWrite(picture, picture.constBits(), packedSize(picture), device);
+    // The top rows and the others are packed and compressed on two threads;
+    // each range is packed in place from its own first row, so the two never
+    // touch the same bytes.
+    uchar* bits = picture.bits();
+    const int width = picture.width();
+    const int split = picture.height() * 3 / 8;
+    const auto rowsAt = [&](int firstRow, int rows) {
+        uchar* start = bits + static_cast<std::size_t>(firstRow) * 4 * static_cast<std::size_t>(width);
+        packInPlace(start, width, rows);
+        return std::span<const std::uint8_t>(start, static_cast<std::size_t>(rows) * (1 + 3 * static_cast<std::size_t>(width)));
+    };
+    const ZlibStream compressed =
+        packedSize(picture) < kTwoThreadsFrom
+            ? zlibStream(rowsAt(0, picture.height()).data(), packedSize(picture))
+            : zlibStream([&] { return rowsAt(0, split); }, [&] { return rowsAt(split, picture.height() - split); });
+    const bool ok = writeCompressed(picture, compressed, device);
     picture = QImage();
     return ok;
 }

@@ -66,52 +66,73 @@ ZlibStream onePart(libdeflate_compressor* compressor, const std::uint8_t* data, 
     return stream;
 }
 
+// Puts together the header, the open blocks of the first piece, the final
+// blocks of the second and the check sum of both.
+ZlibStream joined(const ZlibStream& first, std::uint32_t firstSum, const std::uint8_t* last,
+                  std::size_t lastSize, std::uint32_t secondSum, std::size_t secondSize) {
+    ZlibStream stream;
+    const std::size_t size = 2 + first.size + lastSize + 4;
+    stream.bytes = buffer(size);
+    if (!stream.bytes) {
+        return stream;
+    }
+    std::uint8_t* out = stream.bytes.get();
+    // Deflate with a 32 KB window, fastest level; the two bytes are a multiple of 31.
+    out[0] = 0x78;
+    out[1] = 0x01;
+    std::memcpy(out + 2, first.bytes.get(), first.size);
+    std::memcpy(out + 2 + first.size, last, lastSize);
+    const auto sum =
+        static_cast<std::uint32_t>(adler32_combine(firstSum, secondSum, static_cast<z_off_t>(secondSize)));
+    putBigEndian(out + 2 + first.size + lastSize, sum);
+    stream.size = size;
+    return stream;
+}
+
 } // namespace
 
-ZlibStream zlibStream(const std::uint8_t* data, std::size_t size) {
+ZlibStream zlibStream(const PieceMaker& makeFirst, const PieceMaker& makeSecond) {
     const std::unique_ptr<libdeflate_compressor, FreeCompressor> compressor(libdeflate_alloc_compressor(1));
     if (!compressor) {
         return {};
     }
-    if (size < kSplitFrom || std::thread::hardware_concurrency() < 2) {
-        return onePart(compressor.get(), data, size);
-    }
-    const std::size_t firstSize = size / 8 * kZlibShareOf8;
-    const std::uint8_t* second = data + firstSize;
-    const std::size_t secondSize = size - firstSize;
-
     ZlibStream first;
     std::uint32_t firstSum = 1;
-    std::thread zlibPart([&] {
-        first = openBlocks(data, firstSize);
-        firstSum = libdeflate_adler32(1, data, firstSize);
-    });
-    const std::size_t bound = libdeflate_deflate_compress_bound(compressor.get(), secondSize);
-    std::unique_ptr<std::uint8_t[]> last = buffer(bound);
-    const std::size_t lastSize =
-        last ? libdeflate_deflate_compress(compressor.get(), second, secondSize, last.get(), bound) : 0;
-    const std::uint32_t secondSum = libdeflate_adler32(1, second, secondSize);
-    zlibPart.join();
-    if (first.size == 0 || lastSize == 0) {
-        return onePart(compressor.get(), data, size);
+    const auto compressFirst = [&] {
+        const std::span<const std::uint8_t> piece = makeFirst();
+        first = openBlocks(piece.data(), piece.size());
+        firstSum = libdeflate_adler32(1, piece.data(), piece.size());
+    };
+    std::thread firstThread;
+    if (std::thread::hardware_concurrency() >= 2) {
+        firstThread = std::thread(compressFirst);
+    } else {
+        compressFirst();
     }
-
-    // Header (deflate, 32 KB window, fastest), the two parts, the check sum.
-    ZlibStream stream;
-    stream.size = 2 + first.size + lastSize + 4;
-    stream.bytes = buffer(stream.size);
-    if (!stream.bytes) {
+    const std::span<const std::uint8_t> second = makeSecond();
+    const std::size_t bound = libdeflate_deflate_compress_bound(compressor.get(), second.size());
+    const std::unique_ptr<std::uint8_t[]> last = buffer(bound);
+    const std::size_t lastSize =
+        last ? libdeflate_deflate_compress(compressor.get(), second.data(), second.size(), last.get(), bound) : 0;
+    const std::uint32_t secondSum = libdeflate_adler32(1, second.data(), second.size());
+    if (firstThread.joinable()) {
+        firstThread.join();
+    }
+    // An empty piece still gives a final block, so lastSize is 0 only on failure.
+    if (first.size == 0 || lastSize == 0) {
         return {};
     }
-    std::uint8_t* out = stream.bytes.get();
-    out[0] = 0x78;
-    out[1] = 0x01;
-    std::memcpy(out + 2, first.bytes.get(), first.size);
-    std::memcpy(out + 2 + first.size, last.get(), lastSize);
-    const auto sum = static_cast<std::uint32_t>(
-        adler32_combine(firstSum, secondSum, static_cast<z_off_t>(secondSize)));
-    putBigEndian(out + 2 + first.size + lastSize, sum);
-    return stream;
+    return joined(first, firstSum, last.get(), lastSize, secondSum, second.size());
+}
+
+ZlibStream zlibStream(const std::uint8_t* data, std::size_t size) {
+    if (size < kSplitFrom || std::thread::hardware_concurrency() < 2) {
+        const std::unique_ptr<libdeflate_compressor, FreeCompressor> compressor(libdeflate_alloc_compressor(1));
+        return compressor ? onePart(compressor.get(), data, size) : ZlibStream{};
+    }
+    const std::size_t firstSize = size / 8 * kZlibShareOf8;
+    return zlibStream([=] { return std::span<const std::uint8_t>(data, firstSize); },
+                      [=] { return std::span<const std::uint8_t>(data + firstSize, size - firstSize); });
 }
 
 } // namespace brisalta

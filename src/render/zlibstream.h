@@ -8,7 +8,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 
 namespace brisalta {
 
@@ -20,5 +22,13 @@ struct ZlibStream {
 // The stream of `size` bytes of data, at the fastest level of both
 // compressors. Small data, or a machine with one core, go in one part.
 ZlibStream zlibStream(const std::uint8_t* data, std::size_t size);
+
+// Makes a piece of the data ready (packs rows of a picture, say) and returns it.
+using PieceMaker = std::function<std::span<const std::uint8_t>()>;
+
+// The stream of the piece `first` makes followed by the piece `second` makes,
+// each made and compressed on its own thread (on one thread, one after the
+// other, on a machine with one core). The pieces need not be adjacent.
+ZlibStream zlibStream(const PieceMaker& first, const PieceMaker& second);
 
 } // namespace brisalta
