@@ -226,7 +226,7 @@ def main():
         print(table(micro, ["Medida", "Mediana", "Mín–máx", "Tiempo por unidad"]))
 
         cases, results, reports, sizes = whole_runs(build, times, scratch)
-        print(f"\n## Procesos completos (mediana de {times} ejecuciones alternadas; entre paréntesis mín–máx)\n")
+        print(f"\n## Procesos completos (mediana de {times} ejecuciones en rondas barajadas; entre paréntesis mín–máx)\n")
         rows = []
         for name, _, _ in cases:
             r = results[name]
@@ -246,7 +246,7 @@ def main():
         print(f"- PNG: gráfica {sizes['x.png'] / 1024:.0f} KiB, sondeo {sizes['s.png'] / 1024:.0f} KiB, "
               f"matplotlib {sizes['m.png'] / 1024:.0f} KiB.")
         print(f"- `brisalta-cli metar` con el corpus entero: {reports / (wall(metar) / 1000.0):,.0f} partes/s "
-              f"contando el arranque del proceso.".replace(",", "."))
+              f"contando el arranque del proceso.".replace(",", " "))
 
         if os.environ.get("DISPLAY"):
             launch, from_main, memory = window_runs(build, times, scratch)

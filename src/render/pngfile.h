@@ -2,7 +2,7 @@
 // million pixels of mostly white paper: the adaptive row filters and zlib's
 // default level, as a general-purpose writer uses them, spend five times
 // longer than the drawing itself and save little, so the rows go unfiltered
-// through libdeflate's fastest level.
+// through the fastest level, on two cores (render/zlibstream.h).
 #pragma once
 
 #include <QImage>
