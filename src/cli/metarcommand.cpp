@@ -13,8 +13,8 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brisalta::cli {
@@ -136,12 +136,25 @@ bool readReportLine(std::FILE* in, std::string& line, bool& tooLong) {
     return any;
 }
 
-std::vector<std::string> splitWords(const std::string& line) {
-    std::vector<std::string> words;
-    std::istringstream in(line);
-    std::string word;
-    while (in >> word) {
-        words.push_back(word);
+// The words of a line, as views into it: split at the blanks of the C
+// locale, as a stream read of words would split them.
+std::vector<std::string_view> splitWords(std::string_view line) {
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    };
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && blank(line[i])) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && !blank(line[i])) {
+            ++i;
+        }
+        if (i > start) {
+            words.push_back(line.substr(start, i - start));
+        }
     }
     return words;
 }
@@ -190,11 +203,14 @@ int runMetar(std::span<const std::string> args) {
             skipped = true;
             continue;
         }
-        const std::vector<std::string> words = splitWords(line);
+        // Converted once per line; the words are views into it.
+        const std::string converted = text::toCp1252(line);
+        const std::vector<std::string_view> words = splitWords(converted);
         if (words.empty()) {
             continue;
         }
-        printResult(decode(words), json, !first);
+        printResult(MetarDecoder::decodeGroups(words, words.size(), static_cast<std::size_t>(firstWord)),
+                    json, !first);
         first = false;
     }
     return skipped ? kExitFailure : kExitOk;

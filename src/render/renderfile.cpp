@@ -2,6 +2,7 @@
 #include "render/renderfile.h"
 
 #include "graph/graphgeometry.h"
+#include "render/pngfile.h"
 #include "session/numeric.h"
 #include "text/codepage.h"
 #include "text/format.h"
@@ -58,7 +59,7 @@ void drawOnPicture(QPainter& painter, const RenderOptions& options, const DrawFu
 }
 
 std::string writePng(const std::filesystem::path& path, const RenderOptions& options, const DrawFunction& draw) {
-    QImage image(pictureSize(options), QImage::Format_RGB32);
+    QImage image = pngPicture(pictureSize(options));
     if (image.isNull()) {
         return cannotWrite(path);
     }
@@ -72,7 +73,7 @@ std::string writePng(const std::filesystem::path& path, const RenderOptions& opt
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    if (!buffer.open(QIODevice::WriteOnly) || !savePng(std::move(image), buffer)) {
         return cannotWrite(path);
     }
     return replaceWith(path, bytes);

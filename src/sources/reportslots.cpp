@@ -22,8 +22,9 @@ bool usableTime(std::int64_t t) {
     return t >= 0 && t <= kLatestInstant;
 }
 
-std::vector<std::string> wordsOf(std::string_view raw) {
-    std::vector<std::string> words;
+// Views into the report's text, which outlives them.
+std::vector<std::string_view> wordsOf(std::string_view raw) {
+    std::vector<std::string_view> words;
     std::size_t i = 0;
     while (i < raw.size() && words.size() < kMaxReportWords) {
         while (i < raw.size() &&
@@ -36,7 +37,7 @@ std::vector<std::string> wordsOf(std::string_view raw) {
             ++i;
         }
         if (i > start) {
-            words.emplace_back(raw.substr(start, i - start));
+            words.push_back(raw.substr(start, i - start));
         }
     }
     return words;
@@ -57,7 +58,7 @@ bool isTimeGroup(std::string_view word) {
 // The groups start after the day-hour-minute group ("291800Z"); a report
 // whose station is preceded by another word (COR) has it one place later.
 MetarResult decode(const SurfaceReport& report) {
-    const std::vector<std::string> words = wordsOf(report.raw);
+    const std::vector<std::string_view> words = wordsOf(report.raw);
     std::size_t firstWord = 2;
     for (std::size_t i = 0; i < words.size() && i < 4; ++i) {
         if (isTimeGroup(words[i])) {

@@ -146,7 +146,9 @@ WindLayout windLayout(std::size_t length, WindUnit unit) {
 
 class Decoder {
 public:
-    MetarResult run(std::span<const std::string> words, std::size_t count, std::size_t firstWord);
+    // Words are std::string or std::string_view; the decoder only looks at them.
+    template <typename Word>
+    MetarResult run(std::span<const Word> words, std::size_t count, std::size_t firstWord);
 
 private:
     void decodeWord(std::string_view word);
@@ -163,8 +165,8 @@ private:
     int mTrendDirection = 0;
 };
 
-MetarResult Decoder::run(std::span<const std::string> words, std::size_t count,
-                         std::size_t firstWord) {
+template <typename Word>
+MetarResult Decoder::run(std::span<const Word> words, std::size_t count, std::size_t firstWord) {
     if (count > words.size()) {
         count = words.size();
     }
@@ -368,6 +370,11 @@ void Decoder::assemble() {
 } // namespace
 
 MetarResult MetarDecoder::decodeGroups(std::span<const std::string> words, std::size_t wordCount,
+                                       std::size_t firstWord) {
+    return Decoder().run(words, wordCount, firstWord);
+}
+
+MetarResult MetarDecoder::decodeGroups(std::span<const std::string_view> words, std::size_t wordCount,
                                        std::size_t firstWord) {
     return Decoder().run(words, wordCount, firstWord);
 }

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace brisalta {
 
@@ -51,6 +52,9 @@ public:
     // first word after the day-hour-minute group (2 for "LEMD 291800Z ...").
     // wordCount is clamped to the size of the list.
     static MetarResult decodeGroups(std::span<const std::string> words, std::size_t wordCount,
+                                    std::size_t firstWord);
+    // The same over views of the words (of a line kept by the caller).
+    static MetarResult decodeGroups(std::span<const std::string_view> words, std::size_t wordCount,
                                     std::size_t firstWord);
 };
 

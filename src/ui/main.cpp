@@ -2,9 +2,11 @@
 #include "adapters/runtimefolder.h"
 #include "ui/cbrisaltaapp.h"
 #include "ui/spanish.h"
+#include "ui/startmeasure.h"
 
 #include <QApplication>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -23,6 +25,7 @@ bool displayAvailable() {
 } // namespace
 
 int main(int argc, char** argv) {
+    const auto mainStarted = std::chrono::steady_clock::now();
     // The command line is read before Qt starts, so that "--help" works anywhere.
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
@@ -56,6 +59,10 @@ int main(int argc, char** argv) {
 
     try {
         brisalta::ui::CBrisaltaApp app(*options);
+        const auto measure = brisalta::ui::StartMeasure::fromEnvironment(mainStarted);
+        if (measure) {
+            measure->watch(app.window());
+        }
         app.start();
         return QApplication::exec();
     } catch (const std::exception& e) {

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brisalta {
@@ -53,6 +54,37 @@ TEST(MetarCorpus, EveryRealReportDecodes) {
     EXPECT_GT(total, 29000u);
     // Most real reports carry wind, temperature and pressure.
     EXPECT_GT(withEverything, total * 8 / 10);
+}
+
+bool sameResult(const MetarResult& a, const MetarResult& b) {
+    return a.visibilityText == b.visibilityText && a.variableWindText == b.variableWindText &&
+           a.skyText == b.skyText && a.weatherText == b.weatherText &&
+           a.trendVisibilityText == b.trendVisibilityText && a.trendText == b.trendText &&
+           a.trendWindText == b.trendWindText && a.hasTrend == b.hasTrend && a.hasWind == b.hasWind &&
+           a.windDirectionCode == b.windDirectionCode && a.windSpeedKmh == b.windSpeedKmh &&
+           a.hasGust == b.hasGust && a.gustKmh == b.gustKmh && a.hasTrendWind == b.hasTrendWind &&
+           a.trendWindSpeedKmh == b.trendWindSpeedKmh && a.trendHasGust == b.trendHasGust &&
+           a.trendGustKmh == b.trendGustKmh && a.hasTemperature == b.hasTemperature &&
+           a.temperature == b.temperature && a.dewPoint == b.dewPoint && a.hasPressure == b.hasPressure &&
+           a.qnhHpa == b.qnhHpa && a.report == b.report;
+}
+
+// Purpose: decoding views of the words (what the command line and the new
+// sources hand in) gives exactly what decoding the words gives, on every report.
+TEST(MetarCorpus, ViewsOfTheWordsDecodeTheSame) {
+    const char* files[] = {"pymetar_decoded_ob_2007-10-14.txt", "pymetar_decoded_ob_2010-01-17.txt",
+                           "pymetar_decoded_ob_2010-10-31.txt", "pymetar_decoded_ob_2017-07-29.txt",
+                           "pymetar_subset_spain_canarias_latam.txt"};
+    for (const char* file : files) {
+        for (const auto& words : readReports(file)) {
+            const std::vector<std::string_view> views(words.begin(), words.end());
+            for (const std::size_t first : {std::size_t{2}, std::size_t{3}}) {
+                ASSERT_TRUE(sameResult(MetarDecoder::decodeGroups(words, words.size(), first),
+                                       MetarDecoder::decodeGroups(views, views.size(), first)))
+                    << words[0] << " " << words[1];
+            }
+        }
+    }
 }
 
 // Purpose: known reports of the Spanish subset give the values the graph uses.

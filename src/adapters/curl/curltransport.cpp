@@ -2,17 +2,15 @@
 #include "adapters/curl/curltransport.h"
 
 #include "adapters/curl/curlfailure.h"
+#include "adapters/curl/curllibrary.h"
 #include "adapters/linechunker.h"
 #include "text/debuglog.h"
-
-#include <curl/curl.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <mutex>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -25,11 +23,6 @@ using namespace std::chrono_literals;
 // How often a running transfer looks at the cancel flag.
 constexpr int kPollMilliseconds = 100;
 
-void initialiseCurlOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 long wholeSeconds(std::chrono::milliseconds ms) {
     return std::max<long>(1, static_cast<long>((ms.count() + 999) / 1000));
 }
@@ -38,26 +31,28 @@ long wholeSeconds(std::chrono::milliseconds ms) {
 // the OpenData key in its query) is never shown or logged.
 std::string hostOf(const std::string& url) {
     std::string host = "desconocido";
-    if (CURLU* parts = curl_url()) {
+    const CurlLibrary* curl = curlLibrary();
+    if (CURLU* parts = curl ? curl->url() : nullptr) {
         char* name = nullptr;
-        if (curl_url_set(parts, CURLUPART_URL, url.c_str(), 0) == CURLUE_OK &&
-            curl_url_get(parts, CURLUPART_HOST, &name, 0) == CURLUE_OK && name) {
+        if (curl->urlSet(parts, CURLUPART_URL, url.c_str(), 0) == CURLUE_OK &&
+            curl->urlGet(parts, CURLUPART_HOST, &name, 0) == CURLUE_OK && name) {
             host = name;
         }
-        curl_free(name);
-        curl_url_cleanup(parts);
+        curl->free(name);
+        curl->urlCleanup(parts);
     }
     return host;
 }
 
 // One transfer: a fresh easy handle with the options every transfer shares,
 // run on a multi handle so that the cancel flag is seen within a tenth of a
-// second whatever the transfer is waiting for.
+// second whatever the transfer is waiting for. libcurl is loaded by the first
+// transfer; without it every transfer fails as a session that cannot start.
 class Transfer {
 public:
     Transfer(const CurlLimits& limits, std::chrono::milliseconds timeLimit,
              const std::atomic<bool>* cancel, std::string host, const std::string& caFile)
-        : mHandle(curl_easy_init()), mCancel(cancel) {
+        : mCurl(curlLibrary()), mHandle(mCurl ? mCurl->easyInit() : nullptr), mCancel(cancel) {
         mCircumstances.host = std::move(host);
         mCircumstances.timeLimit = timeLimit;
         mCircumstances.maxBytes = limits.maxBytes;
@@ -65,41 +60,66 @@ public:
             return;
         }
         mErrorText[0] = '\0';
-        curl_easy_setopt(mHandle, CURLOPT_ERRORBUFFER, mErrorText);
-        curl_easy_setopt(mHandle, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(mHandle, CURLOPT_CONNECTTIMEOUT_MS,
+        set(CURLOPT_ERRORBUFFER, mErrorText);
+        set(CURLOPT_NOSIGNAL, 1L);
+        set(CURLOPT_CONNECTTIMEOUT_MS,
                          static_cast<long>(limits.connect.count()));
         // A server that goes quiet or trickles: too few bytes a second for that long.
-        curl_easy_setopt(mHandle, CURLOPT_LOW_SPEED_LIMIT, std::max(1L, limits.slowBytesPerSecond));
-        curl_easy_setopt(mHandle, CURLOPT_LOW_SPEED_TIME, wholeSeconds(limits.slowTime));
-        curl_easy_setopt(mHandle, CURLOPT_SERVER_RESPONSE_TIMEOUT, wholeSeconds(limits.slowTime));
-        curl_easy_setopt(mHandle, CURLOPT_TIMEOUT_MS, static_cast<long>(timeLimit.count()));
+        set(CURLOPT_LOW_SPEED_LIMIT, std::max(1L, limits.slowBytesPerSecond));
+        set(CURLOPT_LOW_SPEED_TIME, wholeSeconds(limits.slowTime));
+        set(CURLOPT_SERVER_RESPONSE_TIMEOUT, wholeSeconds(limits.slowTime));
+        set(CURLOPT_TIMEOUT_MS, static_cast<long>(timeLimit.count()));
         // An announced size over the limit is refused before any byte comes.
-        curl_easy_setopt(mHandle, CURLOPT_MAXFILESIZE_LARGE,
+        set(CURLOPT_MAXFILESIZE_LARGE,
                          static_cast<curl_off_t>(limits.maxBytes));
-        curl_easy_setopt(mHandle, CURLOPT_SSL_VERIFYPEER, 1L);
-        curl_easy_setopt(mHandle, CURLOPT_SSL_VERIFYHOST, 2L);
+        set(CURLOPT_SSL_VERIFYPEER, 1L);
+        set(CURLOPT_SSL_VERIFYHOST, 2L);
         if (!caFile.empty()) {
-            curl_easy_setopt(mHandle, CURLOPT_CAINFO, caFile.c_str());
+            set(CURLOPT_CAINFO, caFile.c_str());
         }
     }
     ~Transfer() {
         if (mHandle) {
-            curl_easy_cleanup(mHandle);
+            mCurl->easyCleanup(mHandle);
         }
-        curl_slist_free_all(mHeaders);
-        curl_slist_free_all(mQuote);
+        if (mCurl) {
+            mCurl->slistFreeAll(mHeaders);
+            mCurl->slistFreeAll(mQuote);
+        }
     }
     Transfer(const Transfer&) = delete;
     Transfer& operator=(const Transfer&) = delete;
 
     CURL* handle() const { return mHandle; }
 
+    // Sets an option of the handle; only with a handle.
+    template <typename Value>
+    void set(CURLoption option, Value value) {
+        mCurl->easySetopt(mHandle, option, value);
+    }
+
+    // The text escaped for a URL path; only with a handle.
+    std::string escape(const std::string& text) const {
+        char* escaped = mCurl->easyEscape(mHandle, text.c_str(), static_cast<int>(text.size()));
+        std::string result = escaped ? escaped : "";
+        mCurl->free(escaped);
+        return result;
+    }
+
+    // Where a redirection points, empty when none; only with a handle.
+    std::string redirectTarget() const {
+        char* target = nullptr;
+        if (mCurl->easyGetinfo(mHandle, CURLINFO_REDIRECT_URL, &target) == CURLE_OK && target) {
+            return target;
+        }
+        return {};
+    }
+
     void addHeader(const std::string& header) {
-        mHeaders = curl_slist_append(mHeaders, header.c_str());
+        mHeaders = mCurl->slistAppend(mHeaders, header.c_str());
     }
     void addQuote(const std::string& command) {
-        mQuote = curl_slist_append(mQuote, command.c_str());
+        mQuote = mCurl->slistAppend(mQuote, command.c_str());
     }
 
     // Counts the bytes of the answer. False, and the transfer is stopped, once
@@ -118,20 +138,20 @@ public:
             return curlfailure::describe(CURLE_FAILED_INIT, mCircumstances);
         }
         if (mHeaders) {
-            curl_easy_setopt(mHandle, CURLOPT_HTTPHEADER, mHeaders);
+            set(CURLOPT_HTTPHEADER, mHeaders);
         }
         if (mQuote) {
-            curl_easy_setopt(mHandle, CURLOPT_QUOTE, mQuote);
+            set(CURLOPT_QUOTE, mQuote);
         }
         const auto started = std::chrono::steady_clock::now();
         const CURLcode code = run();
         TransferResult result;
         const char* scheme = nullptr;
-        curl_easy_getinfo(mHandle, CURLINFO_SCHEME, &scheme);
+        mCurl->easyGetinfo(mHandle, CURLINFO_SCHEME, &scheme);
         const std::string_view s = scheme ? scheme : "";
         if (s == "HTTP" || s == "HTTPS" || s == "http" || s == "https") {
             long status = 0;
-            curl_easy_getinfo(mHandle, CURLINFO_RESPONSE_CODE, &status);
+            mCurl->easyGetinfo(mHandle, CURLINFO_RESPONSE_CODE, &status);
             result.status = static_cast<int>(status);
         }
         if (code == CURLE_OK) {
@@ -141,8 +161,8 @@ public:
         // Connected but never a byte back is a server that does not answer.
         curl_off_t connectTime = 0;
         long headerBytes = 0;
-        curl_easy_getinfo(mHandle, CURLINFO_CONNECT_TIME_T, &connectTime);
-        curl_easy_getinfo(mHandle, CURLINFO_HEADER_SIZE, &headerBytes);
+        mCurl->easyGetinfo(mHandle, CURLINFO_CONNECT_TIME_T, &connectTime);
+        mCurl->easyGetinfo(mHandle, CURLINFO_HEADER_SIZE, &headerBytes);
         mCircumstances.connected = connectTime > 0 && (headerBytes > 0 || mReceived > 0);
         mCircumstances.overTime =
             std::chrono::steady_clock::now() - started >= mCircumstances.timeLimit - 200ms;
@@ -154,7 +174,7 @@ public:
         result.status = status;
         text::debugLog("descarga desde " + mCircumstances.host + ": curl " +
                        std::to_string(static_cast<int>(code)) + ": " +
-                       (mErrorText[0] != '\0' ? mErrorText : curl_easy_strerror(code)) + "\n");
+                       (mErrorText[0] != '\0' ? mErrorText : mCurl->easyStrerror(code)) + "\n");
         return result;
     }
 
@@ -162,21 +182,21 @@ private:
     bool cancelRequested() const { return mCancel && mCancel->load(); }
 
     CURLcode run() {
-        CURLM* multi = curl_multi_init();
+        CURLM* multi = mCurl->multiInit();
         if (!multi) {
             return CURLE_FAILED_INIT;
         }
-        curl_multi_add_handle(multi, mHandle);
+        mCurl->multiAddHandle(multi, mHandle);
         CURLcode code = CURLE_OK;
         int running = 1;
         for (;;) {
-            if (curl_multi_perform(multi, &running) != CURLM_OK) {
+            if (mCurl->multiPerform(multi, &running) != CURLM_OK) {
                 code = CURLE_FAILED_INIT;
                 break;
             }
             if (running == 0) {
                 int queued = 0;
-                while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+                while (CURLMsg* message = mCurl->multiInfoRead(multi, &queued)) {
                     if (message->msg == CURLMSG_DONE) {
                         code = message->data.result;
                     }
@@ -187,13 +207,14 @@ private:
                 code = CURLE_ABORTED_BY_CALLBACK;
                 break;
             }
-            curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+            mCurl->multiPoll(multi, nullptr, 0, kPollMilliseconds, nullptr);
         }
-        curl_multi_remove_handle(multi, mHandle);
-        curl_multi_cleanup(multi);
+        mCurl->multiRemoveHandle(multi, mHandle);
+        mCurl->multiCleanup(multi);
         return code;
     }
 
+    const CurlLibrary* mCurl;
     CURL* mHandle;
     const std::atomic<bool>* mCancel;
     curlfailure::Circumstances mCircumstances;
@@ -268,8 +289,8 @@ TransferResult transferToFile(Transfer& transfer, const std::string& filePath) {
         return failed;
     }
     FileTarget target{transfer, file};
-    curl_easy_setopt(transfer.handle(), CURLOPT_WRITEFUNCTION, writeToFile);
-    curl_easy_setopt(transfer.handle(), CURLOPT_WRITEDATA, &target);
+    transfer.set(CURLOPT_WRITEFUNCTION, writeToFile);
+    transfer.set(CURLOPT_WRITEDATA, &target);
     TransferResult result = transfer.perform();
     if (std::fclose(file) != 0 && result.ok) {
         result = {};
@@ -329,9 +350,7 @@ CurlLimits CurlLimits::fromEnvironment() {
 }
 
 CurlTransport::CurlTransport(Limits limits, std::string caFile)
-    : mLimits(limits), mCaFile(std::move(caFile)) {
-    initialiseCurlOnce();
-}
+    : mLimits(limits), mCaFile(std::move(caFile)) {}
 
 TransferResult CurlTransport::httpGet(const std::string& url,
                                       const std::vector<std::string>& headers,
@@ -340,11 +359,10 @@ TransferResult CurlTransport::httpGet(const std::string& url,
     if (!transfer.handle()) {
         return transfer.perform();
     }
-    CURL* h = transfer.handle();
-    curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
+    transfer.set(CURLOPT_URL, url.c_str());
+    transfer.set(CURLOPT_PROTOCOLS_STR, "http,https");
+    transfer.set(CURLOPT_FOLLOWLOCATION, 0L);
+    transfer.set(CURLOPT_HTTPGET, 1L);
     for (const std::string& header : headers) {
         transfer.addHeader(header);
     }
@@ -356,15 +374,12 @@ TransferResult CurlTransport::httpGet(const std::string& url,
         transfer.addHeader("Pragma: no-cache");
     }
     StreamTarget target{transfer, LineChunker(sink)};
-    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, streamBody);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &target);
+    transfer.set(CURLOPT_WRITEFUNCTION, streamBody);
+    transfer.set(CURLOPT_WRITEDATA, &target);
     TransferResult result = transfer.perform();
     if (result.status >= 300 && result.status < 400) {
         // Not followed here: the caller decides where the program may go.
-        char* redirect = nullptr;
-        if (curl_easy_getinfo(h, CURLINFO_REDIRECT_URL, &redirect) == CURLE_OK && redirect) {
-            result.location = redirect;
-        }
+        result.location = transfer.redirectTarget();
     }
     if (target.stoppedOnRequest) {
         // The write callback refused the data because the caller had read enough.
@@ -378,13 +393,13 @@ TransferResult CurlTransport::httpGet(const std::string& url,
 
 TransferResult CurlTransport::download(const std::string& url, const std::string& filePath) {
     Transfer transfer(mLimits, mLimits.page, mCancel, hostOf(url), mCaFile);
-    if (CURL* h = transfer.handle()) {
-        curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https,ftp");
-        curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-        curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L);
-        curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(h, CURLOPT_USERAGENT, "Brisalta/3.22");
+    if (transfer.handle()) {
+        transfer.set(CURLOPT_URL, url.c_str());
+        transfer.set(CURLOPT_PROTOCOLS_STR, "http,https,ftp");
+        transfer.set(CURLOPT_FOLLOWLOCATION, 1L);
+        transfer.set(CURLOPT_MAXREDIRS, 5L);
+        transfer.set(CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        transfer.set(CURLOPT_USERAGENT, "Brisalta/3.22");
     }
     return transferToFile(transfer, filePath);
 }
@@ -402,16 +417,13 @@ TransferResult CurlTransport::ftpRetrieve(const std::string& server, const std::
     }
     Transfer transfer(mLimits, mLimits.stationFile, mCancel, hostOf("ftp://" + server + "/"),
                       mCaFile);
-    if (CURL* h = transfer.handle()) {
-        char* escaped =
-            curl_easy_escape(h, remoteFile.c_str(), static_cast<int>(remoteFile.size()));
-        const std::string url = "ftp://" + server + "/" + (escaped ? escaped : "");
-        curl_free(escaped);
-        curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "ftp");
+    if (transfer.handle()) {
+        const std::string url = "ftp://" + server + "/" + transfer.escape(remoteFile);
+        transfer.set(CURLOPT_URL, url.c_str());
+        transfer.set(CURLOPT_PROTOCOLS_STR, "ftp");
         // Passive mode: an active data connection cannot come back through the
         // address translation of a home router.
-        curl_easy_setopt(h, CURLOPT_FTP_USE_EPSV, 1L);
+        transfer.set(CURLOPT_FTP_USE_EPSV, 1L);
         transfer.addQuote("CWD " + directory);
     }
     return transferToFile(transfer, localPath);
