@@ -5,7 +5,6 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
@@ -33,12 +32,12 @@ public:
                                ? back.value<QBrush>().color()
                                : grid.color(QPalette::Base));
         mGrid->mEditor = editor;
-        connect(editor, &QObject::destroyed, mGrid,
-                [grid = QPointer<CEditFlexGrid>(mGrid), editor] {
-                    if (grid && grid->mEditor == editor) {
-                        grid->mEditor = nullptr;
-                    }
-                });
+        // The grid's destructor cuts this connection before its children go.
+        connect(editor, &QObject::destroyed, mGrid, [grid = mGrid, editor] {
+            if (grid->mEditor == editor) {
+                grid->mEditor = nullptr;
+            }
+        });
         return editor;
     }
 
@@ -52,6 +51,16 @@ public:
 private:
     CEditFlexGrid* mGrid;
 };
+
+CEditFlexGrid::~CEditFlexGrid() {
+    // Editors still alive (open, or closed and waiting for deleteLater) are
+    // deleted with the grid's children, after this object has stopped being a
+    // grid: they must not call back into it.
+    for (CCellEdit* editor : findChildren<CCellEdit*>()) {
+        disconnect(editor, &QObject::destroyed, this, nullptr);
+    }
+    mEditor = nullptr;
+}
 
 CEditFlexGrid::CEditFlexGrid(int rows, const QStringList& headers, QWidget* parent)
     : QTableWidget(rows, static_cast<int>(headers.size()), parent),

@@ -19,6 +19,7 @@ class CEditFlexGrid : public QTableWidget {
 public:
     // A grid of `rows` data rows under one header row with the given texts.
     CEditFlexGrid(int rows, const QStringList& headers, QWidget* parent = nullptr);
+    ~CEditFlexGrid() override;
 
     // Column width in twips (1440 to the inch of the screen).
     void setColumnWidthTwips(int column, int twips);
