@@ -1,30 +1,30 @@
 // Fuzz target: the text-list sounding page, the second service's page and the
-// forecast listing; the first byte picks which.
-#include "fuzzsupport.h"
-
-#include "session/sessionstate.h"
+// forecast listing; the first byte picks which. The readers take the bytes in
+// memory, read in text mode as the program opens these files.
 #include "sounding/forecastsounding.h"
 #include "sounding/observedsounding.h"
+#include "text/streamreader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace brisalta;
     if (size == 0) {
         return 0;
     }
-    SessionState session;
-    fuzz::SilentUi ui;
+    text::StreamReader page(std::string(reinterpret_cast<const char*>(data + 1), size - 1),
+                            text::StreamReader::Mode::Text);
     switch (data[0] % 3) {
     case 0:
-        fuzz::writeInput("sondeo.tmp", data + 1, size - 1);
-        readObservedSounding(session, ui, fuzz::scratchFolder());
+        readTextListSounding(page);
         break;
     case 1:
-        session.sounding.fromSecondService = true;
-        fuzz::writeInput("sondeoNuevo.tmp", data + 1, size - 1);
-        readObservedSounding(session, ui, fuzz::scratchFolder());
+        readSecondServiceSounding(page);
         break;
     default:
-        readForecastSounding(session, ui, fuzz::writeInput("prevision.txt", data + 1, size - 1));
+        forecastTitles(parseForecastListing(page));
         break;
     }
     return 0;
