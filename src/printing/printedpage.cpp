@@ -1,6 +1,7 @@
 // Layout of the printed page.
 #include "printing/printedpage.h"
 
+#include "ceilinghours/ceilinghourspicture.h"
 #include "diagram/soundingdiagram.h"
 #include "graph/graphrenderer.h"
 #include "tables/directiontexts.h"
@@ -134,6 +135,9 @@ std::string printTitle(const SessionState& session) {
     if (graphOnScreen(session)) {
         return "    Brisalta  -  " + session.graph.title;
     }
+    if (session.view.ceilingHoursShown) {
+        return "    Brisalta  -  " + session.view.pictures.ceilingHours.title;
+    }
     return {};
 }
 
@@ -189,6 +193,13 @@ void paintPrintedPage(DrawingCanvas& canvas, const SessionState& session, int pa
             paintSounding(canvas, session.view.pictures.sounding, PageMapping::print());
             canvas.restoreState();
         }
+    }
+    if (session.view.ceilingHoursShown) {
+        // In the graph's place: the two share the 800 x 600 design space.
+        canvas.saveState();
+        canvas.setOrigin(kGraphArea.x, kGraphArea.y);
+        paintCeilingHours(canvas, session.view.pictures.ceilingHours, PageMapping::print());
+        canvas.restoreState();
     }
     paintFooter(canvas, orientation, pageWidth);
     canvas.restoreState();

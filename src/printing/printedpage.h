@@ -1,6 +1,7 @@
 // The printed page: one sheet in 0.01-inch units with a title line and a
-// rule, the graph or the sounding diagram (or, while a table dialog is open,
-// its table), the statistics and the sky report beside a graph, and a footer.
+// rule, the graph, the sounding diagram or the ceiling by hour (or, while a
+// table dialog is open, its table), the statistics and the sky report beside
+// a graph, and a footer.
 // The printer, the print preview, the command-line PDF and the tests all
 // paint it through this one function.
 #pragma once
@@ -23,6 +24,7 @@ PageOrientation printOrientation(const SessionState& session);
 //   sounding: a forecast's title; for a station of the catalogue
 //             "    Brisalta - <diagram title>"; otherwise "Sondeo <station> a
 //             las <hour> horas UTC del día <day> de <Month> de <year>"
+//   ceiling by hour: "    Brisalta  -  <picture title>"
 //   nothing shown: empty.
 // A sounding on screen wins over a graph.
 std::string printTitle(const SessionState& session);

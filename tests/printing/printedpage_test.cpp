@@ -7,6 +7,7 @@
 //   BRISALTA_RECORD_PAGES=1 build/default/tests/printing/brisalta_tests_printing
 #include "printing/printedpage.h"
 
+#include "ceilinghours/ceilinghourspicture.h"
 #include "diagram/soundingdiagram.h"
 #include "graph/graphrenderer.h"
 #include "support/recordingcanvas.h"
@@ -189,6 +190,36 @@ TEST(PrintedPage, SoundingDiagramStartsAtTheSoundingArea) {
     EXPECT_EQ(title->origin, (Point{120, 100}));
     EXPECT_FALSE(canvas.findText(text::cp1252("ESTADÍSTICAS:")));
     EXPECT_EQ(canvas.texts.front().text, "    Brisalta - " + s->view.pictures.sounding.diagramTitle);
+}
+
+// Purpose: "Techo por horas" prints in the graph's place on a landscape
+// sheet, under its own title and without the graph's side block.
+TEST(PrintedPage, CeilingHoursTakeTheGraphsPlace) {
+    auto s = madridGraph();
+    const auto sounding = test::textListSounding();
+    s->sounding = sounding->sounding;
+    s->selection.soundingDay = sounding->selection.soundingDay;
+    s->selection.soundingMonth = sounding->selection.soundingMonth;
+    s->selection.soundingYear = sounding->selection.soundingYear;
+    s->selection.soundingHour = sounding->selection.soundingHour;
+    s->view.graphAvailable = true;
+    s->view.soundingAvailable = true;
+    s->view.graphShown = false;
+    s->view.ceilingHoursShown = true;
+    s->view.pictures.ceilingHours = prepareCeilingHours(*s);
+    ASSERT_TRUE(s->view.pictures.ceilingHours.drawable);
+
+    test::RecordingCanvas canvas;
+    paintPrintedPage(canvas, *s, kLandscapeWidth);
+    EXPECT_EQ(printOrientation(*s), PageOrientation::Landscape);
+    EXPECT_EQ(canvas.texts.front().text,
+              "    Brisalta  -  " + s->view.pictures.ceilingHours.title);
+    const auto title = canvas.findText(s->view.pictures.ceilingHours.title);
+    ASSERT_TRUE(title);
+    EXPECT_EQ(title->origin, kGraphArea);
+    EXPECT_FALSE(canvas.findText(text::cp1252("ESTADÍSTICAS:")));
+    EXPECT_TRUE(canvas.findText(printCredit()));
+    EXPECT_EQ(canvas.openStates(), 0);
 }
 
 // Purpose: the title line by what is on screen.
