@@ -5,7 +5,6 @@
 #include "diagram/soundingdiagram.h"
 #include "diagram/soundinggeometry.h"
 #include "graph/graphrenderer.h"
-#include "thermo/thermodynamics.h"
 
 #include <algorithm>
 
@@ -43,8 +42,6 @@ public:
         const SoundingGeometry g = soundingGeometry(lowest[kHeight], false);
         mValid = g.valid();
         mGround = g.h0;
-        mGroundTemperature = lowest[kTemperature];
-        mGroundKelvin = lowest[kTemperature] + kKelvinOffset;
     }
 
     bool valid() const { return mValid; }
@@ -54,12 +51,6 @@ public:
         dewPoint = std::min(dewPoint, temperature);
         if (!mValid || !accepted(temperature, dewPoint)) {
             return {};
-        }
-        // A parcel that leaves the ground colder than the air of the lowest
-        // level does not rise: there is no thermal, whatever cumulus base the
-        // parcel's dry adiabat would reach if it were lifted.
-        if (parcelAtGround(temperature) < mGroundTemperature) {
-            return Ceiling{static_cast<double>(mGround), std::nullopt, std::nullopt, std::nullopt};
         }
         mScratch.ceiling = CeilingSimulation{};
         startCeilingSimulation(mScratch, temperature, dewPoint);
@@ -75,6 +66,10 @@ public:
             c.cloudBase = state.cloudBaseHeight;
             break;
         case CeilingPicture::Mark::None:
+            // A parcel colder than the lowest level's air stays on the ground.
+            if (state.parcelTooCold) {
+                c.top = static_cast<double>(mGround);
+            }
             return c;
         }
         c.windSpeed = state.ceilingWindSpeed;
@@ -83,20 +78,9 @@ public:
     }
 
 private:
-    // The parcel's temperature (°C) on the first step of its path, as the
-    // simulation draws it: the dry adiabat of its whole-degree potential
-    // temperature at the standard pressure of the lowest level.
-    double parcelAtGround(int temperature) const {
-        const int theta = surfacePotentialTemperature(temperature, mGround, mGroundKelvin);
-        return dryAdiabatTemperature(theta, standardPressure(mGround, mGroundKelvin)) -
-               kKelvinOffset;
-    }
-
     SessionState mScratch;
     bool mValid = false;
     int mGround = 0;                 // m, the lowest level truncated
-    double mGroundTemperature = 0.0; // °C of the lowest level
-    double mGroundKelvin = 0.0;
 };
 
 std::optional<int> present(int value) {

@@ -197,6 +197,13 @@ std::string cumulusSentence(const CeilingSimulation& c) {
                             c.ceilingWindSpeed, c.ceilingWindDirectionName.c_str());
 }
 
+std::string tooColdSentence(const CeilingSimulation& c) {
+    return text::format1252("Simulación de techo para %dºC y %dºC de punto de rocío: el aire del "
+                            "suelo está más frío que el nivel más bajo del sondeo; no hay "
+                            "térmicas.",
+                            c.surfaceTemperature, c.surfaceDewPoint);
+}
+
 void writeSentence(DesignPainter& painter, const std::string& sentence) {
     painter.canvas().setTextColor(soundingstyle::kSentenceColour);
     painter.text(50, 10, sentence);
@@ -257,7 +264,6 @@ CeilingPicture simulateCeiling(CeilingSimulation& c, const CeilingGeometry& fram
         surfacePotentialTemperature(c.surfaceTemperature, frame.geometry.h0, frame.t0Kelvin);
     const int count = curve.count;
     const std::vector<ParcelPoint> path = parcelPath(theta, count, frame);
-    searchThermalTop(c, path, curve);
     for (int j = 0; j + 1 < count; ++j) {
         const Point a = path[static_cast<std::size_t>(j)].at;
         const Point b = path[static_cast<std::size_t>(j + 1)].at;
@@ -265,6 +271,18 @@ CeilingPicture simulateCeiling(CeilingSimulation& c, const CeilingGeometry& fram
             picture.parcelSegments.emplace_back(designPoint(a), designPoint(b));
         }
     }
+    // A parcel that leaves the ground colder than the lowest level's air does
+    // not rise: whatever the dry adiabat would meet if it were lifted is no
+    // thermal and no cumulus, and is not shown as one.
+    c.parcelTooCold =
+        !path.empty() && path.front().temperature < frame.t0Kelvin - kKelvinOffset;
+    if (c.parcelTooCold) {
+        c.thermalTopFound = false;
+        c.cloudBaseFound = false;
+        picture.sentence = tooColdSentence(c);
+        return picture;
+    }
+    searchThermalTop(c, path, curve);
 
     const bool baseRecorded = searchCloudBase(c, path, count, mixingRatio, frame);
     if (!c.sentenceDone) {
@@ -383,6 +401,10 @@ void paintCeilingResult(DesignPainter& painter, const CeilingPicture& ceiling,
         writeSentence(painter, ceiling.sentence);
         break;
     case CeilingPicture::Mark::None:
+        // Only the sentence of a parcel too cold to rise.
+        if (!ceiling.sentence.empty()) {
+            writeSentence(painter, ceiling.sentence);
+        }
         break;
     }
 }
@@ -397,6 +419,7 @@ void startCeilingSimulation(SessionState& session, int temperature, int dewPoint
     c.sentenceDone = false;
     c.blueThermalDrawn = false;
     c.cloudBaseDrawn = false;
+    c.parcelTooCold = false;
     c.cloudBaseX = 0;
     c.cloudBaseY = 0;
     c.thermalTopX = 0;
@@ -413,6 +436,9 @@ std::string ceilingResultSentence(const SessionState& session) {
     }
     if (c.cloudBaseDrawn) {
         return cumulusSentence(c);
+    }
+    if (c.parcelTooCold) {
+        return tooColdSentence(c);
     }
     return {};
 }

@@ -163,6 +163,7 @@ struct CeilingSimulation {
     bool sentenceDone = false;
     bool blueThermalDrawn = false;
     bool cloudBaseDrawn = false;
+    bool parcelTooCold = false; // the air typed is colder than the sounding's lowest level
 };
 
 // One record of the automatic-station list.

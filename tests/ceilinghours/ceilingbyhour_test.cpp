@@ -10,6 +10,8 @@
 #include "app/pictures.h"
 #include "ceilinghoursfixture.h"
 #include "diagram/ceilingsimulation.h"
+#include "diagram/soundingdiagram.h"
+#include "diagram/soundinggeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,11 @@ DialogResult dialogResult(SessionState session, int temperature, int dewPoint) {
     preparePictures(session);
     const CeilingSimulation& c = session.ceiling;
     DialogResult r;
+    if (c.parcelTooCold) {
+        // The parcel stays on the ground: the lowest level, truncated.
+        r.top = soundingGeometry(session.sounding.levels.front()[kHeight], false).h0;
+        return r;
+    }
     if (c.blueThermalDrawn) {
         r.top = c.thermalTopHeight;
     } else if (c.cloudBaseDrawn) {
@@ -121,23 +128,46 @@ TEST(CeilingByHour, NeitherTheZoomNorAnEarlierSimulationLeaksIn) {
     EXPECT_EQ(session->graph.temperature, before.graph.temperature);
 }
 
-// Murcia's lowest level is at 32.9 °C. The dialog, asked for 31 °C, lifts a
-// parcel that is colder than the air around it and reports a cumulus base at
-// 2338 m; no thermal leaves the ground that day at that temperature, so the
-// hour says so: its top is the lowest level, with no cloud and no wind.
+// Murcia's lowest level is at 32.9 °C. A parcel at 31 °C is colder than the
+// air around it: it does not rise. The dialog used to lift it anyway and
+// report a cumulus base at 2338 m; now both the dialog and the hour say that
+// no thermal leaves the ground: no mark, no cloud, no wind, a sentence that
+// says why, and an hour whose top is the lowest level.
 TEST(CeilingByHour, AParcelColderThanTheLowestLevelGivesNoThermal) {
-    auto session = test::demoSoundingSession("08430");
-    test::addGraph(*session, test::sameEveryHour(31, 12));
-    ASSERT_EQ(dialogResult(*session, 31, 12).cloudBase, std::optional<double>(2338.0));
+    struct Case {
+        int temperature;
+        int dewPoint;
+        bool tooCold;
+    };
+    const Case cases[] = {
+        {31, 12, true}, {5, 2, true}, {-20, -20, true}, {32, 32, true}, {35, 12, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.temperature << "/" << k.dewPoint);
+        auto session = test::demoSoundingSession("08430");
+        test::addGraph(*session, test::sameEveryHour(k.temperature, k.dewPoint));
+        SessionState dialog = *session;
+        startCeilingSimulation(dialog, k.temperature, k.dewPoint);
+        const SoundingModel model = prepareSounding(dialog, dialog.ceiling);
+        EXPECT_EQ(dialog.ceiling.parcelTooCold, k.tooCold);
+        const CeilingHour h = simulateCeilingHours(*session).hours[0];
+        if (!k.tooCold) {
+            EXPECT_NE(model.ceiling.mark, CeilingPicture::Mark::None);
+            EXPECT_GT(h.thermalTop.value_or(0.0), 70.0);
+            continue;
+        }
+        EXPECT_EQ(model.ceiling.mark, CeilingPicture::Mark::None);
+        EXPECT_FALSE(dialog.ceiling.thermalTopFound);
+        EXPECT_FALSE(dialog.ceiling.cloudBaseFound);
+        EXPECT_NE(model.ceiling.sentence.find("no hay t"), std::string::npos);
+        EXPECT_EQ(ceilingResultSentence(dialog), model.ceiling.sentence);
 
-    const CeilingHours result = simulateCeilingHours(*session);
-    EXPECT_EQ(result.soundingGround, 70.0);
-    const CeilingHour& h = result.hours[0];
-    EXPECT_EQ(h.thermalTop, std::optional<double>(70.0));
-    EXPECT_EQ(h.cloudBase, std::nullopt);
-    EXPECT_EQ(h.topWindSpeed, std::nullopt);
-    EXPECT_EQ(h.topWindDirection, std::nullopt);
-    EXPECT_EQ(h.lowerBand, std::optional<double>(70.0));
+        EXPECT_EQ(h.thermalTop, std::optional<double>(70.0));
+        EXPECT_EQ(h.cloudBase, std::nullopt);
+        EXPECT_EQ(h.topWindSpeed, std::nullopt);
+        EXPECT_EQ(h.topWindDirection, std::nullopt);
+        EXPECT_EQ(h.lowerBand, std::optional<double>(70.0));
+    }
 }
 
 // Air saturated at the surface: the cumulus base is the ground itself, on the
