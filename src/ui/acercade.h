@@ -5,8 +5,12 @@
 
 namespace brisalta::ui {
 
-// The program's web address, shown and opened by the about box.
-inline constexpr const char* kProjectWebAddress = "https://brisalta.example.org/";
+// The program's web address, shown and opened by the about box; chosen when
+// the program is built (BRISALTA_WEB_ADDRESS in CMake).
+#ifndef BRISALTA_WEB_ADDRESS
+#define BRISALTA_WEB_ADDRESS "https://brisalta.example.org/"
+#endif
+inline constexpr const char* kProjectWebAddress = BRISALTA_WEB_ADDRESS;
 
 // The version the user is shown.
 inline constexpr const char* kShownVersion = "3.22";
