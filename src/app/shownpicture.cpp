@@ -1,6 +1,8 @@
 // Keeping and putting back the picture on screen.
 #include "app/shownpicture.h"
 
+#include "app/commandcontext.h"
+#include "app/pictures.h"
 #include "catalogues/airportcatalogue.h"
 #include "text/codepage.h"
 
@@ -77,6 +79,21 @@ std::string pictureNotShownMessage(const std::string& what, const std::string& r
 std::string withWhatStaysOnScreen(const std::string& told, const SessionState& session) {
     const std::string shown = screenDescription(session);
     return shown.empty() ? told : told + "\nSigue en pantalla " + shown + ".";
+}
+
+void keepPreviousPicture(CommandContext& context, const ShownPicture& before,
+                         const std::string& what, const std::string& reason,
+                         const std::string& told) {
+    SessionState& s = context.session;
+    before.restore(s);
+    redrawPictures(context);
+    // A transfer the user stopped is not a failure to report.
+    if (s.retrieval.cancelled) {
+        return;
+    }
+    context.ui.showMessage(told.empty() ? pictureNotShownMessage(what, reason, s)
+                                        : withWhatStaysOnScreen(told, s),
+                           MessageIcon::Exclamation);
 }
 
 std::string airportName(const std::string& icao) {

@@ -12,6 +12,8 @@
 
 namespace brisalta {
 
+struct CommandContext;
+
 class ShownPicture {
 public:
     // Keeps the graph, the sounding, the extremes, the ceiling simulation and
@@ -46,6 +48,14 @@ std::string pictureNotShownMessage(const std::string& what, const std::string& r
 // A failure already worded (`told`, Windows-1252), followed by "Sigue en
 // pantalla <description>." when a picture stays on screen.
 std::string withWhatStaysOnScreen(const std::string& told, const SessionState& session);
+
+// Puts `before` back on screen and redraws it, then tells the user (unless
+// they stopped the transfer themselves) that `what` could not be drawn and
+// why, or repeats `told` when the failure was already worded, each followed
+// by what stays on screen.
+void keepPreviousPicture(CommandContext& context, const ShownPicture& before,
+                         const std::string& what, const std::string& reason,
+                         const std::string& told);
 
 // "<catalogue name> (<code>)", the name being the graph title the catalogue
 // gives the airport or else its menu caption; the code alone when the

@@ -185,16 +185,7 @@ void SoundingCommands::showSounding() {
 
 void SoundingCommands::keepPreviousPicture(const ShownPicture& before, const std::string& what,
                                            const std::string& reason, const std::string& told) {
-    SessionState& s = mContext.session;
-    before.restore(s);
-    redrawPictures(mContext);
-    // A transfer the user stopped is not a failure to report.
-    if (s.retrieval.cancelled) {
-        return;
-    }
-    mContext.ui.showMessage(told.empty() ? pictureNotShownMessage(what, reason, s)
-                                         : withWhatStaysOnScreen(told, s),
-                            MessageIcon::Exclamation);
+    brisalta::keepPreviousPicture(mContext, before, what, reason, told);
 }
 
 void SoundingCommands::ceiling() {

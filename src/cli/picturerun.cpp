@@ -42,21 +42,6 @@ bool readNumber(std::string_view text, int& value) {
     return first != last && ec == std::errc() && end == last;
 }
 
-// The fonts need a QGuiApplication; a batch run never opens a window, so the
-// offscreen platform serves when the user has chosen none.
-std::unique_ptr<QGuiApplication> guiApplication() {
-    if (QGuiApplication::instance()) {
-        return nullptr;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "brisalta-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 std::string withoutLeadingBlank(const std::string& line) {
     return !line.empty() && line.front() == ' ' ? line.substr(1) : line;
 }
@@ -115,6 +100,19 @@ void addPictureOptionSpecs(std::vector<OptionSpec>& specs) {
     specs.push_back({"--exportar", 1});
     specs.push_back({"--combinar", 0});
     specs.push_back({"--imprimir", 1});
+}
+
+std::unique_ptr<QGuiApplication> guiApplication() {
+    if (QGuiApplication::instance()) {
+        return nullptr;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "brisalta-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 std::optional<VirtualScreen> parseScreen(std::string_view text) {

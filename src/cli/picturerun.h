@@ -11,7 +11,10 @@
 #include "render/renderfile.h"
 #include "session/sessionstate.h"
 
+#include <QGuiApplication>
+
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +48,10 @@ extern const char* const kDataOutHelp;
 // "1920x1080@96": pixels across, pixels down, logical pixels per inch ("@96"
 // may be left out). Nothing for anything else or for sizes no screen has.
 std::optional<VirtualScreen> parseScreen(std::string_view text);
+
+// The QGuiApplication the fonts need, on the offscreen platform when the user
+// has chosen none (a batch run never opens a window). Nothing when one exists.
+std::unique_ptr<QGuiApplication> guiApplication();
 
 // What the text output ends with, besides the messages.
 enum class Summary {

@@ -22,7 +22,6 @@
 #include "render/renderfile.h"
 #include "text/codepage.h"
 
-#include <QGuiApplication>
 
 #include <cctype>
 #include <chrono>
@@ -184,21 +183,6 @@ const SoundingStationEntry* catalogueEntry(const std::string& number) {
         }
     }
     return nullptr;
-}
-
-// The fonts need a QGuiApplication; the offscreen platform serves when the
-// user has chosen none.
-std::unique_ptr<QGuiApplication> guiApplication() {
-    if (QGuiApplication::instance()) {
-        return nullptr;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "brisalta-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 bool writePictures(const TechoRequest& request, const SessionState& session) {
