@@ -18,22 +18,6 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-test::LoopbackServer& httpServer() {
-    static test::LoopbackServer server(BRISALTA_NET_TEST_DIR "/httpfixture.py",
-                                       {test::dataPath().string()});
-    return server;
-}
-
-test::LoopbackServer& ftpServer() {
-    static test::LoopbackServer server(BRISALTA_NET_TEST_DIR "/ftpfixture.py",
-                                       {(test::dataPath() / "net" / "ftp").string()});
-    return server;
-}
-
-std::string loopback(int port) {
-    return "127.0.0.1:" + std::to_string(port);
-}
-
 // Short limits: the real ones (20 s of silence, 60 s a page) are too long to wait for.
 CurlTransport::Limits shortLimits() {
     CurlTransport::Limits limits;
@@ -61,12 +45,12 @@ struct FaultCase {
 class CurlFaultTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(httpServer().port(), 0) << "the HTTP fixture server did not start";
-        ASSERT_NE(ftpServer().port(), 0) << "the FTP fixture server did not start";
+        ASSERT_NE(test::dataHttpServer().port(), 0) << "the HTTP fixture server did not start";
+        ASSERT_NE(test::dataFtpServer().port(), 0) << "the FTP fixture server did not start";
     }
 
     TransferResult run(CurlTransport& curl, const FaultCase& c, const fs::path& file) {
-        const std::string http = "http://" + loopback(httpServer().port());
+        const std::string http = "http://" + test::loopback(test::dataHttpServer().port());
         switch (c.via) {
         case Via::HttpGet:
             return curl.httpGet(http + c.target, {}, [](std::string_view) { return true; });
@@ -74,8 +58,9 @@ protected:
             return curl.download(c.target.starts_with("https:") ? c.target : http + c.target,
                                  file.string());
         case Via::Ftp:
-            return curl.ftpRetrieve(c.target == "silencio" ? loopback(httpServer().port())
-                                                           : loopback(ftpServer().port()),
+            return curl.ftpRetrieve(c.target == "silencio"
+                                        ? test::loopback(test::dataHttpServer().port())
+                                        : test::loopback(test::dataFtpServer().port()),
                                     "/data/observations/metar/stations/", c.target, file.string());
         }
         return {};
@@ -109,7 +94,8 @@ TEST_F(CurlFaultTest, EveryMisbehavingServerEndsWithWhatItWas) {
          "El servidor 127.0.0.1 envía la petición de una dirección a otra sin llegar a "
          "contestar."},
         {"TLS to a plain port", Via::Download,
-         "https://" + loopback(httpServer().port()) + "/samples/aemet/ha_station-3195.json",
+         "https://" + test::loopback(test::dataHttpServer().port()) +
+             "/samples/aemet/ha_station-3195.json",
          TransferFailure::Connection,
          "No se ha podido establecer una conexión segura con el servidor 127.0.0.1."},
         {"FTP silence", Via::Ftp, "silencio", TransferFailure::TimedOut,
@@ -145,8 +131,8 @@ TEST_F(CurlFaultTest, ErrorStatusesComeBackWithTheirBody) {
     CurlTransport curl(shortLimits());
     std::string body;
     const TransferResult r =
-        curl.httpGet("http://" + loopback(httpServer().port()) + "/falla/error500", {},
-                     [&](std::string_view read) {
+        curl.httpGet("http://" + test::loopback(test::dataHttpServer().port()) + "/falla/error500",
+                     {}, [&](std::string_view read) {
                          body += read;
                          return true;
                      });

@@ -3,8 +3,8 @@
 // the download layer on top of it.
 #include "adapters/curl/curltransport.h"
 
-#include "app/downloads.h"
 #include "adapters/loopbackserver.h"
+#include "app/downloads.h"
 #include "support/scriptedui.h"
 #include "support/testplaces.h"
 #include "text/debuglog.h"
@@ -25,23 +25,8 @@ namespace fs = std::filesystem;
 const char* const kRejected =
     "No se puede encontrar dicha estación o no es válida la fecha o la hora.";
 
-test::LoopbackServer& httpServer() {
-    static test::LoopbackServer server(BRISALTA_NET_TEST_DIR "/httpfixture.py",
-                                       {test::dataPath().string()});
-    return server;
-}
-
-test::LoopbackServer& ftpServer() {
-    static test::LoopbackServer server(BRISALTA_NET_TEST_DIR "/ftpfixture.py",
-                                       {(test::dataPath() / "net" / "ftp").string()});
-    return server;
-}
-
-std::string loopback(int port) {
-    return "127.0.0.1:" + std::to_string(port);
-}
 std::string httpUrl(const std::string& path) {
-    return "http://" + loopback(httpServer().port()) + path;
+    return "http://" + test::loopback(test::dataHttpServer().port()) + path;
 }
 
 // Short time-outs keep every failing case to a few seconds.
@@ -79,7 +64,7 @@ Answer get(const std::string& url, const std::vector<std::string>& headers = {},
 class CurlTransportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(httpServer().port(), 0) << "the HTTP fixture server did not start";
+        ASSERT_NE(test::dataHttpServer().port(), 0) << "the HTTP fixture server did not start";
     }
     test::ScratchPlaces places;
 };
@@ -140,7 +125,7 @@ TEST_F(CurlTransportTest, UnreachableServersFailWithAnExplanation) {
     };
     const Case cases[] = {
         {httpUrl("/silencio"), TransferFailure::TimedOut, "El servidor 127.0.0.1 no contesta."},
-        {"http://" + loopback(test::closedLoopbackPort()) + "/", TransferFailure::Connection,
+        {"http://" + test::loopback(test::closedLoopbackPort()) + "/", TransferFailure::Connection,
          "El servidor 127.0.0.1 rechaza la conexión."},
         {"http://nohay.invalid/", TransferFailure::Connection,
          "No se encuentra el servidor nohay.invalid: compruebe la conexión a Internet y el "
@@ -174,14 +159,14 @@ TEST_F(CurlTransportTest, DownloadWritesTheAnswerWhateverItsStatus) {
     EXPECT_EQ(r.status, 404);
     EXPECT_NE(readFile(file).find("Unable to retrieve"), std::string::npos);
 
-    r = curl.download("http://" + loopback(test::closedLoopbackPort()) + "/", file.string());
+    r = curl.download("http://" + test::loopback(test::closedLoopbackPort()) + "/", file.string());
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(fs::exists(file));
 }
 
 TEST_F(CurlTransportTest, FetchesFilesByFtp) {
-    ASSERT_NE(ftpServer().port(), 0) << "the FTP fixture server did not start";
-    const std::string server = loopback(ftpServer().port());
+    ASSERT_NE(test::dataFtpServer().port(), 0) << "the FTP fixture server did not start";
+    const std::string server = test::loopback(test::dataFtpServer().port());
     const std::string expected =
         readFile(test::dataPath() / "net/ftp/data/observations/metar/stations/LEMD.TXT");
     CurlTransport curl(quick());
@@ -207,7 +192,8 @@ TEST_F(CurlTransportTest, FetchesFilesByFtp) {
         EXPECT_FALSE(fs::exists(file));
     }
 
-    r = curl.ftpRetrieve(loopback(test::closedLoopbackPort()), "/data/", "LEMD.TXT", file.string());
+    r = curl.ftpRetrieve(test::loopback(test::closedLoopbackPort()), "/data/", "LEMD.TXT",
+                         file.string());
     EXPECT_EQ(r.failure, TransferFailure::Connection) << r.error;
     EXPECT_EQ(r.error, "El servidor 127.0.0.1 rechaza la conexión.");
 
@@ -220,10 +206,10 @@ class LoopbackDownloadTest : public CurlTransportTest {
 protected:
     void SetUp() override {
         CurlTransportTest::SetUp();
-        ASSERT_NE(ftpServer().port(), 0);
+        ASSERT_NE(test::dataFtpServer().port(), 0);
         // "localhost": the NOAA label must not occur in the 127.0.0.1 sounding addresses.
-        services.noaaHost = "localhost:" + std::to_string(ftpServer().port());
-        services.soundingListHost = loopback(httpServer().port());
+        services.noaaHost = "localhost:" + std::to_string(test::dataFtpServer().port());
+        services.soundingListHost = test::loopback(test::dataHttpServer().port());
         session.selection.icao = "LEMD";
         session.selection.soundingRegion = "naconf";
         session.selection.soundingYear = "1999";
@@ -272,14 +258,15 @@ TEST_F(LoopbackDownloadTest, RejectsUnknownSoundingsAndMissingPages) {
     EXPECT_TRUE(session.retrieval.downloadOk);
     EXPECT_FALSE(fs::exists(places.tempFolder() / "sondeo.tmp"));
 
-    services.soundingListHost = loopback(httpServer().port()) + "/nada"; // the server's 404 page
+    services.soundingListHost =
+        test::loopback(test::dataHttpServer().port()) + "/nada"; // the server's 404 page
     fetchSounding();
     EXPECT_FALSE(session.retrieval.downloadOk);
     EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{kRejected, kRejected}));
 }
 
 TEST_F(LoopbackDownloadTest, UnreachableServersSetBothFlagsAndShowTheError) {
-    const std::string closed = loopback(test::closedLoopbackPort());
+    const std::string closed = test::loopback(test::closedLoopbackPort());
     for (const std::string& host : {closed, std::string("nohay.invalid")}) {
         services.soundingListHost = host;
         ui.messages.clear();

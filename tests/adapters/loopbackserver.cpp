@@ -1,6 +1,8 @@
 // Fixture servers on the loopback interface.
 #include "adapters/loopbackserver.h"
 
+#include "support/testplaces.h"
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <csignal>
@@ -102,6 +104,21 @@ int closedLoopbackPort() {
     }
     ::close(fd);
     return port;
+}
+
+LoopbackServer& dataHttpServer() {
+    static LoopbackServer server(BRISALTA_NET_TEST_DIR "/httpfixture.py", {dataPath().string()});
+    return server;
+}
+
+LoopbackServer& dataFtpServer() {
+    static LoopbackServer server(BRISALTA_NET_TEST_DIR "/ftpfixture.py",
+                                 {(dataPath() / "net" / "ftp").string()});
+    return server;
+}
+
+std::string loopback(int port) {
+    return "127.0.0.1:" + std::to_string(port);
 }
 
 } // namespace brisalta::test

@@ -30,4 +30,13 @@ private:
 // A port on 127.0.0.1 where nothing listens (bound, then released).
 int closedLoopbackPort();
 
+// The fixture servers of a test program, started at their first use: HTTP
+// over tests/data (httpfixture.py) and FTP over tests/data/net/ftp
+// (ftpfixture.py).
+LoopbackServer& dataHttpServer();
+LoopbackServer& dataFtpServer();
+
+// "127.0.0.1:<port>".
+std::string loopback(int port);
+
 } // namespace brisalta::test

@@ -2,9 +2,6 @@
 #include "ceilinghoursfixture.h"
 
 #include "../diagram/diagramfixture.h"
-#include "app/soundingloading.h"
-#include "net/tempfiles.h"
-#include "support/scriptedui.h"
 #include "support/testplaces.h"
 
 #include <stdexcept>
@@ -25,24 +22,8 @@ std::unique_ptr<SessionState> demoSoundingSession(const std::string& station) {
     if (station != "08430") {
         throw std::invalid_argument("no demo sounding for " + station);
     }
-    auto session = std::make_unique<SessionState>();
-    ScratchPlaces places;
-    ScriptedUi ui;
-    std::filesystem::copy_file(demo / "www.meteociel.fr" / "cartes_obs" /
-                                   "sondage_display.php@id=08430_map=4_date=__map2=4",
-                               places.tempFolder() / tempfiles::kSecondSounding);
-    session->sounding.fromSecondService = true;
-    loadObservedSounding(*session, ui, places.tempFolder());
-    session->view.drawScale = 1.0;
-    StationSelection& sel = session->selection;
-    sel.soundingFromCatalogue = true;
-    sel.soundingStationName = "Murcia";
-    sel.soundingStationId = "08430";
-    sel.soundingDay = "17";
-    sel.soundingMonth = "7";
-    sel.soundingYear = "2024";
-    sel.soundingHour = "12";
-    return session;
+    return secondServiceSession(demo / "www.meteociel.fr" / "cartes_obs" /
+                                "sondage_display.php@id=08430_map=4_date=__map2=4");
 }
 
 void addGraph(SessionState& session, const std::vector<GraphHour>& hours, int firstHour,

@@ -108,11 +108,12 @@ std::unique_ptr<SessionState> wyomingSession(const std::filesystem::path& page, 
     return session;
 }
 
-std::unique_ptr<SessionState> secondServiceSession() {
+std::unique_ptr<SessionState> secondServiceSession(const std::filesystem::path& page) {
     auto session = std::make_unique<SessionState>();
     ScratchPlaces places;
     ScriptedUi ui;
-    std::filesystem::copy_file(dataPath() / "sounding" / "second_service_murcia.html",
+    std::filesystem::copy_file(page.empty() ? dataPath() / "sounding" / "second_service_murcia.html"
+                                            : page,
                                places.tempFolder() / tempfiles::kSecondSounding);
     session->sounding.fromSecondService = true;
     loadObservedSounding(*session, ui, places.tempFolder());

@@ -39,9 +39,10 @@ std::unique_ptr<SessionState> wyomingSession(const std::filesystem::path& page,
                                              const char* day = "4", const char* month = "5",
                                              const char* year = "1999", const char* hour = "00");
 
-// The second service's page of tests/data/sounding (Murcia), read by the
-// sounding reader: 102 rows in km/h.
-std::unique_ptr<SessionState> secondServiceSession();
+// A page of the second service for Murcia, 17 July 2024 at 12 UTC, read by
+// the sounding reader; by default the one of tests/data/sounding (102 rows
+// in km/h).
+std::unique_ptr<SessionState> secondServiceSession(const std::filesystem::path& page = {});
 
 // A forecast listing of tests/data/sounding, read by the forecast reader.
 std::unique_ptr<SessionState> forecastSession(const char* file = "ready_gfs_coordinates.txt");

@@ -42,7 +42,9 @@ std::unique_ptr<SessionState> cumulusBase() {
     return session;
 }
 
-std::unique_ptr<SessionState> forecast() { return test::forecastSession(); }
+std::unique_ptr<SessionState> forecast() {
+    return test::forecastSession();
+}
 
 TEST(DiagramPictures, MatchTheirGoldenDumps) {
     struct Case {
@@ -59,7 +61,8 @@ TEST(DiagramPictures, MatchTheirGoldenDumps) {
         {"sounding-blue-thermal", blueThermal, 800, 600, 96, 1.0, false},
         {"sounding-cumulus-base", cumulusBase, 800, 600, 96, 1.0, false},
         {"sounding-cumulus-base-print", cumulusBase, 4960, 7015, 600, kScreenScale, true},
-        {"sounding-second-service", test::secondServiceSession, 800, 600, 96, 1.0, false},
+        {"sounding-second-service", [] { return test::secondServiceSession(); }, 800, 600, 96, 1.0,
+         false},
         {"sounding-forecast", forecast, 800, 600, 96, 1.0, false},
     };
     for (const Case& c : cases) {

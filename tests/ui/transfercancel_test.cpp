@@ -22,14 +22,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-test::LoopbackServer& httpServer() {
-    static test::LoopbackServer server(BRISALTA_NET_TEST_DIR "/httpfixture.py",
-                                       {test::dataPath().string()});
-    return server;
-}
-
 std::string silentAddress() {
-    return "http://127.0.0.1:" + std::to_string(httpServer().port()) + "/falla/silencio";
+    return "http://127.0.0.1:" + std::to_string(test::dataHttpServer().port()) + "/falla/silencio";
 }
 
 // Limits far longer than the test: only the cancel can end the transfer.
@@ -86,7 +80,9 @@ class TransferCancelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY2(httpServer().port() != 0, "the HTTP fixture did not start"); }
+    void initTestCase() {
+        QVERIFY2(test::dataHttpServer().port() != 0, "the HTTP fixture did not start");
+    }
 
     void theButtonAndEscapeStopTheTransferAtOnce_data() {
         QTest::addColumn<bool>("escape");
@@ -145,7 +141,7 @@ private slots:
         threaded.setWindow(&f.window);
         threaded.setPanelDelay(100);
         CommandContext context{f.session, f.ui, threaded, f.places, f.clock, f.services};
-        f.services.soundingListHost = "127.0.0.1:" + std::to_string(httpServer().port());
+        f.services.soundingListHost = "127.0.0.1:" + std::to_string(test::dataHttpServer().port());
         SessionState& s = f.session;
         putGraphOnScreen(s);
         s.selection.soundingStationId = "99001"; // the fixture's silent station
