@@ -80,7 +80,7 @@ public:
 private:
     SessionState mScratch;
     bool mValid = false;
-    int mGround = 0;                 // m, the lowest level truncated
+    int mGround = 0; // m, the lowest level truncated
 };
 
 std::optional<int> present(int value) {

@@ -22,7 +22,6 @@
 #include "render/renderfile.h"
 #include "text/codepage.h"
 
-
 #include <cctype>
 #include <chrono>
 #include <cstdio>

@@ -274,8 +274,7 @@ CeilingPicture simulateCeiling(CeilingSimulation& c, const CeilingGeometry& fram
     // A parcel that leaves the ground colder than the lowest level's air does
     // not rise: whatever the dry adiabat would meet if it were lifted is no
     // thermal and no cumulus, and is not shown as one.
-    c.parcelTooCold =
-        !path.empty() && path.front().temperature < frame.t0Kelvin - kKelvinOffset;
+    c.parcelTooCold = !path.empty() && path.front().temperature < frame.t0Kelvin - kKelvinOffset;
     if (c.parcelTooCold) {
         c.thermalTopFound = false;
         c.cloudBaseFound = false;
