@@ -67,3 +67,27 @@ function(brisalta_layer_check)
         COMMENT "Comprobando las capas del código"
         VERBATIM)
 endfunction()
+
+# A module: a shared object the program loads the first time it needs it
+# (loading/loadedmodule.h), so that the libraries it links are mapped only by
+# the runs that use them. Built into the build tree's module folder, installed
+# into <libdir>/brisalta; only the symbols marked for export are visible.
+function(brisalta_module name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    add_library(${name} MODULE ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES
+        PREFIX ""
+        LIBRARY_OUTPUT_DIRECTORY ${BRISALTA_BUILD_MODULE_DIR}
+        CXX_VISIBILITY_PRESET hidden
+        VISIBILITY_INLINES_HIDDEN ON)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
+    # Calls inside the module stay inside it, and a missing symbol fails the
+    # build rather than the first export (the fuzzing build leaves the
+    # coverage hooks to the program that loads it).
+    target_link_options(${name} PRIVATE -Wl,-Bsymbolic)
+    if(NOT BRISALTA_FUZZ)
+        target_link_options(${name} PRIVATE -Wl,--no-undefined)
+    endif()
+    install(TARGETS ${name} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/brisalta)
+endfunction()

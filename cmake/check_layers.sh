@@ -6,7 +6,7 @@
 #   command-line tool or the Qt drawing back-ends.
 set -eu
 src="$1/src"
-core="ports text session weather document catalogues net surface ema graph thermo sounding diagram ceilinghours sources tables printing settings"
+core="ports text loading session weather document catalogues net surface ema graph thermo sounding diagram ceilinghours sources tables printing settings"
 status=0
 for dir in $core app; do
     [ -d "$src/$dir" ] || continue

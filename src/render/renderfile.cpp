@@ -3,6 +3,7 @@
 
 #include "graph/graphgeometry.h"
 #include "render/pngfile.h"
+#include "render/svgmodule.h"
 #include "session/numeric.h"
 #include "text/codepage.h"
 #include "text/format.h"
@@ -17,7 +18,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cctype>
@@ -80,19 +80,20 @@ std::string writePng(const std::filesystem::path& path, const RenderOptions& opt
 }
 
 std::string writeSvg(const std::filesystem::path& path, const RenderOptions& options, const DrawFunction& draw) {
+    const SvgModule* module = svgModule();
+    if (module == nullptr) {
+        return cannotWrite(path) +
+               text::cp1252(": falta la parte del programa que escribe SVG (brisalta-svg.so). "
+                            "Vuelva a instalar Brisalta; PNG y PDF sí funcionan.");
+    }
     const QSize size = pictureSize(options);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(std::max(1, options.screen.dpi));
-    svg.setTitle(qtTitle(options));
-    svg.setDescription(QStringLiteral("Brisalta"));
+    const std::unique_ptr<QPaintDevice> svg =
+        module->newWriter(buffer, size, std::max(1, options.screen.dpi), qtTitle(options));
     QPainter painter;
-    if (!painter.begin(&svg)) {
+    if (!painter.begin(svg.get())) {
         return cannotWrite(path);
     }
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);

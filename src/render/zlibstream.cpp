@@ -13,9 +13,6 @@ namespace {
 
 // Below this the second thread costs more than it saves.
 constexpr std::size_t kSplitFrom = 1024 * 1024;
-// zlib needs about twice libdeflate's instructions per byte at level 1, so it
-// takes the smaller share and both parts end at about the same time.
-constexpr std::size_t kZlibShareOf8 = 3;
 
 struct FreeCompressor {
     void operator()(libdeflate_compressor* compressor) const { libdeflate_free_compressor(compressor); }
@@ -25,9 +22,10 @@ std::unique_ptr<std::uint8_t[]> buffer(std::size_t size) {
     return std::unique_ptr<std::uint8_t[]>(new (std::nothrow) std::uint8_t[size]);
 }
 
-// Raw deflate blocks of the data, flushed to a byte boundary but not final,
-// so that more blocks can follow. Nothing on failure.
-ZlibStream openBlocks(const std::uint8_t* data, std::size_t size) {
+// Raw deflate blocks of the data at zlib's fastest level: the last one final
+// when `final`, else flushed to a byte boundary so that more blocks can
+// follow. Nothing on failure.
+ZlibStream deflateBlocks(const std::uint8_t* data, std::size_t size, bool final) {
     ZlibStream part;
     z_stream z{};
     if (deflateInit2(&z, Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
@@ -41,7 +39,8 @@ ZlibStream openBlocks(const std::uint8_t* data, std::size_t size) {
         z.avail_in = static_cast<uInt>(size);
         z.next_out = part.bytes.get();
         z.avail_out = static_cast<uInt>(room);
-        if (deflate(&z, Z_SYNC_FLUSH) == Z_OK && z.avail_in == 0 && z.avail_out > 0) {
+        const int done = deflate(&z, final ? Z_FINISH : Z_SYNC_FLUSH);
+        if ((final ? done == Z_STREAM_END : done == Z_OK && z.avail_out > 0) && z.avail_in == 0) {
             part.size = z.total_out;
         }
     }
@@ -68,10 +67,10 @@ ZlibStream onePart(libdeflate_compressor* compressor, const std::uint8_t* data, 
 
 // Puts together the header, the open blocks of the first piece, the final
 // blocks of the second and the check sum of both.
-ZlibStream joined(const ZlibStream& first, std::uint32_t firstSum, const std::uint8_t* last,
-                  std::size_t lastSize, std::uint32_t secondSum, std::size_t secondSize) {
+ZlibStream joined(const ZlibStream& first, std::uint32_t firstSum, const ZlibStream& second,
+                  std::uint32_t secondSum, std::size_t secondSize) {
     ZlibStream stream;
-    const std::size_t size = 2 + first.size + lastSize + 4;
+    const std::size_t size = 2 + first.size + second.size + 4;
     stream.bytes = buffer(size);
     if (!stream.bytes) {
         return stream;
@@ -81,10 +80,10 @@ ZlibStream joined(const ZlibStream& first, std::uint32_t firstSum, const std::ui
     out[0] = 0x78;
     out[1] = 0x01;
     std::memcpy(out + 2, first.bytes.get(), first.size);
-    std::memcpy(out + 2 + first.size, last, lastSize);
+    std::memcpy(out + 2 + first.size, second.bytes.get(), second.size);
     const auto sum =
         static_cast<std::uint32_t>(adler32_combine(firstSum, secondSum, static_cast<z_off_t>(secondSize)));
-    putBigEndian(out + 2 + first.size + lastSize, sum);
+    putBigEndian(out + 2 + first.size + second.size, sum);
     stream.size = size;
     return stream;
 }
@@ -92,37 +91,32 @@ ZlibStream joined(const ZlibStream& first, std::uint32_t firstSum, const std::ui
 } // namespace
 
 ZlibStream zlibStream(const PieceMaker& makeFirst, const PieceMaker& makeSecond) {
-    const std::unique_ptr<libdeflate_compressor, FreeCompressor> compressor(libdeflate_alloc_compressor(1));
-    if (!compressor) {
-        return {};
-    }
-    ZlibStream first;
-    std::uint32_t firstSum = 1;
-    const auto compressFirst = [&] {
-        const std::span<const std::uint8_t> piece = makeFirst();
-        first = openBlocks(piece.data(), piece.size());
-        firstSum = libdeflate_adler32(1, piece.data(), piece.size());
+    struct Part {
+        ZlibStream blocks;
+        std::uint32_t sum = 1;
+        std::size_t size = 0;
     };
+    const auto compress = [](const PieceMaker& make, bool final) {
+        const std::span<const std::uint8_t> piece = make();
+        return Part{deflateBlocks(piece.data(), piece.size(), final),
+                    libdeflate_adler32(1, piece.data(), piece.size()), piece.size()};
+    };
+    Part first;
     std::thread firstThread;
     if (std::thread::hardware_concurrency() >= 2) {
-        firstThread = std::thread(compressFirst);
+        firstThread = std::thread([&] { first = compress(makeFirst, false); });
     } else {
-        compressFirst();
+        first = compress(makeFirst, false);
     }
-    const std::span<const std::uint8_t> second = makeSecond();
-    const std::size_t bound = libdeflate_deflate_compress_bound(compressor.get(), second.size());
-    const std::unique_ptr<std::uint8_t[]> last = buffer(bound);
-    const std::size_t lastSize =
-        last ? libdeflate_deflate_compress(compressor.get(), second.data(), second.size(), last.get(), bound) : 0;
-    const std::uint32_t secondSum = libdeflate_adler32(1, second.data(), second.size());
+    const Part second = compress(makeSecond, true);
     if (firstThread.joinable()) {
         firstThread.join();
     }
-    // An empty piece still gives a final block, so lastSize is 0 only on failure.
-    if (first.size == 0 || lastSize == 0) {
+    // An empty piece still gives a block, so a size of 0 means a failure.
+    if (first.blocks.size == 0 || second.blocks.size == 0) {
         return {};
     }
-    return joined(first, firstSum, last.get(), lastSize, secondSum, second.size());
+    return joined(first.blocks, first.sum, second.blocks, second.sum, second.size);
 }
 
 ZlibStream zlibStream(const std::uint8_t* data, std::size_t size) {
@@ -130,7 +124,7 @@ ZlibStream zlibStream(const std::uint8_t* data, std::size_t size) {
         const std::unique_ptr<libdeflate_compressor, FreeCompressor> compressor(libdeflate_alloc_compressor(1));
         return compressor ? onePart(compressor.get(), data, size) : ZlibStream{};
     }
-    const std::size_t firstSize = size / 8 * kZlibShareOf8;
+    const std::size_t firstSize = size / 2;
     return zlibStream([=] { return std::span<const std::uint8_t>(data, firstSize); },
                       [=] { return std::span<const std::uint8_t>(data + firstSize, size - firstSize); });
 }

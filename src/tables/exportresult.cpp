@@ -53,6 +53,11 @@ std::string exportMessage(const ExportResult& result, ExportFormat format,
                     ? text::cp1252("el fichero es demasiado grande")
                     : writeFailureReason(result.error)) +
                ".";
+    case ExportStatus::NoWorkbookWriter:
+        return text::cp1252("No se ha podido grabar el fichero «") + name +
+               text::cp1252("»: falta la parte del programa que escribe los libros de Excel "
+                            "(brisalta-libro.so). Vuelva a instalar Brisalta; la exportación a "
+                            "CSV sí funciona.");
     }
     return {};
 }

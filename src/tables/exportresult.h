@@ -16,6 +16,7 @@ enum class ExportStatus {
     NotAWorkbook,         // "Combinado" on a file that is not an Excel workbook; left untouched
     OtherKindOfTable,     // "Combinado" on a workbook without this kind of table; left untouched
     CannotWrite,          // the file could not be read or replaced (see error); left as it was
+    NoWorkbookWriter,     // the Excel writer module could not be loaded; nothing touched
 };
 
 struct ExportResult {
@@ -40,6 +41,9 @@ struct ExportResult {
 //   CannotWrite: "No se ha podido grabar el fichero «<path>»: <reason>." with the reason in
 //                  Spanish ("no queda espacio en el disco", "no hay permiso para escribir en la
 //                  carpeta", ...)
+//   NoWorkbookWriter: "No se ha podido grabar el fichero «<path>»: falta la parte del programa
+//                  que escribe los libros de Excel (brisalta-libro.so). Vuelva a instalar
+//                  Brisalta; la exportación a CSV sí funciona."
 std::string exportMessage(const ExportResult& result, ExportFormat format,
                           const std::filesystem::path& path, bool graph);
 

@@ -12,6 +12,10 @@ ExportResult writeExcelExport(const SessionState& session, const std::filesystem
     if (content == ExportContent::None) {
         return {ExportStatus::NothingToExport, {}};
     }
+    const xlsx::WorkbookModule* writer = xlsx::workbookModule();
+    if (writer == nullptr) {
+        return {ExportStatus::NoWorkbookWriter, {}};
+    }
     const SheetRows sheet =
         content == ExportContent::Graph ? graphSheet(session, mode) : soundingSheet(session, mode);
     const std::filesystem::path target = mode == ExportMode::Combined ? combinedTarget(path) : path;
@@ -19,7 +23,7 @@ ExportResult writeExcelExport(const SessionState& session, const std::filesystem
     std::string workbook;
     std::error_code error;
     if (mode == ExportMode::Individual) {
-        error = xlsx::createWorkbook(target.parent_path(), sheet, workbook);
+        error = writer->create(target.parent_path(), sheet, workbook);
     } else if (!std::filesystem::exists(target, error)) {
         if (error && error != std::errc::no_such_file_or_directory) {
             return {ExportStatus::CannotWrite, error};
@@ -32,7 +36,7 @@ ExportResult writeExcelExport(const SessionState& session, const std::filesystem
         return {ExportStatus::CannotWrite, error};
     }
 
-    switch (xlsx::appendRows(workbook, sheet)) {
+    switch (writer->append(workbook, sheet)) {
     case xlsx::AppendProblem::None:
         break;
     case xlsx::AppendProblem::NotAWorkbook:

@@ -273,6 +273,36 @@ class DataOutCli(unittest.TestCase):
             with open(path, "rb") as f:
                 self.assertEqual(f.read(), before)
 
+    # The Excel and SVG writers are modules loaded on demand; where one is
+    # missing (a broken installation), that output fails with its reason and
+    # touches nothing, while the other outputs still work.
+    def test_a_missing_writer_module_fails_only_its_own_output(self):
+        self.box.env["BRISALTA_MODULOS"] = self.box.path("sin-modulos")
+        book = self.box.path("previo.xlsx")
+        with open(book, "wb") as f:
+            f.write(b"lo de antes")
+        cases = [
+            (["--exportar", self.box.path("nuevo.xlsx")], "nuevo.xlsx", False),
+            (["--exportar", book, "--combinar"], "previo.xlsx", True),
+        ]
+        for options, name, existed in cases:
+            obj, _ = self.json_of(["grafica", "--demo", "LEMD"] + options, code=1)
+            self.assertEqual(obj["messages"][-1],
+                             "No se ha podido grabar el fichero «%s»: falta la parte del programa "
+                             "que escribe los libros de Excel (brisalta-libro.so). Vuelva a "
+                             "instalar Brisalta; la exportación a CSV sí funciona." % name)
+            self.assertEqual(os.path.exists(self.box.path(name)), existed, name)
+        self.assertEqual(self.read("previo.xlsx"), b"lo de antes")
+
+        svg = self.box.run(["grafica", "--demo", "LEMD", "-o", self.box.path("g.svg")])
+        self.assertEqual(svg.returncode, 1)
+        self.assertIn("falta la parte del programa que escribe SVG (brisalta-svg.so)", svg.stderr)
+        self.assertFalse(os.path.exists(self.box.path("g.svg")))
+        self.run_ok(["grafica", "--demo", "LEMD", "-o", self.box.path("g.png"),
+                     "--exportar", self.box.path("g.csv")])
+        self.assertTrue(os.path.getsize(self.box.path("g.png")) > 0)
+        self.assertTrue(os.path.getsize(self.box.path("g.csv")) > 0)
+
     # --- printing ----------------------------------------------------------
 
     def page_text(self, pdf):

@@ -7,6 +7,7 @@
 #include <zlib.h>
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,20 @@ TEST(ZlibStream, EverySizeComesBackWhole) {
         EXPECT_EQ(stream.bytes[0] & 0x0F, 8) << "deflate, size " << size;
         EXPECT_EQ((stream.bytes[0] * 256 + stream.bytes[1]) % 31, 0) << size;
         EXPECT_EQ(inflateAll(stream, size), data) << size;
+    }
+}
+
+// Purpose: the two pieces of a picture join in order wherever it is cut, an
+// empty piece included.
+TEST(ZlibStream, TwoPiecesJoinInOrderWhereverTheCut) {
+    const std::vector<std::uint8_t> data = pictureLike(2 * 1024 * 1024 + 7);
+    for (const std::size_t cut : {std::size_t{0}, std::size_t{1}, std::size_t{5581}, data.size() / 2,
+                                  data.size() - 1, data.size()}) {
+        const ZlibStream stream =
+            zlibStream([&] { return std::span<const std::uint8_t>(data.data(), cut); },
+                       [&] { return std::span<const std::uint8_t>(data.data() + cut, data.size() - cut); });
+        ASSERT_GT(stream.size, 0u) << cut;
+        EXPECT_EQ(inflateAll(stream, data.size()), data) << cut;
     }
 }
 
