@@ -8,6 +8,7 @@
 #include "app/exportcommands.h"
 #include "app/pictures.h"
 #include "graph/graphrenderer.h"
+#include "render/fontwarmup.h"
 #include "render/pagepainter.h"
 #include "render/renderfile.h"
 #include "diagram/soundingdiagram.h"
@@ -196,6 +197,9 @@ PictureRun::PictureRun(std::string command, SessionState& session, const Picture
     // The commands prepare the pictures before they ask for a repaint; a batch
     // run has nothing to repaint, it only notes that the pictures are ready.
     mUi.setRedrawHandler([this] { mPrepared = true; });
+    if (!mOptions.outputs.empty() || !mOptions.printTo.empty()) {
+        startFontWarmUp();
+    }
 }
 
 bool PictureRun::graphDrawn() const {

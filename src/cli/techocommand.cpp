@@ -19,6 +19,7 @@
 #include "app/soundingcommands.h"
 #include "catalogues/soundingcatalogue.h"
 #include "ceilinghours/ceilinghourspicture.h"
+#include "render/fontwarmup.h"
 #include "render/renderfile.h"
 #include "text/codepage.h"
 
@@ -227,6 +228,9 @@ int runTecho(std::span<const std::string> args) {
     if (!readRequest(parsed, request, error)) {
         writeLine(stderr, "brisalta-cli techo: " + error);
         return kExitUsage;
+    }
+    if (!request.picture.outputs.empty()) {
+        startFontWarmUp();
     }
 
     try {

@@ -1,6 +1,7 @@
 // QtCanvas: the drawing canvas over a QPainter.
 #include "render/qtcanvas.h"
 
+#include "render/fontwarmup.h"
 #include "text/codepage.h"
 
 #include <QFontMetrics>
@@ -85,6 +86,8 @@ QRectF exclusiveRect(int left, int top, int right, int bottom) {
 
 QtCanvas::QtCanvas(QPainter& painter, const VirtualScreen& screen)
     : mPainter(painter), mScreen(screen), mBase(painter.transform()) {
+    // The text drawn through this canvas needs the font configuration.
+    waitForFonts();
     mPainter.save();
     mPainter.setRenderHint(QPainter::TextAntialiasing, true);
     mPainter.setRenderHint(QPainter::SmoothPixmapTransform, true);

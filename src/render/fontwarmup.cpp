@@ -1,0 +1,62 @@
+// The font configuration loaded on a second thread.
+#include "render/fontwarmup.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <atomic>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+namespace brisalta {
+namespace {
+
+class FontWarmUp {
+public:
+    ~FontWarmUp() { wait(); } // a run that ends before drawing still lets it finish
+
+    void start() {
+        const std::lock_guard guard(mLock);
+        if (mStarted) {
+            return;
+        }
+        mStarted = true;
+        try {
+            // FcInit loads the default configuration and makes it the current
+            // one, which is what Qt's fontconfig database asks for first.
+            mThread = std::thread([] { FcInit(); });
+            mRunning.store(true, std::memory_order_release);
+        } catch (const std::system_error&) {
+        }
+    }
+
+    void wait() {
+        if (!mRunning.load(std::memory_order_acquire)) {
+            return;
+        }
+        const std::lock_guard guard(mLock);
+        if (mThread.joinable()) {
+            mThread.join();
+        }
+        mRunning.store(false, std::memory_order_release);
+    }
+
+private:
+    std::mutex mLock;
+    std::thread mThread;
+    std::atomic<bool> mRunning{false};
+    bool mStarted = false;
+};
+
+FontWarmUp& fontWarmUp() {
+    static FontWarmUp warmUp;
+    return warmUp;
+}
+
+} // namespace
+
+void startFontWarmUp() { fontWarmUp().start(); }
+
+void waitForFonts() { fontWarmUp().wait(); }
+
+} // namespace brisalta
