@@ -189,6 +189,10 @@ bool readPictureOptions(const Arguments& args, PictureOptions& options, std::str
             return false;
         }
     }
+    // A run that will draw starts loading the fonts now, while it reads its data.
+    if (!options.outputs.empty() || !options.printTo.empty()) {
+        startFontWarmUp();
+    }
     return true;
 }
 
@@ -197,9 +201,6 @@ PictureRun::PictureRun(std::string command, SessionState& session, const Picture
     // The commands prepare the pictures before they ask for a repaint; a batch
     // run has nothing to repaint, it only notes that the pictures are ready.
     mUi.setRedrawHandler([this] { mPrepared = true; });
-    if (!mOptions.outputs.empty() || !mOptions.printTo.empty()) {
-        startFontWarmUp();
-    }
 }
 
 bool PictureRun::graphDrawn() const {

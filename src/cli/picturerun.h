@@ -38,7 +38,8 @@ void addPictureOptionSpecs(std::vector<OptionSpec>& specs);
 
 // Reads the shared options. False, with a Spanish error text (UTF-8), for a
 // picture, export or printout name without a known extension, --combinar
-// without --exportar, or a malformed screen.
+// without --exportar, or a malformed screen. When the run will draw, the fonts
+// start loading in the background (render/fontwarmup.h).
 bool readPictureOptions(const Arguments& args, PictureOptions& options, std::string& error);
 
 // Help lines of --tabla, --exportar, --combinar and --imprimir, shared by the

@@ -19,7 +19,6 @@
 #include "app/soundingcommands.h"
 #include "catalogues/soundingcatalogue.h"
 #include "ceilinghours/ceilinghourspicture.h"
-#include "render/fontwarmup.h"
 #include "render/renderfile.h"
 #include "text/codepage.h"
 
@@ -229,10 +228,6 @@ int runTecho(std::span<const std::string> args) {
         writeLine(stderr, "brisalta-cli techo: " + error);
         return kExitUsage;
     }
-    if (!request.picture.outputs.empty()) {
-        startFontWarmUp();
-    }
-
     try {
         XdgPlaces places(XdgPlaces::resolveDataFolder());
         SystemClock clock;
