@@ -1,12 +1,13 @@
 // The font configuration loaded on a second thread.
 #include "render/fontwarmup.h"
 
+#include "render/corethread.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <atomic>
 #include <mutex>
-#include <system_error>
-#include <thread>
+#include <optional>
 
 namespace brisalta {
 namespace {
@@ -21,13 +22,10 @@ public:
             return;
         }
         mStarted = true;
-        try {
-            // FcInit loads the default configuration and makes it the current
-            // one, which is what Qt's fontconfig database asks for first.
-            mThread = std::thread([] { FcInit(); });
-            mRunning.store(true, std::memory_order_release);
-        } catch (const std::system_error&) {
-        }
+        // FcInit loads the default configuration and makes it the current
+        // one, which is what Qt's fontconfig database asks for first.
+        mThread.emplace([] { FcInit(); });
+        mRunning.store(mThread->started(), std::memory_order_release);
     }
 
     void wait() {
@@ -35,15 +33,13 @@ public:
             return;
         }
         const std::lock_guard guard(mLock);
-        if (mThread.joinable()) {
-            mThread.join();
-        }
+        mThread->join();
         mRunning.store(false, std::memory_order_release);
     }
 
 private:
     std::mutex mLock;
-    std::thread mThread;
+    std::optional<CoreThread> mThread;
     std::atomic<bool> mRunning{false};
     bool mStarted = false;
 };

@@ -1,11 +1,14 @@
 // Two-part zlib streams.
 #include "render/zlibstream.h"
 
+#include "render/corethread.h"
+
 #include <libdeflate.h>
 #include <zlib.h>
 
 #include <cstring>
 #include <new>
+#include <optional>
 #include <thread>
 
 namespace brisalta {
@@ -102,15 +105,16 @@ ZlibStream zlibStream(const PieceMaker& makeFirst, const PieceMaker& makeSecond)
                     libdeflate_adler32(1, piece.data(), piece.size()), piece.size()};
     };
     Part first;
-    std::thread firstThread;
+    std::optional<CoreThread> firstThread;
     if (std::thread::hardware_concurrency() >= 2) {
-        firstThread = std::thread([&] { first = compress(makeFirst, false); });
-    } else {
+        firstThread.emplace([&] { first = compress(makeFirst, false); });
+    }
+    if (!firstThread || !firstThread->started()) {
         first = compress(makeFirst, false);
     }
     const Part second = compress(makeSecond, true);
-    if (firstThread.joinable()) {
-        firstThread.join();
+    if (firstThread) {
+        firstThread->join();
     }
     // An empty piece still gives a block, so a size of 0 means a failure.
     if (first.blocks.size == 0 || second.blocks.size == 0) {
