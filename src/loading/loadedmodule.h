@@ -21,4 +21,15 @@ std::filesystem::path moduleFolder();
 // the run. Safe to call from several threads.
 void* moduleSymbol(const char* fileName, const char* symbol);
 
+// A module's table of functions: `entry` is a function of the module that
+// returns it, and the table's `version` must be `version`, so that a module
+// of another build is refused rather than called. nullptr otherwise.
+template <typename Table>
+const Table* moduleTable(const char* fileName, const char* entry, unsigned version) {
+    using Entry = const Table* (*)();
+    const auto function = reinterpret_cast<Entry>(moduleSymbol(fileName, entry));
+    const Table* table = function ? function() : nullptr;
+    return table && table->version == version ? table : nullptr;
+}
+
 } // namespace brisalta
