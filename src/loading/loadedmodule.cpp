@@ -61,7 +61,8 @@ fs::path findModuleFolder() {
     }
     // An installed program in prefix/bin finds prefix/<libdir>/brisalta,
     // wherever the prefix was moved to.
-    const fs::path beside = program.parent_path().parent_path() / BRISALTA_INSTALL_LIBDIR / "brisalta";
+    const fs::path beside =
+        program.parent_path().parent_path() / BRISALTA_INSTALL_LIBDIR / "brisalta";
     if (fs::is_directory(beside, error)) {
         return beside;
     }

@@ -62,7 +62,9 @@ CoreThread::CoreThread(std::function<void()> job) {
     pthread_attr_destroy(&attributes);
 }
 
-CoreThread::~CoreThread() { join(); }
+CoreThread::~CoreThread() {
+    join();
+}
 
 void CoreThread::join() {
     if (mStarted) {

@@ -51,8 +51,12 @@ FontWarmUp& fontWarmUp() {
 
 } // namespace
 
-void startFontWarmUp() { fontWarmUp().start(); }
+void startFontWarmUp() {
+    fontWarmUp().start();
+}
 
-void waitForFonts() { fontWarmUp().wait(); }
+void waitForFonts() {
+    fontWarmUp().wait();
+}
 
 } // namespace brisalta

@@ -7,7 +7,8 @@
 namespace brisalta {
 namespace {
 
-std::unique_ptr<QPaintDevice> newWriter(QIODevice& output, QSize size, int dpi, const QString& title) {
+std::unique_ptr<QPaintDevice> newWriter(QIODevice& output, QSize size, int dpi,
+                                        const QString& title) {
     auto svg = std::make_unique<QSvgGenerator>();
     svg->setOutputDevice(&output);
     svg->setSize(size);

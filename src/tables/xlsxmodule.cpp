@@ -3,8 +3,8 @@
 
 extern "C" __attribute__((visibility("default"))) const brisalta::xlsx::WorkbookModule*
 brisalta_workbook_module() {
-    static constexpr brisalta::xlsx::WorkbookModule module{
-        brisalta::xlsx::kWorkbookModuleVersion, &brisalta::xlsx::createWorkbook,
-        &brisalta::xlsx::appendRows};
+    static constexpr brisalta::xlsx::WorkbookModule module{brisalta::xlsx::kWorkbookModuleVersion,
+                                                           &brisalta::xlsx::createWorkbook,
+                                                           &brisalta::xlsx::appendRows};
     return &module;
 }

@@ -6,8 +6,8 @@
 namespace brisalta::xlsx {
 
 const WorkbookModule* workbookModule() {
-    static const WorkbookModule* const module =
-        moduleTable<WorkbookModule>(kWorkbookModuleFile, kWorkbookModuleEntry, kWorkbookModuleVersion);
+    static const WorkbookModule* const module = moduleTable<WorkbookModule>(
+        kWorkbookModuleFile, kWorkbookModuleEntry, kWorkbookModuleVersion);
     return module;
 }
 
