@@ -14,7 +14,15 @@ namespace {
 
 class FontWarmUp {
 public:
-    ~FontWarmUp() { wait(); } // a run that ends before drawing still lets it finish
+    // A run that ends before drawing still lets the loading finish. If nothing
+    // drew, Qt never took the configuration over (its font database frees
+    // it), so it is freed here.
+    ~FontWarmUp() {
+        wait();
+        if (mStarted && !mUsed.load(std::memory_order_acquire)) {
+            FcFini();
+        }
+    }
 
     void start() {
         const std::lock_guard guard(mLock);
@@ -37,10 +45,13 @@ public:
         mRunning.store(false, std::memory_order_release);
     }
 
+    void markUsed() { mUsed.store(true, std::memory_order_release); }
+
 private:
     std::mutex mLock;
     std::optional<CoreThread> mThread;
     std::atomic<bool> mRunning{false};
+    std::atomic<bool> mUsed{false};
     bool mStarted = false;
 };
 
@@ -56,7 +67,9 @@ void startFontWarmUp() {
 }
 
 void waitForFonts() {
-    fontWarmUp().wait();
+    FontWarmUp& warmUp = fontWarmUp();
+    warmUp.markUsed();
+    warmUp.wait();
 }
 
 } // namespace brisalta
